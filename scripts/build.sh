@@ -1,0 +1,15 @@
+# Build functions shared by the project's scripts (sourced, not run).
+# Two build trees: build/native (host compiler, portable core and its tests) and
+# build/windows (mingw-w64 i686, everything, tests run under Wine).
+
+build_native() {
+  cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build/native -j "$(nproc)"
+}
+
+build_windows() {
+  cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake" \
+    -DVELMORA_NATIVE_BUILD="$PWD/build/native" >/dev/null
+  cmake --build build/windows -j "$(nproc)"
+}

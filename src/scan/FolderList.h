@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scan/FolderData.h"
+
+class FolderTreeStorage;
+class ScanPlatform;
+
+// Only the tree's storage makes the levels below a root.
+class SubLevelKey {
+  SubLevelKey() = default;
+  friend class FolderTreeStorage;
+};
+
+using ProgressProc = std::function<void(const std::string& text)>;
+
+// The size rounded up to whole clusters; a cluster size of 1 (or less) leaves it unchanged.
+double RoundUpToClusters(int32_t clusterSize, double size);
+
+// One folder level: its entries in the order they were added, and the totals of the
+// whole sub-tree below it. The root level owns the memory of the entire tree; every
+// level below it is made by the scan and lives until the root is cleared or reset.
+class TFolderList {
+ public:
+  // The root level; "." stands for the path until the first Reset.
+  explicit TFolderList(std::string path = ".");
+  ~TFolderList();
+  // A level below `parent`, for the folder of that name.
+  TFolderList(SubLevelKey, TFolderList& parent, const char* folderName);
+  TFolderList(const TFolderList&) = delete;
+  TFolderList& operator=(const TFolderList&) = delete;
+
+  // Entries, in insertion order.
+  const std::vector<TFolderData*>& Entries() const { return entries_; }
+  int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+  TFolderData& operator[](int32_t index) const { return *entries_[index]; }
+
+  // Appends a file entry and adds it to the totals (the free-space entry comes this way too).
+  void AddFile(std::string_view name, double nominal, double allocated);
+
+  // Empties the level; totals stay. On the root this frees the whole tree.
+  void Clear();
+
+  // Root only: Clear, then take the path of the next scan.
+  void Reset(std::string path);
+
+  // Fills this level and every level below it from the disk. `cancel` is read after
+  // every entry; `progress` gets "Scanning <path>..." once per folder, just before
+  // messages are let run and the folder is listed.
+  void Scan(const bool& cancel, int32_t clusterSize, bool compressed, const ProgressProc& progress,
+            ScanPlatform& platform);
+
+  double NominalTotal() const { return nominalTotal_; }
+  double AllocatedTotal() const { return allocatedTotal_; }
+  double SlackTotal() const { return slackTotal_; }
+  int32_t FileCount() const { return fileCount_; }
+  int32_t FolderCount() const { return folderCount_; }
+  TFolderList* Parent() const { return parent_; }
+
+  // Full path with a trailing backslash, such as C:\Data\Reports\.
+  std::string Path() const;
+
+  // The longest full path of a file in the sub-tree, and its length in UTF-16 units
+  // (the characters Windows counts); empty and 0 when the sub-tree holds no file.
+  std::string LongestPath() const;
+  int32_t LongestPathLength() const { return longestPathLength_; }
+
+ private:
+  friend class FolderWalk;
+
+  void ResetTotals();
+  void ReserveOneMore();
+  void Append(TFolderData& entry);
+  void AddToTotals(const TFolderList& level);
+  void ConsiderLongestFile(const TFolderData& file, int32_t pathLength);
+
+  double nominalTotal_ = 0;
+  double allocatedTotal_ = 0;
+  double slackTotal_ = 0;
+  int32_t fileCount_ = 0;
+  int32_t folderCount_ = 0;
+  int32_t longestPathLength_ = 0;
+  int32_t pathLength_ = 0;  // UTF-16 units of Path()
+  TFolderList* parent_ = nullptr;
+  const char* folderName_ = "";  // below the root: this folder's name
+  const TFolderData* longestFile_ = nullptr;
+  FolderTreeStorage* storage_;
+  std::unique_ptr<FolderTreeStorage> ownStorage_;  // the root's
+  std::vector<TFolderData*> entries_;
+};

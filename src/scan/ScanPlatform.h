@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// File attribute bits as a directory listing reports them.
+constexpr uint32_t kAttributeDirectory = 0x10;
+constexpr uint32_t kAttributeReparsePoint = 0x400;
+constexpr uint32_t kAttributeCompressed = 0x800;
+
+// One entry of a directory listing.
+struct FoundEntry {
+  std::string_view Name;  // UTF-8
+  uint32_t Attributes = 0;
+  uint32_t ReparseTag = 0;  // only meaningful with kAttributeReparsePoint
+  uint64_t Size = 0;        // full 64-bit size
+};
+
+// The entries of one folder in the order the platform lists them, "." and ".." included
+// when the platform lists them. Names share one buffer, so a listing can be refilled
+// without allocating per entry.
+class FolderListing {
+ public:
+  void Clear() {
+    names_.clear();
+    entries_.clear();
+  }
+  void Add(std::string_view name, uint32_t attributes, uint32_t reparseTag, uint64_t size) {
+    entries_.push_back({static_cast<uint32_t>(names_.size()), static_cast<uint32_t>(name.size()),
+                        attributes, reparseTag, size});
+    names_ += name;
+  }
+  size_t Count() const { return entries_.size(); }
+  FoundEntry operator[](size_t i) const {
+    const Entry& e = entries_[i];
+    return {std::string_view(names_).substr(e.NameOffset, e.NameLength), e.Attributes, e.ReparseTag,
+            e.Size};
+  }
+
+ private:
+  struct Entry {
+    uint32_t NameOffset;
+    uint32_t NameLength;
+    uint32_t Attributes;
+    uint32_t ReparseTag;
+    uint64_t Size;
+  };
+  std::string names_;
+  std::vector<Entry> entries_;
+};
+
+// What the folder scan needs from the platform. Paths are UTF-8, as the scan shows
+// them: the scanned path as given, then folder names each followed by a backslash.
+class ScanPlatform {
+ public:
+  virtual ~ScanPlatform() = default;
+
+  // Fills `listing` with the entries of the folder at `folderPath` (ends with a
+  // backslash). A folder that cannot be listed gives an empty listing.
+  virtual void ListFolder(const std::string& folderPath, FolderListing& listing) = 0;
+
+  // The size a compressed file occupies, or nothing when the platform cannot tell.
+  virtual std::optional<uint64_t> CompressedFileSize(const std::string& filePath) = 0;
+
+  // Lets pending window messages run (painting, timers, the Cancel button).
+  virtual void ProcessMessages() = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "scan/ScanPlatform.h"
+
+// The folder scan's view of Windows: wide-character directory searches with the
+// "\\?\" prefix, so long paths and any names are listed, and the caller's message pump.
+class Win32ScanPlatform : public ScanPlatform {
+ public:
+  explicit Win32ScanPlatform(std::function<void()> processMessages);
+
+  void ListFolder(const std::string& folderPath, FolderListing& listing) override;
+  std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
+  void ProcessMessages() override;
+
+ private:
+  std::wstring ExtendedPath(const std::string& path);
+
+  std::function<void()> processMessages_;
+  // The scan's paths all start with the scanned folder as given; that part is made
+  // absolute once, and the names below it are appended unchanged.
+  std::string givenRoot_;
+  std::wstring extendedRoot_;
+  std::string name_;  // reused for every listed name
+};
+
+// An absolute "\\?\" form of a path as a user gives it (relative, with "." or "..",
+// with forward slashes, or on a network share).
+std::wstring ExtendedLengthPath(const std::wstring& path);

@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeFileSystem.h"
+#include "scan/FolderList.h"
+
+namespace {
+
+constexpr uint32_t kHidden = 0x2;
+constexpr uint32_t kSystem = 0x4;
+constexpr uint32_t kTagSymbolicLink = 0xA000000C;
+constexpr uint32_t kTagMountPoint = 0xA0000003;
+constexpr uint32_t kTagCloudFiles = 0x9000601A;
+
+std::vector<std::string> Names(const TFolderList& level) {
+  std::vector<std::string> names;
+  for (const TFolderData* entry : level.Entries()) names.emplace_back(entry->Name());
+  return names;
+}
+
+const TFolderData& Entry(const TFolderList& level, std::string_view name) {
+  for (const TFolderData* entry : level.Entries())
+    if (entry->Name() == name) return *entry;
+  throw std::runtime_error("no entry " + std::string(name));
+}
+
+const TFolderList& Sub(const TFolderList& level, std::string_view name) { return *Entry(level, name).SubList; }
+
+// Every level's totals equal the sums of the entries it holds (the free-space entry
+// and ".." aside), all the way down.
+void ExpectConsistent(const TFolderList& root) {
+  std::vector<const TFolderList*> pending{&root};
+  while (!pending.empty()) {
+    const TFolderList& level = *pending.back();
+    pending.pop_back();
+    double nominal = 0, allocated = 0, slack = 0;
+    int32_t files = 0, folders = 0;
+    for (const TFolderData* entry : level.Entries()) {
+      if (entry->Name() == ".." || entry->Nominal < 0) continue;
+      nominal += entry->Nominal;
+      allocated += entry->Allocated;
+      slack += entry->Slack;
+      files += entry->FileCount;
+      if (entry->SubList) {
+        folders += 1 + entry->SubList->FolderCount();
+        pending.push_back(entry->SubList);
+      }
+    }
+    SCOPED_TRACE(level.Path());
+    EXPECT_EQ(level.NominalTotal(), nominal);
+    EXPECT_EQ(level.AllocatedTotal(), allocated);
+    EXPECT_EQ(level.SlackTotal(), slack);
+    EXPECT_EQ(level.FileCount(), files);
+    EXPECT_EQ(level.FolderCount(), folders);
+  }
+}
+
+class FolderScan : public ::testing::Test {
+ protected:
+  void ScanRoot(std::string path, int32_t clusterSize = 4096, bool compressed = false) {
+    root.Reset(std::move(path));
+    root.Scan(cancel, clusterSize, compressed, [this](const std::string& text) { progress.push_back(text); }, fs);
+  }
+
+  FakeFileSystem fs;
+  TFolderList root;
+  bool cancel = false;
+  std::vector<std::string> progress;
+};
+
+TEST(RoundUpToClusters, RoundsUpToWholeClusters) {
+  EXPECT_EQ(RoundUpToClusters(4096, 0), 0);
+  EXPECT_EQ(RoundUpToClusters(4096, 1), 4096);
+  EXPECT_EQ(RoundUpToClusters(4096, 4096), 4096);
+  EXPECT_EQ(RoundUpToClusters(4096, 4097), 8192);
+  EXPECT_EQ(RoundUpToClusters(1, 4097), 4097);
+  EXPECT_EQ(RoundUpToClusters(4096, 5368709121.0), 5368713216.0);
+  EXPECT_EQ(RoundUpToClusters(4096, 1e300), 1e300);  // no overflow on absurd sizes
+}
+
+TEST_F(FolderScan, ListsEntriesInSearchOrderWithFoldersAsBackslashNames) {
+  fs.AddFile("C:\\Data\\b.txt", 10);
+  fs.AddFolder("C:\\Data\\Windows");
+  fs.AddFile("C:\\Data\\A.TXT", 20);
+  fs.AddFile("C:\\Data\\Windows\\x.dll", 30);
+  ScanRoot("C:\\Data\\");
+
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"b.txt", "\\Windows", "A.TXT"}));
+  const TFolderList& windows = Sub(root, "\\Windows");
+  EXPECT_EQ(Names(windows), (std::vector<std::string>{"..", "x.dll"}));
+  EXPECT_EQ(windows.Path(), "C:\\Data\\Windows\\");
+  EXPECT_EQ(windows.Parent(), &root);
+  const TFolderData& up = windows[0];
+  EXPECT_EQ(up.OwnerList, &windows);
+  EXPECT_EQ(up.FileCount, 0);
+  EXPECT_EQ(up.Nominal, 0);
+  EXPECT_EQ(up.SubList, nullptr);
+  EXPECT_EQ(up.ParentLevel(), &root);
+  EXPECT_EQ(Entry(root, "b.txt").ParentLevel(), nullptr);
+}
+
+TEST_F(FolderScan, TotalsCountSizesClustersAndSlackAtEveryLevel) {
+  fs.AddFile("C:\\T\\empty.txt", 0);
+  fs.AddFile("C:\\T\\one.txt", 1);
+  fs.AddFile("C:\\T\\.hidden", 4096, kHidden);
+  fs.AddFile("C:\\T\\Sub\\sys.bin", 5000, kSystem);
+  fs.AddFile("C:\\T\\Sub\\Deeper\\big.iso", 5368709120ull);
+  ScanRoot("C:\\T\\");
+
+  EXPECT_EQ(Entry(root, "empty.txt").Allocated, 0);
+  EXPECT_EQ(Entry(root, "one.txt").Allocated, 4096);
+  EXPECT_EQ(Entry(root, "one.txt").Slack, 4095);
+  EXPECT_EQ(Entry(root, ".hidden").FileCount, 1);
+  const TFolderData& sub = Entry(root, "\\Sub");
+  EXPECT_EQ(sub.Nominal, 5000 + 5368709120.0);
+  EXPECT_EQ(sub.Allocated, 8192 + 5368709120.0);
+  EXPECT_EQ(sub.Slack, 3192);
+  EXPECT_EQ(sub.FileCount, 2);
+  EXPECT_EQ(Entry(Sub(Sub(root, "\\Sub"), "\\Deeper"), "big.iso").Nominal, 5368709120.0);
+  EXPECT_EQ(root.NominalTotal(), 0 + 1 + 4096 + 5000 + 5368709120.0);
+  EXPECT_EQ(root.AllocatedTotal(), 0 + 4096 + 4096 + 8192 + 5368709120.0);
+  EXPECT_EQ(root.FileCount(), 5);
+  EXPECT_EQ(root.FolderCount(), 2);
+  ExpectConsistent(root);
+}
+
+TEST_F(FolderScan, ClusterSizeOneMakesAllocatedEqualNominal) {
+  fs.AddFile("C:\\T\\a", 1);
+  fs.AddFile("C:\\T\\b", 12345);
+  ScanRoot("C:\\T\\", 1);
+  EXPECT_EQ(root.AllocatedTotal(), 12346);
+  EXPECT_EQ(root.SlackTotal(), 0);
+}
+
+TEST_F(FolderScan, FolderCountCountsFoldersAtAllDepths) {
+  fs.AddFolder("C:\\T\\Top\\Left\\LeftLeaf");
+  fs.AddFolder("C:\\T\\Top\\Right\\RightLeaf");
+  ScanRoot("C:\\T\\");
+  EXPECT_EQ(Sub(root, "\\Top").FolderCount(), 4);
+  EXPECT_EQ(root.FolderCount(), 5);
+  const TFolderList& leaf = Sub(Sub(Sub(root, "\\Top"), "\\Left"), "\\LeftLeaf");
+  EXPECT_EQ(Names(leaf), std::vector<std::string>{".."});
+  EXPECT_EQ(Entry(Sub(Sub(root, "\\Top"), "\\Left"), "\\LeftLeaf").Nominal, 0);
+}
+
+TEST_F(FolderScan, LongestPathIsTheFirstLongestFileInUtf16Units) {
+  fs.AddFolder("C:\\T\\a-very-long-folder-name-without-files");
+  fs.AddFile("C:\\T\\Sub\\abcd", 1);  // C:\T\Sub\abcd: 13
+  fs.AddFile("C:\\T\\Sub\\wxyz", 1);  // as long, met later
+  fs.AddFile("C:\\T\\abc", 1);
+  ScanRoot("C:\\T\\");
+  EXPECT_EQ(root.LongestPath(), "C:\\T\\Sub\\abcd");
+  EXPECT_EQ(root.LongestPathLength(), 13);
+
+  // "日本語" is three UTF-16 units (nine UTF-8 bytes); the emoji takes a surrogate pair.
+  FakeFileSystem unicode;
+  unicode.AddFile("C:\\U\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", 1);
+  unicode.AddFile("C:\\U\\\xF0\x9F\x98\x80", 1);
+  TFolderList level("C:\\U\\");
+  level.Scan(cancel, 4096, false, nullptr, unicode);
+  EXPECT_EQ(level.LongestPathLength(), 8);
+  EXPECT_EQ(level.LongestPath(), "C:\\U\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+}
+
+TEST_F(FolderScan, EmptyTreeAndMissingPathGiveZeroTotals) {
+  ScanRoot("C:\\Nowhere\\");
+  EXPECT_EQ(root.Count(), 0);
+  EXPECT_EQ(root.NominalTotal(), 0);
+  EXPECT_EQ(root.FileCount(), 0);
+  EXPECT_EQ(root.LongestPath(), "");
+  EXPECT_EQ(root.LongestPathLength(), 0);
+}
+
+TEST_F(FolderScan, UnreadableFolderShowsAsEmptyLevel) {
+  fs.AddFile("C:\\T\\Secret\\hidden-from-us.txt", 100);
+  fs.AddFolder("C:\\T\\Secret").Unreadable = true;
+  fs.AddFile("C:\\T\\open.txt", 7);
+  ScanRoot("C:\\T\\");
+  EXPECT_EQ(Names(Sub(root, "\\Secret")), std::vector<std::string>{".."});
+  EXPECT_EQ(Entry(root, "\\Secret").Nominal, 0);
+  EXPECT_EQ(root.FileCount(), 1);
+  EXPECT_EQ(root.FolderCount(), 1);
+}
+
+TEST_F(FolderScan, FreeSpaceEntryStaysFirstAndOutOfTheTotals) {
+  fs.AddFile("C:\\file", 10);
+  root.Reset("C:\\");
+  root.AddFile("(C: free space)", -1e9, -1e9);
+  root.Scan(cancel, 1, false, nullptr, fs);
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"(C: free space)", "file"}));
+  EXPECT_EQ(root[0].Nominal, -1e9);
+  EXPECT_EQ(root[0].Slack, 0);
+  EXPECT_EQ(root[0].FileCount, 1);
+  EXPECT_EQ(root.NominalTotal(), 10);
+  EXPECT_EQ(root.FileCount(), 1);
+}
+
+TEST_F(FolderScan, ReparsePointsThatLeadElsewhereAreCountedButNotEntered) {
+  fs.AddFolder("C:\\T\\Loop", kAttributeDirectory | kAttributeReparsePoint).ReparseTag = kTagSymbolicLink;
+  fs.AddFile("C:\\T\\Loop\\inside", 1);
+  fs.AddFolder("C:\\T\\Mount", kAttributeDirectory | kAttributeReparsePoint).ReparseTag = kTagMountPoint;
+  fs.AddFolder("C:\\T\\Untagged", kAttributeDirectory | kAttributeReparsePoint);  // as Wine lists links
+  fs.AddFolder("C:\\T\\Cloud", kAttributeDirectory | kAttributeReparsePoint).ReparseTag = kTagCloudFiles;
+  fs.AddFile("C:\\T\\Cloud\\synced.doc", 50);
+  ScanRoot("C:\\T\\");
+
+  for (const char* name : {"\\Loop", "\\Mount", "\\Untagged"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(Names(Sub(root, name)), std::vector<std::string>{".."});
+    EXPECT_EQ(Entry(root, name).Nominal, 0);
+  }
+  EXPECT_EQ(Entry(root, "\\Cloud").Nominal, 50);
+  EXPECT_EQ(root.FolderCount(), 4);
+  for (const std::string& event : fs.Events) EXPECT_EQ(event.find("Loop"), std::string::npos) << event;
+}
+
+TEST_F(FolderScan, CompressedSizesAreTakenInFullWhenAsked) {
+  fs.AddFile("C:\\T\\small.dat", 10000, kAttributeCompressed).CompressedSize = 3000;
+  fs.AddFile("C:\\T\\huge.dat", 20000000000ull, kAttributeCompressed).CompressedSize = 6000000000ull;
+  fs.AddFile("C:\\T\\unknown.dat", 500, kAttributeCompressed);  // the query fails
+  fs.AddFile("C:\\T\\plain.dat", 700).CompressedSize = 1;        // not compressed: never asked
+  ScanRoot("C:\\T\\", 4096, true);
+  EXPECT_EQ(Entry(root, "small.dat").Nominal, 3000);
+  EXPECT_EQ(Entry(root, "small.dat").Allocated, 4096);
+  EXPECT_EQ(Entry(root, "huge.dat").Nominal, 6000000000.0);
+  EXPECT_EQ(Entry(root, "unknown.dat").Nominal, 500);
+  EXPECT_EQ(Entry(root, "plain.dat").Nominal, 700);
+
+  ScanRoot("C:\\T\\", 4096, false);
+  EXPECT_EQ(Entry(root, "small.dat").Nominal, 10000);
+}
+
+TEST_F(FolderScan, ReportsProgressAndPumpsOncePerFolderBeforeListingIt) {
+  fs.AddFile("C:\\T\\a", 1);
+  fs.AddFile("C:\\T\\Sub\\b", 1);
+  fs.AddFile("C:\\T\\c", 1);
+  ScanRoot("C:\\T\\");
+  EXPECT_EQ(progress, (std::vector<std::string>{"Scanning C:\\T\\...", "Scanning C:\\T\\Sub\\..."}));
+  EXPECT_EQ(fs.Events, (std::vector<std::string>{"pump", "list C:\\T\\", "pump", "list C:\\T\\Sub\\"}));
+}
+
+TEST_F(FolderScan, SubFolderAppearsInItsParentOnlyWhenComplete) {
+  fs.AddFile("C:\\T\\first", 1);
+  fs.AddFile("C:\\T\\Sub\\inner", 1);
+  fs.AddFile("C:\\T\\Sub\\Deep\\x", 1);
+  std::vector<std::vector<std::string>> rootDuringScan;
+  fs.OnProcessMessages = [&] { rootDuringScan.push_back(Names(root)); };
+  ScanRoot("C:\\T\\");
+  EXPECT_EQ(rootDuringScan, (std::vector<std::vector<std::string>>{{}, {"first"}, {"first"}}));
+}
+
+TEST_F(FolderScan, CancelEndsEveryLevelAfterItsCurrentEntryAndKeepsTotalsConsistent) {
+  for (const char* top : {"A", "B", "C"})
+    for (const char* mid : {"1", "2", "3"})
+      for (const char* file : {"x", "y"})
+        fs.AddFile(std::string("C:\\T\\") + top + "\\" + mid + "\\" + file, 1000);
+  fs.AddFile("C:\\T\\last", 1);
+  int pumps = 0;
+  fs.OnProcessMessages = [&] { cancel = ++pumps == 4; };  // just before A\2 is listed
+  ScanRoot("C:\\T\\");
+
+  // A\2 still takes its first entry ("."), then every level ends after its current one.
+  EXPECT_EQ(Names(root), std::vector<std::string>{"\\A"});
+  EXPECT_EQ(Names(Sub(root, "\\A")), (std::vector<std::string>{"..", "\\1", "\\2"}));
+  EXPECT_EQ(Names(Sub(Sub(root, "\\A"), "\\2")), std::vector<std::string>{".."});
+  EXPECT_EQ(root.FileCount(), 2);
+  EXPECT_EQ(root.FolderCount(), 3);
+  ExpectConsistent(root);
+}
+
+TEST_F(FolderScan, ResetFreesTheTreeAndTakesTheNewPath) {
+  fs.AddFile("C:\\T\\Sub\\a", 1);
+  ScanRoot("C:\\T\\");
+  ASSERT_EQ(root.Count(), 1);
+  root.Reset("D:\\");
+  EXPECT_EQ(root.Count(), 0);
+  EXPECT_EQ(root.Path(), "D:\\");
+  EXPECT_EQ(root.FileCount(), 1);  // totals stay until the next scan
+  ScanRoot("C:\\T\\");
+  EXPECT_EQ(Names(Sub(root, "\\Sub")), (std::vector<std::string>{"..", "a"}));
+}
+
+// A chain of one-letter folders as deep as asked, with one file at the bottom; made
+// up from the path alone, so it costs nothing to hold.
+class DeepFileSystem : public ScanPlatform {
+ public:
+  explicit DeepFileSystem(size_t depth) : depth_(depth) {}
+  void ListFolder(const std::string& folderPath, FolderListing& listing) override {
+    const size_t depth = (folderPath.size() - 3) / 2;  // "C:\" then "a\" per level
+    if (depth < depth_) listing.Add("a", kAttributeDirectory, 0, 0);
+    else listing.Add("bottom.txt", 0, 0, 42);
+  }
+  std::optional<uint64_t> CompressedFileSize(const std::string&) override { return std::nullopt; }
+  void ProcessMessages() override {}
+
+ private:
+  size_t depth_;
+};
+
+TEST(FolderScanDepth, WalksTwentyThousandLevelsWithoutRecursing) {
+  constexpr int kDepth = 20000;
+  DeepFileSystem fs(kDepth);
+  TFolderList root("C:\\");
+  bool cancel = false;
+  root.Scan(cancel, 4096, false, nullptr, fs);
+  EXPECT_EQ(root.FolderCount(), kDepth);
+  EXPECT_EQ(root.FileCount(), 1);
+  EXPECT_EQ(root.NominalTotal(), 42);
+  EXPECT_EQ(root.LongestPathLength(), 3 + 2 * kDepth + 10);
+  EXPECT_EQ(root.LongestPath().size(), 3u + 2 * kDepth + 10);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "chart/MultiColour.h"
+
+namespace {
+
+class RepaintCounter : public GraphicHost {
+ public:
+  void InvalidateControl(TGraphicControl&) override { ++Repaints; }
+  int Repaints = 0;
+};
+
+class ColourList : public ::testing::Test {
+ protected:
+  ColourList() {
+    control.SetHost(&host);
+    control.OnColourChange = [this](TComponent& sender) {
+      EXPECT_EQ(&sender, &control);
+      ++events;
+    };
+  }
+  TMultiColourControl control;
+  RepaintCounter host;
+  int events = 0;
+};
+
+constexpr const char* kDesignColours = "$00E0E0FF,$00E0FFFF,$00E0FFE0,$00FFFFE0,$00FFE0E0,$00FFE0FF";
+
+TEST_F(ColourList, StartsWithTheFirstSixBuiltInColours) {
+  EXPECT_EQ(control.NumColours(), 6);
+  EXPECT_EQ(control.Colours(), kDesignColours);
+  EXPECT_EQ(control.ColourTable[6], 0x00FFFFFF);
+  EXPECT_EQ(control.ColourTable[7], 0x00E0E0E0);
+}
+
+TEST_F(ColourList, ReadsShortHexAndWritesEightDigits) {
+  control.SetColours("$E0E0FF,$E0FFFF,$E0FFE0,$FFFFE0,$FFE0E0,$FFE0FF");
+  EXPECT_EQ(control.NumColours(), 6);
+  EXPECT_EQ(control.Colours(), kDesignColours);
+  EXPECT_EQ(host.Repaints, 1);
+  EXPECT_EQ(events, 1);
+}
+
+TEST_F(ColourList, SplitsOnCommasAndBlanksAndKeepsAtMostEight) {
+  control.SetColours("$FF, $FF00");
+  EXPECT_EQ(control.Colours(), "$000000FF,$0000FF00");
+  control.SetColours("  $FF $FF00  ");
+  EXPECT_EQ(control.Colours(), "$000000FF,$0000FF00");
+  control.SetColours("1,2,3,4,5,6,7,8,9,10");
+  EXPECT_EQ(control.NumColours(), 8);
+  EXPECT_EQ(control.ColourTable[7], 8);
+  control.SetColours("\"255\",16711680,");  // quotes, decimal, a comma at the end
+  EXPECT_EQ(control.Colours(), "$000000FF,$00FF0000");
+  EXPECT_EQ(events, 4);
+}
+
+TEST_F(ColourList, AnUnreadableItemLeavesNoColoursAndNoEvent) {
+  control.SetColours("$FF,zz");
+  EXPECT_EQ(control.NumColours(), 0);
+  EXPECT_EQ(control.ColourTable[0], 0xFF);                // converted before the bad item
+  EXPECT_EQ(control.ColourTable[1], Rgb(255, 255, 224));  // untouched after it
+  EXPECT_EQ(control.Colours(), "");
+  control.SetColours("$FF,,$FF00");
+  EXPECT_EQ(control.NumColours(), 0);
+  EXPECT_EQ(host.Repaints, 0);
+  EXPECT_EQ(events, 0);
+}
+
+TEST_F(ColourList, AnEmptyTextLeavesNoColoursButRepaintsAndFires) {
+  control.SetColours("");
+  EXPECT_EQ(control.NumColours(), 0);
+  EXPECT_EQ(host.Repaints, 1);
+  EXPECT_EQ(events, 1);
+}
+
+TEST_F(ColourList, NumColoursTakesOneToEightAndBringsBackStoredSlots) {
+  control.SetNumColours(0);
+  control.SetNumColours(9);
+  EXPECT_EQ(control.NumColours(), 6);
+  EXPECT_EQ(host.Repaints, 0);
+  control.SetNumColours(8);
+  EXPECT_EQ(control.NumColours(), 8);
+  EXPECT_EQ(control.Colours(), std::string(kDesignColours) + ",$00FFFFFF,$00E0E0E0");
+  EXPECT_EQ(host.Repaints, 1);
+  EXPECT_EQ(events, 0);
+}
+
+TEST_F(ColourList, DefaultColoursRefillEverySlotButKeepTheCount) {
+  control.SetColours("1,2,3");
+  control.SetDefaultColours();
+  EXPECT_EQ(control.NumColours(), 3);
+  EXPECT_EQ(control.Colours(), "$00E0E0FF,$00E0FFFF,$00E0FFE0");
+}
+
+TEST(CommaText, FollowsTheStringListRules) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(SplitCommaText(""), V{});
+  EXPECT_EQ(SplitCommaText("a,,b"), (V{"a", "", "b"}));
+  EXPECT_EQ(SplitCommaText("a,"), V{"a"});
+  EXPECT_EQ(SplitCommaText(",a"), (V{"", "a"}));
+  EXPECT_EQ(SplitCommaText("\"x, \"\"y\"\"\" z"), (V{"x, \"y\"", "z"}));
+  EXPECT_EQ(SplitCommaText("\"open"), V{"open"});
+  EXPECT_EQ(SplitCommaText("\t a \r\n, b "), (V{"a", "b"}));
+}
+
+}  // namespace

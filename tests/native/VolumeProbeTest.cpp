@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "scan/VolumeProbe.h"
+
+namespace {
+
+// A platform whose drives and answers a test sets up. Roots it does not know (network
+// paths among them) are rejected, as Windows rejects them.
+class FakeVolumeApi : public VolumeApi {
+ public:
+  struct Drive {
+    FreeSpace Space;
+    std::optional<FreeSpaceEx> SpaceEx;  // none: the query fails
+    std::optional<uint32_t> Flags;
+  };
+
+  std::map<std::string, Drive> Drives;
+  bool HasFreeSpaceEx = true;
+  uint32_t Version = 0x1DB10106;  // Windows 7
+  // The VWIN32 device: whether it opens, whether the call works, what it returns.
+  bool DeviceOpens = true;
+  bool IoctlSucceeds = true;
+  uint32_t ReturnedFlags = 0;
+  VolumeApi::DeviceParams ReturnedParams{};
+  // What the probe did.
+  int ExtendedQueries = 0;
+  int DeviceOpenings = 0;
+  VolumeApi::DiocRegisters RegistersSent;
+
+  std::optional<FreeSpace> DiskFreeSpace(const std::string& root) override {
+    const auto drive = Drives.find(root);
+    if (drive == Drives.end()) return std::nullopt;
+    return drive->second.Space;
+  }
+  std::optional<FreeSpaceEx> DiskFreeSpaceEx(const std::string& root) override {
+    ++ExtendedQueries;
+    if (!HasFreeSpaceEx) return std::nullopt;
+    return Drives.at(root).SpaceEx;
+  }
+  uint32_t VersionCode() override { return Version; }
+  std::unique_ptr<DosDevice> OpenVwin32() override {
+    ++DeviceOpenings;
+    if (!DeviceOpens) return nullptr;
+    return std::make_unique<Device>(*this);
+  }
+  std::optional<uint32_t> VolumeFlags(const std::string& root) override {
+    const auto drive = Drives.find(root);
+    if (drive == Drives.end()) return std::nullopt;
+    return drive->second.Flags;
+  }
+
+ private:
+  class Device : public DosDevice {
+   public:
+    explicit Device(FakeVolumeApi& api) : api_(api) {}
+    bool Ioctl(DiocRegisters& registers, DeviceParams& params) override {
+      api_.RegistersSent = registers;
+      if (!api_.IoctlSucceeds) return false;
+      registers.Flags = api_.ReturnedFlags;
+      params = api_.ReturnedParams;
+      return true;
+    }
+
+   private:
+    FakeVolumeApi& api_;
+  };
+};
+
+constexpr uint64_t kSixGigabytes = 6ull << 30;
+
+class VolumeProbe : public ::testing::Test {
+ protected:
+  VolumeProbe() {
+    api.Drives["C:\\"] = {{8, 512, 1000, 5000}, VolumeApi::FreeSpaceEx{1234, 99999999999ull, kSixGigabytes}, 0x10};
+  }
+  FakeVolumeApi api;
+};
+
+TEST_F(VolumeProbe, TakesClusterSizeFreeBytesAndCompressionFromTheDrive) {
+  const VolumeFacts facts = ProbeVolume("C:\\Data\\", api);
+  EXPECT_EQ(facts.ClusterSize, 4096);
+  EXPECT_EQ(facts.FreeBytes, static_cast<double>(kSixGigabytes));  // the volume's, not the caller's
+  EXPECT_TRUE(facts.CompressionSupported);
+  EXPECT_EQ(api.DeviceOpenings, 0);  // NT family: no VWIN32
+}
+
+TEST_F(VolumeProbe, WithoutTheExtendedQueryFreeBytesAreFreeClustersTimesClusterSize) {
+  api.HasFreeSpaceEx = false;
+  EXPECT_EQ(ProbeVolume("C:\\", api).FreeBytes, 1000.0 * 4096);
+  api.HasFreeSpaceEx = true;
+  api.Drives["C:\\"].SpaceEx.reset();  // present but failing
+  EXPECT_EQ(ProbeVolume("C:\\", api).FreeBytes, 1000.0 * 4096);
+}
+
+TEST_F(VolumeProbe, UnknownRootsAndNetworkPathsFallBack) {
+  for (const char* path : {"\\\\server\\share\\", "Q:\\", "relative\\", ""}) {
+    SCOPED_TRACE(path);
+    const VolumeFacts facts = ProbeVolume(path, api);
+    EXPECT_EQ(facts.ClusterSize, 1);
+    EXPECT_EQ(facts.FreeBytes, 0);
+    EXPECT_FALSE(facts.CompressionSupported);
+  }
+  EXPECT_EQ(api.ExtendedQueries, 0);
+}
+
+TEST_F(VolumeProbe, ZeroOrNegativeClusterProductsBecomeOne) {
+  api.Drives["C:\\"].Space = {0, 512, 10, 10};
+  EXPECT_EQ(ProbeVolume("C:\\", api).ClusterSize, 1);
+  api.Drives["C:\\"].Space = {0x8000, 0x10000, 10, 10};  // 2^31 wraps negative
+  EXPECT_EQ(ProbeVolume("C:\\", api).ClusterSize, 1);
+}
+
+TEST_F(VolumeProbe, CompressionNeedsTheFlagAndAnAnswer) {
+  api.Drives["C:\\"].Flags = 0x0F;
+  EXPECT_FALSE(ProbeVolume("C:\\", api).CompressionSupported);
+  api.Drives["C:\\"].Flags.reset();
+  EXPECT_FALSE(ProbeVolume("C:\\", api).CompressionSupported);
+}
+
+TEST_F(VolumeProbe, Windows9xAsksTheBlockDeviceForTheClusterSize) {
+  api.Version = 0xC0000A04;
+  api.Drives["d:\\"] = api.Drives["C:\\"];
+  api.ReturnedParams[7] = 0x00;  // 512 bytes per sector, little-endian word
+  api.ReturnedParams[8] = 0x02;
+  api.ReturnedParams[9] = 64;  // sectors per cluster
+  const VolumeFacts facts = ProbeVolume("d:\\games\\", api);
+  EXPECT_EQ(facts.ClusterSize, 32768);
+  EXPECT_EQ(api.RegistersSent.Ebx, 4u);  // drive D, from a lower-case letter
+  EXPECT_EQ(api.RegistersSent.Ecx, 0x0860u);
+  EXPECT_EQ(api.RegistersSent.Eax, 0x440Du);
+  EXPECT_EQ(api.RegistersSent.Flags, 1u);
+}
+
+TEST_F(VolumeProbe, Windows9xKeepsTheFirstClusterSizeWhenTheDeviceFails) {
+  api.Version = 0xC0000A04;
+  api.ReturnedParams[8] = 0x02;
+  api.ReturnedParams[9] = 64;
+  api.ReturnedFlags = 1;  // carry: the call failed
+  EXPECT_EQ(ProbeVolume("C:\\", api).ClusterSize, 4096);
+  api.ReturnedFlags = 0;
+  api.IoctlSucceeds = false;
+  EXPECT_EQ(ProbeVolume("C:\\", api).ClusterSize, 4096);
+  api.DeviceOpens = false;
+  EXPECT_EQ(ProbeVolume("C:\\", api).ClusterSize, 4096);
+  api.DeviceOpens = true;
+  api.IoctlSucceeds = true;
+  api.ReturnedParams[9] = 0;  // a zero product is no cluster size
+  EXPECT_EQ(ProbeVolume("C:\\", api).ClusterSize, 1);
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "scan/FolderList.h"
+#include "win32/WideText.h"
+#include "win32/Win32ScanPlatform.h"
+#include "win32/WinApi.h"
+
+namespace {
+
+const TFolderData* Find(const TFolderList& level, std::string_view name) {
+  for (const TFolderData* entry : level.Entries())
+    if (entry->Name() == name) return entry;
+  return nullptr;
+}
+
+class RealTreeScan : public ::testing::Test {
+ protected:
+  void Scan(const std::string& path) {
+    root.Reset(path);
+    root.Scan(cancel, 4096, false, nullptr, platform);
+  }
+
+  TempFolder temp;
+  TFolderList root;
+  bool cancel = false;
+  int pumps = 0;
+  Win32ScanPlatform platform{[this] { ++pumps; }};
+};
+
+// "Ωμέγα-日本.txt": Greek and Japanese, outside the ANSI code page.
+const std::string kForeignName = "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1-\xE6\x97\xA5\xE6\x9C\xAC.txt";
+
+TEST_F(RealTreeScan, CountsEveryKindOfEntry) {
+  temp.MakeFile(L"big.bin", 5368709120ull);
+  temp.MakeFile(L"hidden.txt", 10, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  temp.MakeFile(L".dotfile", 1);
+  temp.MakeFile(Utf8ToWide(kForeignName), 3);
+  temp.MakeFolder(L"Empty");
+  temp.MakeFile(L"Sub\\inner.txt", 4097);
+  Scan(temp.PathUtf8());
+
+  EXPECT_EQ(root.FileCount(), 5);
+  EXPECT_EQ(root.FolderCount(), 2);
+  EXPECT_EQ(root.NominalTotal(), 5368709120.0 + 10 + 1 + 3 + 4097);
+  EXPECT_EQ(root.AllocatedTotal(), 5368709120.0 + 4096 * 3 + 8192);
+  ASSERT_NE(Find(root, kForeignName), nullptr);
+  EXPECT_EQ(Find(root, kForeignName)->Nominal, 3);
+  ASSERT_NE(Find(root, "\\Empty"), nullptr);
+  EXPECT_EQ(Find(root, "\\Empty")->SubList->Count(), 1);  // only ".."
+  EXPECT_EQ(Find(root, "\\Sub")->FileCount, 1);
+  EXPECT_EQ(pumps, 3);  // once per folder
+}
+
+TEST_F(RealTreeScan, ListsAndCountsPathsBeyond260Characters) {
+  const std::wstring segment(60, L'd');
+  std::wstring folder;
+  for (int i = 0; i < 5; ++i) folder += segment + L"\\";
+  temp.MakeFile(folder + L"deep-file.txt", 123);
+  Scan(temp.PathUtf8());
+
+  EXPECT_EQ(root.FileCount(), 1);
+  EXPECT_EQ(root.NominalTotal(), 123);
+  EXPECT_EQ(root.FolderCount(), 5);
+  EXPECT_GT(root.LongestPathLength(), 300);
+  EXPECT_EQ(root.LongestPath(), temp.PathUtf8() + WideToUtf8(folder) + "deep-file.txt");
+}
+
+TEST_F(RealTreeScan, DoesNotFollowASymbolicLinkLoop) {
+  temp.MakeFile(L"Sub\\file.txt", 100);
+  if (!temp.MakeUnixSymlink(L"Sub\\Loop", ".."))
+    GTEST_SKIP() << "Unix symbolic links need Wine";
+  Scan(temp.PathUtf8());
+
+  const TFolderList& sub = *Find(root, "\\Sub")->SubList;
+  const TFolderData* loop = Find(sub, "\\Loop");
+  ASSERT_NE(loop, nullptr);
+  EXPECT_EQ(loop->SubList->Count(), 1);  // only ".."
+  EXPECT_EQ(loop->Nominal, 0);
+  EXPECT_EQ(root.FolderCount(), 2);
+  EXPECT_EQ(root.NominalTotal(), 100);
+}
+
+TEST_F(RealTreeScan, MissingFolderGivesAnEmptyRoot) {
+  Scan(temp.PathUtf8() + "does-not-exist\\");
+  EXPECT_EQ(root.Count(), 0);
+  EXPECT_EQ(root.NominalTotal(), 0);
+  EXPECT_EQ(pumps, 1);
+}
+
+TEST_F(RealTreeScan, RelativeAndUnnormalisedPathsAreResolved) {
+  temp.MakeFile(L"A\\one.txt", 1);
+  temp.MakeFile(L"B\\two.txt", 2);
+  wchar_t previous[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryW(temp.Path().c_str()));
+  Scan("B\\..\\A\\");
+  EXPECT_EQ(root.NominalTotal(), 1);
+  Scan(".\\");
+  EXPECT_EQ(root.NominalTotal(), 3);
+  EXPECT_EQ(Find(root, "\\B")->SubList->Path(), ".\\B\\");
+  SetCurrentDirectoryW(previous);
+  Scan(temp.PathUtf8() + "A/../B/");
+  EXPECT_EQ(root.NominalTotal(), 2);
+}
+
+TEST_F(RealTreeScan, WalksTheDeepestTreeWineAccepts) {
+  // Wine hands Unix paths of at most 4095 bytes to the kernel; one-letter folders
+  // fill the rest of that.
+  const std::string unixRoot = WideToUtf8(temp.UnixPath(L""));
+  if (unixRoot.empty()) GTEST_SKIP() << "Unix folders need Wine";
+  const int depth = static_cast<int>((4095 - unixRoot.size()) / 2);
+  std::wstring chain;
+  for (int i = 0; i < depth; ++i) chain += L"a\\";
+  ASSERT_TRUE(temp.MakeUnixFolders(chain));
+  Scan(temp.PathUtf8());
+  EXPECT_EQ(root.FolderCount(), depth);
+  RecordProperty("depth", depth);
+}
+
+TEST(Win32ScanPlatform, AsksForCompressedSizesInFull) {
+  TempFolder temp;
+  temp.MakeFile(L"sparse.bin", 5368709120ull);
+  Win32ScanPlatform platform(nullptr);
+  const auto size = platform.CompressedFileSize(temp.PathUtf8() + "sparse.bin");
+  ASSERT_TRUE(size.has_value());
+  EXPECT_LE(*size, 5368709120ull);
+  EXPECT_FALSE(platform.CompressedFileSize(temp.PathUtf8() + "missing.bin").has_value());
+}
+
+TEST(ExtendedLengthPath, MakesAbsoluteExtendedPaths) {
+  EXPECT_EQ(ExtendedLengthPath(L"C:\\Data\\"), L"\\\\?\\C:\\Data\\");
+  EXPECT_EQ(ExtendedLengthPath(L"C:\\Data\\..\\Other\\"), L"\\\\?\\C:\\Other\\");
+  EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\dir\\"), L"\\\\?\\UNC\\server\\share\\dir\\");
+  EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\C:\\x\\"), L"\\\\?\\C:\\x\\");
+}
+
+}  // namespace
