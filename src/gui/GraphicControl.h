@@ -1,11 +1,16 @@
 #pragma once
 
+#include <string>
+
+#include "gui/Canvas.h"
 #include "gui/Component.h"
+#include "gui/Font.h"
+#include "gui/Mouse.h"
 
 class TGraphicControl;
 
-// The window that a graphic control is drawn on. It repaints the control's area on
-// request and passes it the mouse.
+// The window that graphic controls are drawn on. It repaints a control's area on
+// request, paints it, and passes it the mouse.
 class GraphicHost {
  public:
   virtual void InvalidateControl(TGraphicControl& control) = 0;
@@ -14,28 +19,33 @@ class GraphicHost {
   ~GraphicHost() = default;
 };
 
-// A control without a window of its own, drawn on its host window.
+// A control without a window of its own, drawn on its host window. Coordinates of the
+// mouse handlers are the control's own, in pixels.
 class TGraphicControl : public TComponent {
  public:
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
-  void SetBounds(int left, int top, int width, int height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    Invalidate();
+  void SetBounds(int left, int top, int width, int height);
+  bool Contains(int hostX, int hostY) const {
+    return hostX >= left_ && hostX < left_ + width_ && hostY >= top_ && hostY < top_ + height_;
   }
 
   void SetHost(GraphicHost* host) { host_ = host; }
-  GraphicHost* Host() const { return host_; }
 
   // Asks the host to repaint this control; nothing while it has no host.
   void Invalidate() {
     if (host_) host_->InvalidateControl(*this);
   }
+
+  TFont Font;
+  std::string Hint;
+
+  virtual void Paint(TCanvas& canvas) = 0;
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void DblClick();
 
  private:
   GraphicHost* host_ = nullptr;

@@ -10,6 +10,12 @@ class RepaintCounter : public GraphicHost {
   int Repaints = 0;
 };
 
+// The palette is all there is to test; the control draws nothing itself.
+class PaletteControl : public TMultiColourControl {
+ public:
+  void Paint(TCanvas&) override {}
+};
+
 class ColourList : public ::testing::Test {
  protected:
   ColourList() {
@@ -19,7 +25,7 @@ class ColourList : public ::testing::Test {
       ++events;
     };
   }
-  TMultiColourControl control;
+  PaletteControl control;
   RepaintCounter host;
   int events = 0;
 };

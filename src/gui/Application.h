@@ -1,0 +1,41 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "win32/WinApi.h"
+
+class TForm;
+
+// The program's message loop and what belongs to the whole program: its title, its
+// main form, and the display of errors that no handler caught.
+class TApplication {
+ public:
+  std::string Title;
+
+  // The first form shown with Run; closing it ends the loop.
+  TForm* MainForm() const { return mainForm_; }
+
+  // Shows the main form and runs the message loop until the program is told to end.
+  void Run(TForm& mainForm);
+  // Runs every pending message and returns; used by long work on this thread.
+  void ProcessMessages();
+  // Ends the message loop (after the current message).
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // An error that reached a window procedure: given to OnException when set, else
+  // shown in a message box with the program's title.
+  void HandleException(const std::exception& error);
+  std::function<void(const std::exception& error)> OnException;
+
+  // Runs one message: keyboard shortcuts and dialog keys of the active form first.
+  void Handle(MSG& message);
+
+ private:
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+};
+
+TApplication& Application();

@@ -1,0 +1,165 @@
+#include "gui/Form.h"
+
+#include <windowsx.h>
+
+#include "gui/Application.h"
+#include "gui/Win32Canvas.h"
+
+TForm::TForm(TBorderStyle border, bool maximizeBox) {
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  if (border == TBorderStyle::Sizeable) {
+    style |= WS_THICKFRAME | WS_MINIMIZEBOX;
+    if (maximizeBox) style |= WS_MAXIMIZEBOX;
+  }
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  if (border == TBorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
+  CreateHandle(OwnWindowClass(L"VelmoraForm", CS_DBLCLKS, nullptr), style, exStyle, nullptr);
+}
+
+TForm::~TForm() {
+  for (TGraphicControl* control : graphics_) control->SetHost(nullptr);
+}
+
+void TForm::SetClientSize(int width, int height) {
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, GetWindowLongW(Handle(), GWL_STYLE), GetMenu(Handle()) != nullptr,
+                     GetWindowLongW(Handle(), GWL_EXSTYLE));
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::Show() {
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void TForm::AddGraphic(TGraphicControl& control) {
+  graphics_.push_back(&control);
+  control.SetHost(this);
+  InvalidateControl(control);
+}
+
+void TForm::InvalidateControl(TGraphicControl& control) {
+  const RECT area{control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
+  InvalidateRect(Handle(), &area, FALSE);
+}
+
+TForm* TForm::ActiveForm() { return dynamic_cast<TForm*>(FromHandle(GetActiveWindow())); }
+
+bool TForm::PreTranslateMessage(MSG& message) { return IsDialogMessageW(Handle(), &message) != FALSE; }
+
+void TForm::DoShow() {
+  if (OnShow) OnShow(*this);
+}
+
+void TForm::DoResize() {
+  if (OnResize) OnResize(*this);
+}
+
+bool TForm::DoCloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(*this, canClose);
+  return canClose;
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // painted with everything else, off-screen
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wParam) DoShow();
+      break;
+    case WM_SIZE:
+      DoResize();
+      break;
+    case WM_CLOSE:
+      if (DoCloseQuery()) {
+        Hide();
+        if (Application().MainForm() == this) Application().Terminate();
+      }
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      RouteMouse(message, wParam, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      mouseControl_ = nullptr;
+      break;
+  }
+  return DefaultProc(message, wParam, lParam);
+}
+
+void TForm::Paint() {
+  const PaintContext paint(Handle());
+  const RECT& area = paint.Area();
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  // Compose the damaged area in memory and put it on the screen in one go.
+  const MemoryDC memory(paint.Get());
+  const Bitmap buffer(CreateCompatibleBitmap(paint.Get(), width, height));
+  const SelectionGuard bufferSelected(memory.Get(), buffer.Get());
+  SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
+  const Brush background(CreateSolidBrush(ColourRef(Color)));
+  FillRect(memory.Get(), &area, background.Get());
+  for (TGraphicControl* control : graphics_) {
+    const RECT bounds{control->Left(), control->Top(), control->Left() + control->Width(),
+                      control->Top() + control->Height()};
+    RECT overlap;
+    if (!IntersectRect(&overlap, &bounds, &area)) continue;
+    const int saved = SaveDC(memory.Get());
+    SetViewportOrgEx(memory.Get(), bounds.left - area.left, bounds.top - area.top, nullptr);
+    IntersectClipRect(memory.Get(), 0, 0, control->Width(), control->Height());
+    {
+      TWin32Canvas canvas(memory.Get());
+      control->Paint(canvas);
+    }
+    RestoreDC(memory.Get(), saved);
+  }
+  SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
+  BitBlt(paint.Get(), area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+TGraphicControl* TForm::GraphicAt(int x, int y) const {
+  for (auto control = graphics_.rbegin(); control != graphics_.rend(); ++control)
+    if ((*control)->Contains(x, y)) return *control;
+  return nullptr;
+}
+
+void TForm::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  TMouseButton button = TMouseButton::Left;
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || message == WM_RBUTTONDBLCLK)
+    button = TMouseButton::Right;
+  else if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP || message == WM_MBUTTONDBLCLK)
+    button = TMouseButton::Middle;
+  TShiftState shift;
+  shift.Shift = (wParam & MK_SHIFT) != 0;
+  shift.Ctrl = (wParam & MK_CONTROL) != 0;
+
+  const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+  if (release) {
+    TGraphicControl* control = mouseControl_;
+    if (GetCapture() == Handle()) ReleaseCapture();  // clears mouseControl_
+    if (control) control->MouseUp(button, shift, x - control->Left(), y - control->Top());
+    return;
+  }
+  TGraphicControl* control = GraphicAt(x, y);
+  if (!control) return;
+  SetCapture(Handle());
+  mouseControl_ = control;
+  shift.Double = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+  control->MouseDown(button, shift, x - control->Left(), y - control->Top());
+  if (message == WM_LBUTTONDBLCLK) control->DblClick();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "gui/Colour.h"
+#include "gui/GraphicControl.h"
+#include "gui/WinControl.h"
+
+enum class TBorderStyle { Sizeable, Dialog };
+
+// A top-level window that holds controls: windowed ones as child windows, graphic
+// ones painted here (off-screen first, so nothing flickers) and given the mouse.
+class TForm : public TWinControl, public GraphicHost {
+ public:
+  explicit TForm(TBorderStyle border = TBorderStyle::Sizeable, bool maximizeBox = true);
+  ~TForm() override;
+
+  void SetCaption(std::string_view caption) { SetText(caption); }
+  std::string Caption() const { return Text(); }
+  void SetClientSize(int width, int height);
+  void Show();
+  void Hide() { ShowWindow(Handle(), SW_HIDE); }
+  // Asks the form to close, as the close box does.
+  void Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+  // Places a graphic control on this form.
+  void AddGraphic(TGraphicControl& control);
+  void InvalidateControl(TGraphicControl& control) override;
+
+  TColor Color = clBtnFace;
+
+  TNotifyEvent OnShow;
+  TNotifyEvent OnResize;
+  std::function<void(TComponent& sender, bool& canClose)> OnCloseQuery;
+
+  // The form that has the keyboard, if it is one of ours.
+  static TForm* ActiveForm();
+  // Keyboard shortcuts and dialog keys; true when the message was used up.
+  virtual bool PreTranslateMessage(MSG& message);
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  virtual void DoShow();
+  virtual void DoResize();
+  virtual bool DoCloseQuery();
+
+ private:
+  void Paint();
+  void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  TGraphicControl* GraphicAt(int x, int y) const;
+
+  std::vector<TGraphicControl*> graphics_;
+  TGraphicControl* mouseControl_ = nullptr;  // the one that got the press, until release
+};

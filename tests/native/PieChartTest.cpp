@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RecordingCanvas.h"
+#include "chart/PieChart.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A list control that writes down what it is asked to do.
+class ListRecorder : public TItemList {
+ public:
+  void Clear() override { Calls.push_back("clear"); }
+  void BeginUpdate(int expected) override { Calls.push_back("begin " + std::to_string(expected)); }
+  void AddItem(const std::string& text, void* object) override {
+    Calls.push_back("add " + text);
+    Objects.push_back(object);
+  }
+  void EndUpdate() override { Calls.push_back("end"); }
+  std::vector<std::string> Calls;
+  std::vector<void*> Objects;
+};
+
+class PieChart : public ::testing::Test {
+ protected:
+  void Load(const Lines& texts, int width = 200, int height = 200) {
+    chart.SetBounds(0, 0, width, height);
+    std::vector<TPieLine> lines;
+    for (size_t i = 0; i < texts.size(); ++i) lines.push_back({texts[i], &objects[i]});
+    chart.LoadFromList(lines);
+  }
+  Lines Sorted() const {
+    Lines lines;
+    for (int i = 0; i < chart.Items().Count(); ++i) lines.push_back(chart.Items().Line(i));
+    return lines;
+  }
+  RecordingCanvas Painted() {
+    RecordingCanvas canvas;
+    chart.Paint(canvas);
+    return canvas;
+  }
+  // Presses at (x, y) and double-clicks; whether the chart reported a segment.
+  bool DoubleClickAt(int x, int y) {
+    int fired = 0;
+    chart.OnDblClick = [&](TComponent& sender) {
+      EXPECT_EQ(&sender, &chart);
+      ++fired;
+    };
+    chart.MouseDown(TMouseButton::Left, {}, x, y);
+    chart.DblClick();
+    return fired == 1;
+  }
+
+  TPieChart chart;
+  int objects[16] = {};
+};
+
+TEST(PieLine, ParsesTheNumberBeforeTheFirstBlank) {
+  const auto line = ParsePieLine("1234   \\windows");
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->Value, 1234);
+  EXPECT_EQ(PieLineName(line->Trimmed), "\\windows");
+  const auto ghost = ParsePieLine("-20 Largest");
+  ASSERT_TRUE(ghost);
+  EXPECT_EQ(ghost->Value, 20);
+  EXPECT_TRUE(IsGhostLine(ghost->Trimmed));
+  EXPECT_EQ(PieLineName(ghost->Trimmed), "Largest");
+  const auto bare = ParsePieLine("12");
+  ASSERT_TRUE(bare);
+  EXPECT_EQ(PieLineName(bare->Trimmed), "");
+  EXPECT_EQ(ParsePieLine("  5   a\r\n")->Trimmed, "5   a");
+  EXPECT_EQ(ParsePieLine("1.5e3 x")->Value, 1500);
+  EXPECT_EQ(ParsePieLine("-1.000   (c: free space)")->Value, 1);
+  for (const char* bad : {"abc def", "", "   ", "7\tx", "1,5 x", "- x"}) EXPECT_FALSE(ParsePieLine(bad)) << bad;
+}
+
+TEST_F(PieChart, LoadSkipsUnreadableLinesAndListsTrimmedLinesInSortedOrder) {
+  ListRecorder list;
+  chart.ListBox = &list;
+  Load({"  5   a", "abc def", "-20 x", "7 b"});
+  EXPECT_EQ(chart.Total(), 32);
+  EXPECT_EQ(Sorted(), (Lines{"-20 x", "7 b", "5   a"}));
+  EXPECT_EQ(list.Calls, (Lines{"clear", "begin 3", "add -20 x", "add 7 b", "add 5   a", "end"}));
+  EXPECT_EQ(list.Objects, (std::vector<void*>{&objects[2], &objects[3], &objects[0]}));
+
+  list.Calls.clear();
+  chart.LoadFromList({{"nothing here", nullptr}});
+  EXPECT_EQ(list.Calls, Lines{"clear"});
+  EXPECT_EQ(chart.Total(), 0);
+  Load({"3 a"});
+  list.Calls.clear();
+  chart.Clear();
+  EXPECT_EQ(chart.Items().Count(), 0);
+  EXPECT_EQ(chart.Total(), 3);  // Clear leaves the total
+  EXPECT_EQ(list.Calls, Lines{"clear"});
+}
+
+TEST_F(PieChart, EqualValuesEndUpInTheOrderTheQuicksortGives) {
+  Load({"5 a", "5 b", "5 c", "7 d"});
+  EXPECT_EQ(Sorted(), (Lines{"7 d", "5 c", "5 a", "5 b"}));
+  Load({"1 a", "1 b", "1 c", "1 d"});
+  EXPECT_EQ(Sorted(), (Lines{"1 c", "1 d", "1 a", "1 b"}));
+}
+
+TEST_F(PieChart, SortsHugeLevelsWithoutDeepRecursion) {
+  Lines lines;
+  for (int i = 0; i < 200000; ++i) lines.push_back(std::to_string(i % 1000) + " x");
+  chart.SetBounds(0, 0, 100, 100);
+  std::vector<TPieLine> pieLines;
+  for (const std::string& line : lines) pieLines.push_back({line, nullptr});
+  chart.LoadFromList(pieLines);
+  for (int i = 1; i < chart.Items().Count(); ++i)
+    ASSERT_GE(chart.Items().Item(i - 1).Value, chart.Items().Item(i).Value);
+}
+
+TEST_F(PieChart, PaintsGhostDiscRadiusAndSegmentsOffScreen) {
+  chart.GhostColour = 0x123456;
+  Load({"3 a", "1 b"});
+  const RecordingCanvas canvas = Painted();
+  ASSERT_GE(canvas.Ops.size(), 4u);
+  EXPECT_EQ(canvas.Ops[0].Kind, "Composed");
+  EXPECT_EQ(canvas.Ops[0].Args, (std::vector<int>{1, 1, 200, 200}));
+  const auto& disc = canvas.Ops[1];
+  EXPECT_EQ(disc.Kind, "Ellipse");
+  EXPECT_EQ(disc.Args, (std::vector<int>{1, 1, 199, 199}));
+  EXPECT_EQ(disc.Brush, 0x123456);
+  EXPECT_EQ(disc.Style, TPenStyle::Dot);
+  EXPECT_EQ(canvas.Ops[2].Args, (std::vector<int>{100, 100}));
+  EXPECT_EQ(canvas.Ops[3].Args, (std::vector<int>{198, 100}));
+  EXPECT_EQ(canvas.Ops[3].Style, TPenStyle::Dot);
+
+  const auto pies = canvas.OfKind("Pie");
+  ASSERT_EQ(pies.size(), 2u);
+  EXPECT_EQ(pies[0].Args, (std::vector<int>{0, 0, 200, 200, 1100, 100, 100, 1100}));
+  EXPECT_EQ(pies[0].Brush, chart.ColourTable[0]);
+  EXPECT_EQ(pies[0].Style, TPenStyle::Solid);
+  EXPECT_EQ(pies[1].Args, (std::vector<int>{0, 0, 200, 200, 100, 1100, 1100, 100}));
+  EXPECT_EQ(pies[1].Brush, chart.ColourTable[1]);
+}
+
+TEST_F(PieChart, PullsLabelsInsideTheDisc) {
+  chart.Font.Name = "Label Font";
+  Load({"3 a", "1 b"});
+  const auto labels = Painted().OfKind("TextOut");
+  ASSERT_EQ(labels.size(), 2u);
+  EXPECT_EQ(labels[0].Text, "a");
+  EXPECT_EQ(labels[0].Args, (std::vector<int>{31, 28}));
+  EXPECT_EQ(labels[1].Text, "b");
+  EXPECT_EQ(labels[1].Args, (std::vector<int>{163, 160}));
+  EXPECT_TRUE(labels[0].Transparent);
+  EXPECT_EQ(labels[0].Font.Name, "Label Font");
+
+  // One entry holding everything: the whole disc, labelled left of the centre.
+  Load({"1 all"});
+  auto canvas = Painted();
+  EXPECT_EQ(canvas.OfKind("Pie")[0].Args, (std::vector<int>{0, 0, 200, 200, 1100, 100, 1100, 100}));
+  EXPECT_EQ(canvas.OfKind("TextOut")[0].Args, (std::vector<int>{0, 94}));
+
+  // Wider than tall: the ellipse fills the control, labels keep to half the height.
+  Load({"1 all"}, 300, 200);
+  canvas = Painted();
+  EXPECT_EQ(canvas.OfKind("Ellipse")[0].Args, (std::vector<int>{1, 1, 299, 199}));
+  EXPECT_EQ(canvas.OfKind("LineTo")[0].Args, (std::vector<int>{298, 100}));
+  EXPECT_EQ(canvas.OfKind("Pie")[0].Args, (std::vector<int>{0, 0, 300, 200, 1150, 100, 1150, 100}));
+  EXPECT_EQ(canvas.OfKind("TextOut")[0].Args, (std::vector<int>{50, 94}));
+}
+
+TEST_F(PieChart, SmallEntriesAreNeitherDrawnNorLabelledAndEndBothPasses) {
+  // Of 1000: 1.12 is just above the 0.007 radian sweep, 1.11 just below; 20.8 is just
+  // above the 0.13 radian label threshold, 20.6 just below.
+  Load({"900 big", "56.37 filler", "20.8 labelled", "20.6 unlabelled", "1.12 drawn", "1.11 tiny", "0 .."});
+  EXPECT_EQ(chart.Items().Count(), 7);
+  const RecordingCanvas canvas = Painted();
+  EXPECT_EQ(canvas.OfKind("Pie").size(), 5u);
+  Lines labels;
+  for (const auto& op : canvas.OfKind("TextOut")) labels.push_back(op.Text);
+  EXPECT_EQ(labels, (Lines{"big", "filler", "labelled"}));
+}
+
+TEST_F(PieChart, CyclesColoursAndLetsGhostsUseAnIndex) {
+  for (int i = 0; i < 8; ++i) chart.ColourTable[i] = 0x100 + i;
+  chart.GhostColour = 0x999999;
+  Load({"70 a", "60 b", "-50 g", "40 c", "30 d", "20 e", "15 f", "12 h"});
+  std::vector<TColor> brushes;
+  for (const auto& pie : Painted().OfKind("Pie")) brushes.push_back(pie.Brush);
+  EXPECT_EQ(brushes, (std::vector<TColor>{0x100, 0x101, 0x999999, 0x103, 0x104, 0x105, 0x100, 0x101}));
+
+  chart.SetColours("zz");  // an unreadable palette leaves no colours
+  ASSERT_EQ(chart.NumColours(), 0);
+  for (const auto& pie : Painted().OfKind("Pie")) EXPECT_EQ(pie.Brush, 0x999999);
+}
+
+TEST_F(PieChart, WithNothingToShowOnlyTheGhostDiscIsPainted) {
+  Load({"0 ..", "0 x"});
+  const RecordingCanvas canvas = Painted();
+  EXPECT_EQ(canvas.OfKind("Ellipse").size(), 1u);
+  EXPECT_TRUE(canvas.OfKind("Pie").empty());
+  EXPECT_FALSE(DoubleClickAt(150, 50));
+}
+
+TEST_F(PieChart, HitTestFindsTheEntryUnderThePressPoint) {
+  Load({"1 a", "1 b", "1 c", "1 d"});  // sorted c, d, a, b: counter-clockwise from the right
+  EXPECT_TRUE(DoubleClickAt(150, 50));
+  EXPECT_EQ(chart.SelectedObject(), &objects[2]);
+  EXPECT_EQ(chart.SelectedText(), "c");
+  EXPECT_TRUE(DoubleClickAt(50, 50));
+  EXPECT_EQ(chart.SelectedText(), "d");
+  EXPECT_TRUE(DoubleClickAt(50, 150));
+  EXPECT_EQ(chart.SelectedText(), "a");
+  EXPECT_TRUE(DoubleClickAt(150, 150));
+  EXPECT_EQ(chart.SelectedText(), "b");
+  EXPECT_TRUE(DoubleClickAt(101, 1));  // just inside the rim
+  EXPECT_EQ(chart.SelectedText(), "c");
+}
+
+TEST_F(PieChart, BordersRimAndOutsideAreNoHitAndKeepTheSelection) {
+  Load({"1 a", "1 b", "1 c", "1 d"});
+  ASSERT_TRUE(DoubleClickAt(50, 150));
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{
+           {100, 100},  // the centre lies on the border at pi/2
+           {150, 100},  // the radius at angle 0
+           {100, 50},   // straight up: the border between c and d
+           {100, 0},    // on the rim
+           {199, 199},  // outside the disc
+       }) {
+    EXPECT_FALSE(DoubleClickAt(x, y)) << x << "," << y;
+    EXPECT_EQ(chart.SelectedText(), "a");
+  }
+}
+
+TEST_F(PieChart, HitsEntriesTooSmallToDraw) {
+  Load({"1000 big", "1 tiny"}, 1000, 1000);
+  ASSERT_TRUE(Painted().OfKind("Pie").size() == 1);
+  EXPECT_TRUE(DoubleClickAt(999, 501));  // just below the radius at angle 0
+  EXPECT_EQ(chart.SelectedText(), "tiny");
+}
+
+TEST_F(PieChart, HitsInsideTheEllipseOfAWideControl) {
+  Load({"1 only"}, 300, 100);
+  EXPECT_TRUE(DoubleClickAt(150, 10));
+  EXPECT_TRUE(DoubleClickAt(280, 40));
+  EXPECT_FALSE(DoubleClickAt(10, 10));
+  EXPECT_FALSE(DoubleClickAt(290, 50));  // angle 0
+}
+
+TEST_F(PieChart, EntryWithoutNameIsDrawnUnlabelledAndSelectsAnEmptyText) {
+  Load({"12", "4 x"});
+  const RecordingCanvas canvas = Painted();
+  EXPECT_EQ(canvas.OfKind("Pie").size(), 2u);
+  EXPECT_EQ(canvas.OfKind("TextOut").size(), 1u);
+  EXPECT_TRUE(DoubleClickAt(150, 50));
+  EXPECT_EQ(chart.SelectedText(), "");
+  EXPECT_EQ(chart.SelectedObject(), &objects[0]);
+}
+
+TEST_F(PieChart, RightClickReportsTheSegmentUnderThePressOnRelease) {
+  Load({"1 a", "1 b", "1 c", "1 d"});
+  int rightClicks = 0;
+  chart.OnRightClick = [&](TComponent&) { ++rightClicks; };
+  chart.MouseDown(TMouseButton::Right, {}, 50, 50);
+  EXPECT_EQ(rightClicks, 0);
+  chart.MouseUp(TMouseButton::Right, {}, 150, 150);  // released elsewhere
+  EXPECT_EQ(rightClicks, 1);
+  EXPECT_EQ(chart.SelectedText(), "d");
+  chart.MouseDown(TMouseButton::Left, {}, 150, 50);
+  chart.MouseUp(TMouseButton::Left, {}, 150, 50);
+  EXPECT_EQ(rightClicks, 1);
+  chart.MouseDown(TMouseButton::Right, {}, 199, 199);
+  chart.MouseUp(TMouseButton::Right, {}, 150, 50);
+  EXPECT_EQ(rightClicks, 1);
+}
+
+TEST_F(PieChart, DoubleClickWithoutHandlerLeavesTheSelectionAlone) {
+  Load({"1 a", "1 b", "1 c", "1 d"});
+  ASSERT_TRUE(DoubleClickAt(150, 50));
+  chart.OnDblClick = nullptr;
+  chart.MouseDown(TMouseButton::Left, {}, 50, 150);
+  chart.DblClick();
+  EXPECT_EQ(chart.SelectedText(), "c");
+  EXPECT_EQ(chart.MouseX(), 50);
+  EXPECT_EQ(chart.MouseY(), 150);
+}
+
+}  // namespace
