@@ -24,6 +24,7 @@ prefix="$PWD/build/windows/wineprefix"
 # cheaper and the figures far steadier.
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 WINEPREFIX="$prefix" taskset -c 0 wineserver -p5
-run_pinned() { taskset -c 0 scripts/wine-run.sh "$prefix" "$@"; }
+run_pinned() { taskset -c 0 scripts/wine-run.sh --unmanaged "$prefix" "$@"; }
 run_pinned build/windows/bench/scan_bench.exe "Z:${tree//\//\\}"
 run_pinned build/windows/bench/chart_bench.exe
+run_pinned build/windows/bench/level_bench.exe

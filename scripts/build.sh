@@ -7,9 +7,13 @@ build_native() {
   cmake --build build/native -j "$(nproc)"
 }
 
-build_windows() {
+configure_windows() {
   cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake" \
     -DVELMORA_NATIVE_BUILD="$PWD/build/native" >/dev/null
+}
+
+build_windows() {
+  configure_windows
   cmake --build build/windows -j "$(nproc)"
 }

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Usage: wine-run.sh PREFIX PROGRAM [ARGS...]
+# Usage: wine-run.sh [--unmanaged] PREFIX PROGRAM [ARGS...]
 # Runs a Windows program under Wine in a private prefix, quietly. The prefix is
 # created on first use; the lock keeps parallel test runs from creating it twice.
+# --unmanaged: the display has no window manager (tests); Wine then manages windows
+# itself rather than wait two seconds for one whenever a window is hidden.
 set -eu
+unmanaged=false
+if [ "$1" = "--unmanaged" ]; then
+  unmanaged=true
+  shift
+fi
 export WINEPREFIX="$1"
 shift
 export WINEDEBUG=-all
@@ -14,9 +21,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     flock 9
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       wineboot -i >/dev/null 2>&1 || true
-      # No window manager runs on the test display: unmanaged windows spare Wine
-      # its wait for one (two seconds whenever a window is hidden).
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+      if $unmanaged; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+      fi
       wineserver -w
     fi
   ) 9>"$WINEPREFIX.lock"

@@ -38,7 +38,7 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Handle(MSG& message) {
-  if (TForm* form = TForm::ActiveForm(); form && form->PreTranslateMessage(message)) return;
+  if (TForm* form = TForm::FormOf(message.hwnd); form && form->PreTranslateMessage(message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }

@@ -30,7 +30,7 @@ class TApplication {
   void HandleException(const std::exception& error);
   std::function<void(const std::exception& error)> OnException;
 
-  // Runs one message: keyboard shortcuts and dialog keys of the active form first.
+  // Runs one message: the shortcuts and dialog keys of its window's form first.
   void Handle(MSG& message);
 
  private:

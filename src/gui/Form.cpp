@@ -1,9 +1,11 @@
 #include "gui/Form.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "gui/Application.h"
 #include "gui/Win32Canvas.h"
+#include "win32/WideText.h"
 
 TForm::TForm(TBorderStyle border, bool maximizeBox) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -18,6 +20,7 @@ TForm::TForm(TBorderStyle border, bool maximizeBox) {
 
 TForm::~TForm() {
   for (TGraphicControl* control : graphics_) control->SetHost(nullptr);
+  if (hints_) DestroyWindow(hints_);
 }
 
 void TForm::SetClientSize(int width, int height) {
@@ -44,9 +47,55 @@ void TForm::InvalidateControl(TGraphicControl& control) {
   InvalidateRect(Handle(), &area, FALSE);
 }
 
-TForm* TForm::ActiveForm() { return dynamic_cast<TForm*>(FromHandle(GetActiveWindow())); }
+void TForm::SetMenu(TMainMenu& menu) {
+  menu_ = &menu;
+  menu.AttachTo(Handle());
+}
 
-bool TForm::PreTranslateMessage(MSG& message) { return IsDialogMessageW(Handle(), &message) != FALSE; }
+void TForm::ShowHintOf(TWinControl& control) {
+  if (!hints_) {
+    hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                             0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(hints_, TTM_SETMAXTIPWIDTH, 0, 800);
+  }
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  tool.lpszText = LPSTR_TEXTCALLBACKW;  // asked for each time, so hints may change
+  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+TForm* TForm::FormOf(HWND window) {
+  return window ? dynamic_cast<TForm*>(FromHandle(GetAncestor(window, GA_ROOT))) : nullptr;
+}
+
+bool TForm::PreTranslateMessage(MSG& message) {
+  if (hints_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
+    SendMessageW(hints_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+  if (menu_ && menu_->Accelerators() && TranslateAcceleratorW(Handle(), menu_->Accelerators(), &message)) return true;
+  return IsDialogMessageW(Handle(), &message) != FALSE;
+}
+
+void TForm::Command(WORD command) {
+  // The dialog manager turns Escape and Enter into IDCANCEL and IDOK.
+  if (command == IDCANCEL) {
+    if (CancelButton) CancelButton->Click();
+  } else if (command == IDOK) {
+    if (DefaultButton) DefaultButton->Click();
+  } else if (menu_) {
+    if (TMenuItem* item = menu_->ItemOf(command)) item->Click();
+  }
+}
+
+LRESULT TForm::HintText(NMHDR& header) {
+  auto& request = reinterpret_cast<NMTTDISPINFOW&>(header);
+  const TWinControl* control = FromHandle(reinterpret_cast<HWND>(header.idFrom));
+  hintText_ = control ? Utf8ToWide(control->Hint) : std::wstring();
+  request.lpszText = hintText_.data();
+  return 0;
+}
 
 void TForm::DoShow() {
   if (OnShow) OnShow(*this);
@@ -94,6 +143,12 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CAPTURECHANGED:
       mouseControl_ = nullptr;
+      break;
+    case WM_COMMAND:  // from the menu, an accelerator or the dialog manager
+      if (lParam == 0) Command(LOWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW) return HintText(*reinterpret_cast<NMHDR*>(lParam));
       break;
   }
   return DefaultProc(message, wParam, lParam);

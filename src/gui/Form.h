@@ -3,8 +3,10 @@
 #include <functional>
 #include <vector>
 
+#include "gui/Button.h"
 #include "gui/Colour.h"
 #include "gui/GraphicControl.h"
+#include "gui/Menu.h"
 #include "gui/WinControl.h"
 
 enum class TBorderStyle { Sizeable, Dialog };
@@ -28,14 +30,22 @@ class TForm : public TWinControl, public GraphicHost {
   void AddGraphic(TGraphicControl& control);
   void InvalidateControl(TGraphicControl& control) override;
 
+  // Shows the menu bar; its shortcuts work while this form has the keyboard.
+  void SetMenu(TMainMenu& menu);
+  // Shows a control's Hint (as it is at that moment) when the mouse rests on it.
+  void ShowHintOf(TWinControl& control);
+
   TColor Color = clBtnFace;
+  // Clicked by Escape and by Enter, when enabled.
+  TButton* CancelButton = nullptr;
+  TButton* DefaultButton = nullptr;
 
   TNotifyEvent OnShow;
   TNotifyEvent OnResize;
   std::function<void(TComponent& sender, bool& canClose)> OnCloseQuery;
 
-  // The form that has the keyboard, if it is one of ours.
-  static TForm* ActiveForm();
+  // The form that a window belongs to, if it is one of ours.
+  static TForm* FormOf(HWND window);
   // Keyboard shortcuts and dialog keys; true when the message was used up.
   virtual bool PreTranslateMessage(MSG& message);
 
@@ -50,6 +60,12 @@ class TForm : public TWinControl, public GraphicHost {
   void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
   TGraphicControl* GraphicAt(int x, int y) const;
 
+  void Command(WORD command);
+  LRESULT HintText(NMHDR& header);
+
   std::vector<TGraphicControl*> graphics_;
   TGraphicControl* mouseControl_ = nullptr;  // the one that got the press, until release
+  TMainMenu* menu_ = nullptr;
+  HWND hints_ = nullptr;   // the tooltip window
+  std::wstring hintText_;  // what the tooltip shows now
 };

@@ -175,7 +175,7 @@ int TWinControl::ClientHeight() const {
 }
 
 void TWinControl::SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
-bool TWinControl::Visible() const { return IsWindowVisible(handle_) != FALSE; }
+bool TWinControl::Visible() const { return (GetWindowLongW(handle_, GWL_STYLE) & WS_VISIBLE) != 0; }
 void TWinControl::SetEnabled(bool enabled) { EnableWindow(handle_, enabled); }
 bool TWinControl::Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
 

@@ -36,6 +36,7 @@ class TWinControl : public TComponent {
   int ClientHeight() const;
 
   void SetVisible(bool visible);
+  // Its own visibility, whether or not its parent shows.
   bool Visible() const;
   void SetEnabled(bool enabled);
   bool Enabled() const;

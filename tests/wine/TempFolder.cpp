@@ -121,3 +121,12 @@ bool TempFolder::MakeUnixFolders(const std::wstring& relative) {
   for (const wchar_t c : relative) folder += c == L'\\' ? L'/' : c;
   return !folder.empty() && RunUnixProgram(L"Z:\\bin\\mkdir", L"-p \"" + folder + L"\"", path_ + relative, true);
 }
+
+bool TempFolder::RunUnixScript(const std::string& script) {
+  const std::wstring folder = UnixPath(L"");
+  if (folder.empty()) return false;
+  const std::wstring done = L"unix-script-done";
+  const std::wstring command = L"-c \"cd '" + folder + L"' && " + Utf8ToWide(script) + L" && touch " + done + L"\"";
+  if (!RunUnixProgram(L"Z:\\bin\\bash", command, path_ + done, true)) return false;
+  return DeleteFileW((path_ + done).c_str()) != FALSE;
+}

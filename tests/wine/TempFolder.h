@@ -25,6 +25,9 @@ class TempFolder {
   // Under Wine: the folder and any missing ones above it, made by Unix calls, which
   // (unlike Wine's) cost nothing per level; false elsewhere.
   bool MakeUnixFolders(const std::wstring& relative);
+  // Under Wine: runs a bash script in this folder and waits until it is done; false
+  // elsewhere. Unix calls make big trees in a moment.
+  bool RunUnixScript(const std::string& script);
   // Under Wine: the Unix path of `relative`; empty elsewhere.
   std::wstring UnixPath(const std::wstring& relative) const;
 

@@ -1,0 +1,87 @@
+#include "app/UsageView.h"
+
+#include "support/Format.h"
+#include "support/Numbers.h"
+#include "support/Strings.h"
+
+namespace {
+
+struct Units {
+  double Divisor;
+  int Decimals;
+};
+
+Units UnitsOf(uint8_t units) {
+  switch (units) {
+    case kUnitsKB: return {1024, 1};
+    case kUnitsMB: return {1048576, 2};
+    case kUnitsGB: return {1073741824, 3};
+    default: return {1, 0};
+  }
+}
+
+double SizeOf(const TFolderData& entry, uint8_t mode) {
+  switch (mode) {
+    case kModeAllocated: return entry.Allocated;
+    case kModeSlack: return entry.Slack;
+    default: return entry.Nominal;
+  }
+}
+
+double TotalOf(const TFolderList& level, uint8_t mode) {
+  switch (mode) {
+    case kModeAllocated: return level.AllocatedTotal();
+    case kModeSlack: return level.SlackTotal();
+    default: return level.NominalTotal();
+  }
+}
+
+std::string TotalText(double total, uint8_t units, const FormatSettings& locale) {
+  switch (units) {
+    case kUnitsKB: return Format("%1.1n KB", {total / 1024}, locale);
+    case kUnitsMB: return Format("%1.2n MB", {total / 1048576}, locale);
+    case kUnitsGB: return Format("%1.3n GB", {total / 1073741824}, locale);
+    default: return Format("%1.n bytes", {total}, locale);
+  }
+}
+
+}  // namespace
+
+std::vector<TPieLine> UsageLines(const TFolderList& level, uint8_t units, uint8_t mode) {
+  const Units unit = UnitsOf(units);
+  std::vector<TPieLine> lines;
+  lines.reserve(level.Count());
+  for (TFolderData* entry : level.Entries()) {
+    const double value = units == kUnitsCount ? entry->FileCount : SizeOf(*entry, mode) / unit.Divisor;
+    std::string text = Str(value, 3, unit.Decimals);
+    text += "   ";
+    text += LowerCase(entry->Name());
+    lines.push_back({std::move(text), entry});
+  }
+  return lines;
+}
+
+UsageTexts LevelTexts(const TFolderList& level, uint8_t units, uint8_t mode, const FormatSettings& locale) {
+  UsageTexts texts;
+  const std::string path = level.Path();
+  texts.Panels[0] = TotalText(TotalOf(level, mode), units, locale);
+  texts.Panels[1] = Format("Files: %1.n", {int64_t{level.FileCount()}}, locale);
+  texts.Panels[2] = Format("Folders: %1.n", {int64_t{level.FolderCount()}}, locale);
+  texts.Panels[3] = Format("%s....", {path}, locale);
+  texts.Caption = "Velmora - " + path;
+  const std::string length = std::to_string(level.LongestPathLength());
+  texts.MaxPathCaption = "Max path: " + length;
+  texts.MaxPathHint = "Maximum characters in file name is " + length + " at " + level.LongestPath();
+  return texts;
+}
+
+TFolderList* LevelToOpen(const TFolderData* entry) {
+  if (!entry) return nullptr;
+  if (entry->SubList) return entry->SubList;
+  return entry->ParentLevel();
+}
+
+std::string ListLineHint(std::string_view line) {
+  const size_t blank = line.find(' ');
+  return Trim(blank == std::string_view::npos ? line : line.substr(blank));
+}

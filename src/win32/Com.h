@@ -1,0 +1,61 @@
+#pragma once
+
+#include "win32/WinApi.h"
+
+#include <objbase.h>
+
+// COM for the calling thread while this lives.
+class ComInitialisation {
+ public:
+  ComInitialisation() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComInitialisation() {
+    if (initialised_) CoUninitialize();
+  }
+  ComInitialisation(const ComInitialisation&) = delete;
+  ComInitialisation& operator=(const ComInitialisation&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+// Holds one reference to a COM object and releases it when it goes.
+template <typename Interface>
+class ComReference {
+ public:
+  ComReference() = default;
+  ~ComReference() {
+    if (object_) object_->Release();
+  }
+  ComReference(const ComReference&) = delete;
+  ComReference& operator=(const ComReference&) = delete;
+
+  Interface* operator->() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+  // Where a creating call writes the new reference.
+  Interface** Receive() { return &object_; }
+
+ private:
+  Interface* object_ = nullptr;
+};
+
+// Memory of the COM task allocator (the shell's allocator), freed when it goes.
+template <typename T>
+class TaskMemory {
+ public:
+  TaskMemory() = default;
+  explicit TaskMemory(T* memory) : memory_(memory) {}
+  ~TaskMemory() { CoTaskMemFree(memory_); }
+  TaskMemory(const TaskMemory&) = delete;
+  TaskMemory& operator=(const TaskMemory&) = delete;
+
+  T* Get() const { return memory_; }
+  T** Receive() { return &memory_; }
+  T* Release() {
+    T* memory = memory_;
+    memory_ = nullptr;
+    return memory;
+  }
+
+ private:
+  T* memory_ = nullptr;
+};
