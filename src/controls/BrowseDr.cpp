@@ -207,17 +207,18 @@ void TvlxBrowseDirectoryDlg::ApplySelection() {
   }
   ComReference<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.Receive())) || !desktop) return;
+  const bool network = selection_.rfind("\\\\", 0) == 0;
+  if (!network) {
+    // Sent before the parse below: Wine's browser ignores a path selection that
+    // follows a parse through the desktop folder.
+    const std::wstring path = Utf8ToWide(SelectionForBrowser(selection_));
+    SendMessageW(dialog_, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+  }
   std::wstring name = Utf8ToWide(selection_).substr(0, MAX_PATH);
   PIDLIST_RELATIVE parsed = nullptr;
-  const bool understood =
-      SUCCEEDED(desktop->ParseDisplayName(dialog_, nullptr, name.data(), nullptr, &parsed, nullptr)) && parsed;
-  if (understood) ReplaceItem(reinterpret_cast<PIDLIST_ABSOLUTE>(parsed));
-  if (selection_.rfind("\\\\", 0) == 0) {  // a network path goes by its item only
-    if (understood) SendMessageW(dialog_, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(item_));
-    return;
-  }
-  const std::wstring path = Utf8ToWide(SelectionForBrowser(selection_));
-  SendMessageW(dialog_, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+  if (FAILED(desktop->ParseDisplayName(dialog_, nullptr, name.data(), nullptr, &parsed, nullptr)) || !parsed) return;
+  ReplaceItem(reinterpret_cast<PIDLIST_ABSOLUTE>(parsed));
+  if (network) SendMessageW(dialog_, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(item_));
 }
 
 void TvlxBrowseDirectoryDlg::SendStatusText() {

@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 
+
 namespace {
 
 std::wstring ProgramPath() {
@@ -89,12 +90,10 @@ class Velmora {
 
   // The status bar keeps its texts in its own process: ask it to copy one there, then read it.
   std::string Panel(int index) const {
-    constexpr SIZE_T kSize = 2048;
-    void* remote = VirtualAllocEx(process_.Get(), nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
-    SendMessageW(statusBar_, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(remote));
-    wchar_t text[kSize / sizeof(wchar_t)] = {};
-    ReadProcessMemory(process_.Get(), remote, text, kSize - sizeof(wchar_t), nullptr);
-    VirtualFreeEx(process_.Get(), remote, 0, MEM_RELEASE);
+    const RemoteMemory memory(process_.Get(), 2048);
+    SendMessageW(statusBar_, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(memory.Address()));
+    wchar_t text[1024] = {};
+    memory.Read(0, text, sizeof text - sizeof(wchar_t));
     return WideToUtf8(text);
   }
 
@@ -117,6 +116,50 @@ class Velmora {
     PostMessageW(target, WM_KEYUP, key, 0xC0000001);
   }
   HWND UnitsSelector() const { return Child(L"ComboBox", L""); }
+  // Clicks the tool bar's Open button, as the mouse would (the click returns at once).
+  void ClickOpen() const { PostMessageW(Child(L"Button", L""), BM_CLICK, 0, 0); }
+  // A top-level window of the program with that caption, once it shows.
+  HWND WaitForWindow(const std::wstring& caption) const {
+    HWND found = nullptr;
+    WaitFor([&] {
+      MainWindowSearch search{processId_, nullptr, caption};
+      EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+      return (found = search.Found) != nullptr;
+    });
+    return found;
+  }
+  // A block of memory in the program's process, for messages that carry pointers.
+  class RemoteMemory {
+   public:
+    RemoteMemory(HANDLE process, SIZE_T size)
+        : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+    ~RemoteMemory() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+    char* Address() const { return static_cast<char*>(address_); }
+    void Write(SIZE_T offset, const void* data, SIZE_T size) const {
+      WriteProcessMemory(process_, Address() + offset, data, size, nullptr);
+    }
+    void Read(SIZE_T offset, void* data, SIZE_T size) const {
+      ReadProcessMemory(process_, Address() + offset, data, size, nullptr);
+    }
+
+   private:
+    HANDLE process_;
+    void* address_;
+  };
+  // The text of an item of a tree view in the program.
+  std::wstring TreeItemText(HWND tree, HTREEITEM item) const {
+    const RemoteMemory memory(process_.Get(), 4096);
+    TVITEMW request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = reinterpret_cast<LPWSTR>(memory.Address() + 1024);
+    request.cchTextMax = 1000;
+    memory.Write(0, &request, sizeof request);
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.Address()));
+    wchar_t text[1000] = {};
+    memory.Read(1024, text, sizeof text - sizeof(wchar_t));
+    return text;
+  }
   bool WaitForExit(DWORD& exitCode) const {
     if (WaitForSingleObject(process_.Get(), 20000) != WAIT_OBJECT_0) return false;
     return GetExitCodeProcess(process_.Get(), &exitCode) != FALSE;
@@ -126,17 +169,19 @@ class Velmora {
   struct MainWindowSearch {
     DWORD ProcessId;
     HWND Found;
+    std::wstring Caption;  // empty: the main window
   };
   static BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
     auto& search = *reinterpret_cast<MainWindowSearch*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search.ProcessId || ClassOf(window) != L"VelmoraForm" || !IsWindowVisible(window)) return TRUE;
+    if (owner != search.ProcessId || !IsWindowVisible(window)) return TRUE;
+    if (search.Caption.empty() ? ClassOf(window) != L"VelmoraForm" : WindowText(window) != search.Caption) return TRUE;
     search.Found = window;
     return FALSE;
   }
   HWND FindMainWindow() const {
-    MainWindowSearch search{processId_, nullptr};
+    MainWindowSearch search{processId_, nullptr, L""};
     EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.Found;
   }
@@ -152,12 +197,17 @@ class Velmora {
     search.Found = child;
     return FALSE;
   }
-  // The first child of a class (and caption, when one is given), in creation order.
-  HWND Child(const std::wstring& className, const std::wstring& text) const {
+
+ public:
+  // The first child of a window (the main one when none is given) of a class, and
+  // caption when one is given, in creation order.
+  HWND Child(const std::wstring& className, const std::wstring& text, HWND parent = nullptr) const {
     ChildSearch search{className, text, nullptr};
-    EnumChildWindows(window_, MatchChild, reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(parent ? parent : window_, MatchChild, reinterpret_cast<LPARAM>(&search));
     return search.Found;
   }
+
+ private:
 
   FileHandle process_;
   DWORD processId_ = 0;
@@ -226,6 +276,43 @@ int FolderCount(const std::string& panel) {
   for (const char c : panel)
     if (c >= '0' && c <= '9') count = count * 10 + (c - '0');
   return count;
+}
+
+TEST_F(SmallTree, OpenPicksAnotherFolderInTheShellsBrowser) {
+  const Velmora velmora(Root());
+  ASSERT_TRUE(velmora.WaitUntilShown());
+  velmora.ClickOpen();
+  HWND dialog = velmora.WaitForWindow(L"Velmora - select tree");
+  ASSERT_NE(dialog, nullptr);
+  RECT bounds{};
+  GetWindowRect(dialog, &bounds);
+  EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - (bounds.right - bounds.left)) / 2);
+  EXPECT_EQ(bounds.top, (GetSystemMetrics(SM_CYSCREEN) - (bounds.bottom - bounds.top)) / 2);
+
+  // The folder scanned is preselected; choose its sub-folder Docs instead.
+  HWND tree = velmora.Child(L"SysTreeView32", L"", dialog);
+  ASSERT_NE(tree, nullptr);
+  const auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  ASSERT_NE(selected, nullptr);
+  const std::wstring root = Root();
+  EXPECT_EQ(velmora.TreeItemText(tree, selected), root.substr(root.rfind(L'\\') + 1));
+  SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(selected));
+  auto child = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(selected)));
+  while (child && velmora.TreeItemText(tree, child) != L"Docs")
+    child = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)));
+  ASSERT_NE(child, nullptr);
+  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child));
+  PostMessageW(velmora.Child(L"Button", L"OK", dialog), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return WideToUtf8(velmora.Caption()) == Caption(L"Docs\\") && !velmora.Scanning(); }));
+  EXPECT_EQ(velmora.ListLines(), (std::vector<std::string>{"32.0   report.doc", "8.0   \\sub"}));
+
+  // Cancelling scans nothing.
+  velmora.ClickOpen();
+  dialog = velmora.WaitForWindow(L"Velmora - select tree");
+  ASSERT_NE(dialog, nullptr);
+  PostMessageW(velmora.Child(L"Button", L"Cancel", dialog), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(WideToUtf8(velmora.Caption()), Caption(L"Docs\\"));
 }
 
 // A tree of 3,600 folders, enough to catch a scan in progress.
