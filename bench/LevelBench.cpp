@@ -5,6 +5,7 @@
 
 #include "app/FormMain.h"
 #include "gui/Application.h"
+#include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/Win32VolumeApi.h"
 
@@ -12,7 +13,8 @@ int main() {
   constexpr int kEntries = 100000;
   Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
   Win32VolumeApi volumeApi;
-  TMainForm form(scanPlatform, volumeApi, std::nullopt);
+  Win32Registry registry;
+  TMainForm form(scanPlatform, volumeApi, registry, std::nullopt);
   form.Timer1.SetEnabled(false);
   form.Show();
   Application().ProcessMessages();

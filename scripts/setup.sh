@@ -11,6 +11,7 @@ packages=(
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386
   libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libcups2:i386
   xvfb xauth xdotool imagemagick
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 installed() {

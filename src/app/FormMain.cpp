@@ -9,9 +9,14 @@
 #include "app/UsageView.h"
 #include "gui/Application.h"
 #include "gui/Screen.h"
+#include "app/Listing.h"
+#include "gui/Printer.h"
 #include "scan/VolumeProbe.h"
+#include "settings/FolderMenu.h"
+#include "settings/SettingsStore.h"
 #include "support/Format.h"
 #include "support/Utf8.h"
+#include "win32/Files.h"
 #include "win32/WideText.h"
 #include "win32/Win32Locale.h"
 
@@ -37,7 +42,8 @@ bool IsNtFamily() {
 
 }  // namespace
 
-TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, std::optional<std::string> argument)
+TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, Registry& registry,
+                     std::optional<std::string> argument)
     : TForm(TBorderStyle::Sizeable, false),
       Scale(ScreenScale()),
       SpeedPanel(*this),
@@ -60,6 +66,7 @@ TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, std::opti
       BrowseDirectoryDlg1(Handle()),
       scanPlatform_(scanPlatform),
       volumeApi_(volumeApi),
+      registry_(registry),
       argument_(std::move(argument)),
       locale_(ReadUserFormatSettings()) {
   SetCaption("Velmora");
@@ -74,6 +81,8 @@ TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, std::opti
   SetBounds(Scale(kDesignLeft), Scale(kDesignTop), Scale(kDesignWidth), Scale(kDesignHeight));
 
   Open1.OnClick = OpenBtn.OnClick = [this](TComponent& sender) { FileOpen(sender); };
+  Print1.OnClick = PrintBtn.OnClick = [this](TComponent& sender) { FilePrint(sender); };
+  FileSaveMenu.OnClick = [this](TComponent& sender) { FileSaveMenuClick(sender); };
   Exit1.OnClick = BitBtnExit.OnClick = [this](TComponent& sender) { FileExit(sender); };
   Refresh1.OnClick = [this](TComponent& sender) { Refresh1Click(sender); };
   BitBtnCancel.OnClick = [this](TComponent& sender) { btnStopClick(sender); };
@@ -87,12 +96,19 @@ TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, std::opti
   Timer2.OnTimer = [this](TComponent& sender) { Timer2Timer(sender); };
   TimerRepeatScan.OnTimer = [this](TComponent& sender) { TimerRepeatScanTimer(sender); };
   OnResize = [this](TComponent& sender) { FormResize(sender); };
+  OnShow = [this](TComponent& sender) { FormShow(sender); };
   OnCloseQuery = [this](TComponent& sender, bool& canClose) { FormCloseQuery(sender, canClose); };
 
   FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // FormDestroy: the tree, then the placement, which is written as it goes.
+  CurrentLevel = nullptr;
+  PieChart1.Clear();
+  RootLevel.Clear();
+  FormInfo.reset();
+}
 
 void TMainForm::PlaceControls() {
   const TFont designFont;
@@ -148,17 +164,60 @@ void TMainForm::FormCreate() {
   BrowseDirectoryDlg1.SetOptions({bfDirectoriesOnly, bfAncestors, bfIncludeFiles});
   BrowseDirectoryDlg1.SetCaption("Velmora - select tree");
   BrowseDirectoryDlg1.ShowSelectionInStatus = false;
+  SaveDialog1.FileName = "Usage";
+  SaveDialog1.DefaultExt = "txt";
+  SaveDialog1.Filter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+  SaveDialog1.Title = "Save piechart listing";
   ScanPath = CurrentDirectory();
   DisplayCompressed = IsNtFamily() ? 1 : 0;
-  cbxUnits.SetItemIndex(DisplayUnits);
-  cbxDisplay.SetItemIndex(DisplayMode);
+  FormInfo = std::make_unique<TRegistryFormInfo>(*this, registry_, PlacementKeyPath(ExecutablePath()));
+  LoadSettings();
   PieChart1.GhostColour = Color;
+  UpdateFolderMenu(registry_, ExecutablePath(), RightClickFolder);
   MinWidth = Width();
   MinHeight = Height();
   TimerRepeatScan.SetInterval(RepeatTimerInterval(RepeatInterval));
   TimerRepeatScan.SetEnabled(RepeatedScan);
   SpeedPanel.SetFocus();
 }
+
+void TMainForm::LoadSettings() {
+  TSettings defaults;
+  defaults.DisplayCompressed = DisplayCompressed;
+  defaults.PieChartColours = PieChart1.Colours();
+  const TSettings settings = ::LoadSettings(registry_, defaults);
+  DisplayCompressed = settings.DisplayCompressed;
+  DisplayMode = settings.DisplayMode;
+  DisplayUnits = settings.DisplayUnits;
+  PieChart1.SetColours(settings.PieChartColours);
+  // A stored palette that gives no colours would leave every segment grey for good.
+  if (PieChart1.NumColours() == 0) PieChart1.SetColours(defaults.PieChartColours);
+  RightClickFolder = settings.RightClickFolder;
+  DisplayFreeDiskSpace = settings.DisplayFreeDiskSpace;
+  RepeatedScan = settings.RepeatedScan;
+  RepeatInterval = settings.RepeatInterval;
+  cbxUnits.SetItemIndex(DisplayUnits);  // a code out of range selects nothing
+  cbxDisplay.SetItemIndex(DisplayMode);
+  PieChart1.Font = LoadFont(registry_, "PieChartFont", PieChart1.Font);
+  ListBox1.SetFont(LoadFont(registry_, "ListboxFont", ListBox1.Font()));
+}
+
+void TMainForm::SaveSettings() {
+  SaveFont(registry_, "PieChartFont", PieChart1.Font);
+  SaveFont(registry_, "ListboxFont", ListBox1.Font());
+  TSettings settings;
+  settings.DisplayCompressed = DisplayCompressed;
+  settings.DisplayMode = DisplayMode;
+  settings.DisplayUnits = DisplayUnits;
+  settings.PieChartColours = PieChart1.Colours();
+  settings.RightClickFolder = RightClickFolder;
+  settings.DisplayFreeDiskSpace = DisplayFreeDiskSpace;
+  settings.RepeatedScan = RepeatedScan;
+  settings.RepeatInterval = RepeatInterval;
+  ::SaveSettings(registry_, settings);
+}
+
+void TMainForm::FormShow(TComponent&) { FormInfo->RestorePlacement(); }
 
 LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETMINMAXINFO) {
@@ -283,7 +342,23 @@ void TMainForm::FileExit(TComponent&) { Close(); }
 
 void TMainForm::FormCloseQuery(TComponent&, bool&) {
   CancelScan = true;  // a running scan stops at its next check; the program ends after it
+  SaveSettings();
 }
+
+void TMainForm::FileSaveMenuClick(TComponent&) {
+  if (ListBox1.Count() == 0) return;
+  if (!SaveDialog1.Execute(Handle())) return;
+  const std::string fileName = SaveDialog1.FileName;
+  if (FileExists(fileName) &&
+      Application().MessageBox("File " + fileName + " already exists.  Do you want to overwrite the existing file?",
+                               "Velmora - overwrite existing usage file?", MB_YESNO) != IDYES)
+    return;
+  std::vector<std::string> lines;
+  for (int i = 0; i < ListBox1.Count(); ++i) lines.push_back(ListBox1.Item(i));
+  ReplaceFileContent(fileName, ListingBytes(lines, Utf8ToAnsi));
+}
+
+void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), PrintTitle); }
 
 void TMainForm::ShowLevel(TFolderList* level) {
   if (!level) return;

@@ -13,19 +13,24 @@
 #include "gui/ListBox.h"
 #include "gui/Menu.h"
 #include "gui/Panel.h"
+#include "gui/SaveDialog.h"
 #include "gui/StatusBar.h"
 #include "gui/Timer.h"
 #include "scan/FolderList.h"
 #include "scan/ScanPlatform.h"
 #include "scan/VolumeApi.h"
+#include "settings/Registry.h"
+#include "settings/RegistryVariables.h"
 #include "support/FormatSettings.h"
 
 // The main window: the tool bar with its selectors, the pie chart and its list, the
-// buttons and the status bar; it runs every scan and shows one level of the tree.
+// buttons and the status bar; it runs every scan and shows one level of the tree. It
+// reads the settings when it is made and saves them when asked to close.
 class TMainForm : public TForm {
  public:
   // `argument`: the program's first command-line argument, if it had one.
-  TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, std::optional<std::string> argument);
+  TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, Registry& registry,
+            std::optional<std::string> argument);
   ~TMainForm() override;
 
   // Scans ScanPath and shows the result; a request while a scan runs is dropped.
@@ -41,6 +46,9 @@ class TMainForm : public TForm {
   void Refresh1Click(TComponent& sender);
   void FileOpen(TComponent& sender);
   void FileExit(TComponent& sender);
+  void FileSaveMenuClick(TComponent& sender);
+  void FilePrint(TComponent& sender);
+  void FormShow(TComponent& sender);
   void FormResize(TComponent& sender);
   void FormCloseQuery(TComponent& sender, bool& canClose);
   void PieChart1DblClick(TComponent& sender);
@@ -60,6 +68,7 @@ class TMainForm : public TForm {
   std::string PrintTitle;  // the job title of a print, set with each level shown
   int MinWidth = 0;
   int MinHeight = 0;
+  std::unique_ptr<TRegistryFormInfo> FormInfo;  // the remembered placement
 
   // Settings.
   uint8_t DisplayUnits = 1;
@@ -99,12 +108,18 @@ class TMainForm : public TForm {
   TTimer Timer2;
   TTimer TimerRepeatScan;
   TvlxBrowseDirectoryDlg BrowseDirectoryDlg1;
+  TSaveDialog SaveDialog1;
+
+  int MinimumWidth() const override { return MinWidth; }
+  int MinimumHeight() const override { return MinHeight; }
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void FormCreate();
+  void LoadSettings();
+  void SaveSettings();
   void PlaceControls();
   void PrepareForScan();
   void ShowCompression(bool supported, bool compressed);
@@ -112,6 +127,7 @@ class TMainForm : public TForm {
 
   ScanPlatform& scanPlatform_;
   VolumeApi& volumeApi_;
+  Registry& registry_;
   std::optional<std::string> argument_;
   FormatSettings locale_;
 };

@@ -5,6 +5,7 @@
 #include "app/FormMain.h"
 #include "gui/Application.h"
 #include "win32/WideText.h"
+#include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/Win32VolumeApi.h"
 #include "win32/WinApi.h"
@@ -33,7 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
     Win32VolumeApi volumeApi;
-    TMainForm mainForm(scanPlatform, volumeApi, FirstArgument());
+    Win32Registry registry;
+    TMainForm mainForm(scanPlatform, volumeApi, registry, FirstArgument());
     Application().Run(mainForm);
   } catch (const std::exception& error) {
     Application().HandleException(error);

@@ -43,6 +43,11 @@ void TApplication::Handle(MSG& message) {
   DispatchMessageW(&message);
 }
 
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  return MessageBoxW(mainForm_ ? mainForm_->Handle() : nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(),
+                     flags);
+}
+
 void TApplication::HandleException(const std::exception& error) {
   if (OnException) {
     OnException(error);

@@ -30,6 +30,9 @@ class TApplication {
   void HandleException(const std::exception& error);
   std::function<void(const std::exception& error)> OnException;
 
+  // A message box over the main form with the given buttons (MB_ flags); the button chosen.
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+
   // Runs one message: the shortcuts and dialog keys of its window's form first.
   void Handle(MSG& message);
 

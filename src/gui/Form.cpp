@@ -32,8 +32,65 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 void TForm::Show() {
+  DoShow();
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+}
+
+namespace {
+
+// Window placements speak of workspace coordinates, which start at the primary
+// monitor's work area; the screen's start at the monitor itself.
+POINT WorkspaceOrigin() {
+  MONITORINFO monitor{sizeof monitor};
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  return {monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
+}
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{sizeof info};
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& work = info.rcWork;
+    reinterpret_cast<std::vector<TScreenArea>*>(data)->push_back({work.left, work.top, work.right, work.bottom});
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+TPlacement TForm::Placement() const {
+  WINDOWPLACEMENT placement{sizeof placement};
+  GetWindowPlacement(Handle(), &placement);
+  const POINT origin = WorkspaceOrigin();
+  const RECT& normal = placement.rcNormalPosition;
+  TPlacement result;
+  result.State = IsIconic(Handle()) ? wsMinimized : IsZoomed(Handle()) ? wsMaximized : wsNormal;
+  result.Left = normal.left + origin.x;
+  result.Top = normal.top + origin.y;
+  result.Width = normal.right - normal.left;
+  result.Height = normal.bottom - normal.top;
+  return result;
+}
+
+void TForm::ApplyPlacement(const TPlacement& placement) {
+  const POINT origin = WorkspaceOrigin();
+  WINDOWPLACEMENT window{sizeof window};
+  GetWindowPlacement(Handle(), &window);
+  window.rcNormalPosition = {placement.Left - origin.x, placement.Top - origin.y,
+                             placement.Left - origin.x + placement.Width, placement.Top - origin.y + placement.Height};
+  const bool visible = IsWindowVisible(Handle()) != FALSE;
+  switch (placement.State) {
+    case wsMinimized: window.showCmd = SW_SHOWMINIMIZED; break;
+    case wsMaximized: window.showCmd = SW_SHOWMAXIMIZED; break;
+    default: window.showCmd = visible ? SW_SHOWNORMAL : SW_HIDE; break;
+  }
+  SetWindowPlacement(Handle(), &window);
+}
+
+std::vector<TScreenArea> TForm::MonitorWorkAreas() const {
+  std::vector<TScreenArea> areas;
+  EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
 }
 
 void TForm::AddGraphic(TGraphicControl& control) {
@@ -118,9 +175,6 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_SHOWWINDOW:
-      if (wParam) DoShow();
-      break;
     case WM_SIZE:
       DoResize();
       break;

@@ -7,13 +7,14 @@
 #include "gui/Colour.h"
 #include "gui/GraphicControl.h"
 #include "gui/Menu.h"
+#include "gui/Placement.h"
 #include "gui/WinControl.h"
 
 enum class TBorderStyle { Sizeable, Dialog };
 
 // A top-level window that holds controls: windowed ones as child windows, graphic
 // ones painted here (off-screen first, so nothing flickers) and given the mouse.
-class TForm : public TWinControl, public GraphicHost {
+class TForm : public TWinControl, public GraphicHost, public PlacedWindow {
  public:
   explicit TForm(TBorderStyle border = TBorderStyle::Sizeable, bool maximizeBox = true);
   ~TForm() override;
@@ -21,6 +22,7 @@ class TForm : public TWinControl, public GraphicHost {
   void SetCaption(std::string_view caption) { SetText(caption); }
   std::string Caption() const { return Text(); }
   void SetClientSize(int width, int height);
+  // Calls OnShow, then shows the window (as its placement says).
   void Show();
   void Hide() { ShowWindow(Handle(), SW_HIDE); }
   // Asks the form to close, as the close box does.
@@ -43,6 +45,13 @@ class TForm : public TWinControl, public GraphicHost {
   TNotifyEvent OnShow;
   TNotifyEvent OnResize;
   std::function<void(TComponent& sender, bool& canClose)> OnCloseQuery;
+
+  // The state and the bounds the window has when neither minimised nor maximised.
+  TPlacement Placement() const override;
+  void ApplyPlacement(const TPlacement& placement) override;
+  std::vector<TScreenArea> MonitorWorkAreas() const override;
+  int MinimumWidth() const override { return 0; }
+  int MinimumHeight() const override { return 0; }
 
   // The form that a window belongs to, if it is one of ours.
   static TForm* FormOf(HWND window);

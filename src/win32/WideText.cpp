@@ -46,3 +46,13 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
+
+std::string Utf8ToAnsi(std::string_view text) {
+  const std::wstring wide = Utf8ToWide(text);
+  if (wide.empty()) return {};
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                       nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr, nullptr);
+  return ansi;
+}

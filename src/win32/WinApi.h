@@ -7,3 +7,4 @@
 #undef TextOut
 #undef DrawText
 #undef GetObject
+#undef MessageBox

@@ -6,6 +6,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakeVolumeApi.h"
+#include "MemoryRegistry.h"
 #include "app/FormMain.h"
 #include "gui/Application.h"
 
@@ -36,7 +37,7 @@ class MainWindow : public ::testing::Test {
   }
   // Starts as the program would, with that argument.
   std::unique_ptr<TMainForm> Start(std::optional<std::string> argument) {
-    auto form = std::make_unique<TMainForm>(fs, volume, std::move(argument));
+    auto form = std::make_unique<TMainForm>(fs, volume, registry, std::move(argument));
     form->Timer1.SetEnabled(false);  // the test takes the start-up tick itself
     form->Timer1Timer(*form);
     return form;
@@ -53,6 +54,7 @@ class MainWindow : public ::testing::Test {
 
   FakeFileSystem fs;
   FakeVolumeApi volume;
+  MemoryRegistry registry;
 };
 
 TEST_F(MainWindow, StartsByScanningTheArgumentAndShowingItsRoot) {
@@ -225,6 +227,65 @@ TEST_F(MainWindow, KeepsItsChartSquareAndItsMinimumSize) {
   form->SetBounds(0, 0, 100, 100);
   EXPECT_EQ(form->Width(), form->MinWidth);
   EXPECT_EQ(form->Height(), form->MinHeight);
+}
+
+}  // namespace
+
+namespace {
+
+class MainWindowSettings : public MainWindow {
+ protected:
+  void Store(std::string_view name, RegistryValue value) {
+    registry.Set(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name, std::move(value));
+  }
+  const RegistryValue* Stored(std::string_view name) const {
+    return registry.Value(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name);
+  }
+};
+
+TEST_F(MainWindowSettings, StartUpTakesTheStoredSettingsAndCloseWritesThemBack) {
+  Store("Display units", {RegistryValue::Kind::Integer, 2, {}});
+  Store("Display mode", {RegistryValue::Kind::Integer, 258, {}});
+  Store("RepeatedScan", {RegistryValue::Kind::Integer, 1, {}});
+  Store("RepeatInterval", {RegistryValue::Kind::Integer, 0, {}});
+  Store("PieChartColours", {RegistryValue::Kind::Text, 0, "$FF,$FF00"});
+  Store("PieChartFont.Bold", {RegistryValue::Kind::Integer, 1, {}});
+  Store("ListboxFont.Name", {RegistryValue::Kind::Text, 0, "Courier New"});
+  auto form = Start("C:\\Data");
+  EXPECT_EQ(form->cbxUnits.ItemIndex(), 2);
+  EXPECT_EQ(form->cbxDisplay.ItemIndex(), 2);
+  EXPECT_EQ(form->ListBox1.Item(0), "0.01   \\sub");  // MB of slack: 5,480 bytes
+  EXPECT_TRUE(form->TimerRepeatScan.Enabled());
+  EXPECT_EQ(form->TimerRepeatScan.Interval(), 60000u);  // 0 minutes would fire constantly
+  EXPECT_EQ(form->PieChart1.Colours(), "$000000FF,$0000FF00");
+  EXPECT_TRUE(form->PieChart1.Font.Bold);
+  EXPECT_EQ(form->ListBox1.Font().Name, "Courier New");
+
+  form->cbxUnits.SetItemIndex(4);
+  form->cbxUnitsChange(form->cbxUnits);
+  bool canClose = true;
+  form->FormCloseQuery(*form, canClose);
+  EXPECT_TRUE(canClose);
+  EXPECT_EQ(Stored("Display units")->Integer, 4);
+  EXPECT_EQ(Stored("Display mode")->Integer, 2);
+  EXPECT_EQ(Stored("RepeatInterval")->Integer, 0);  // held as read
+  EXPECT_EQ(Stored("PieChartFont.Bold")->Integer, 1);
+  EXPECT_EQ(Stored("ListboxFont.Size")->Integer, 8);
+}
+
+TEST_F(MainWindowSettings, CodesOutOfRangeShowAsBytesAndAreKept) {
+  Store("Display units", {RegistryValue::Kind::Integer, 7, {}});
+  Store("Display compressed", {RegistryValue::Kind::Text, 0, "never"});
+  Store("PieChartColours", {RegistryValue::Kind::Text, 0, "zz"});
+  auto form = Start("C:\\Data");
+  EXPECT_EQ(form->cbxUnits.ItemIndex(), -1);
+  EXPECT_EQ(form->ListBox1.Item(0), "20480   \\sub");
+  EXPECT_EQ(form->PieChart1.NumColours(), 6);  // an unusable palette gives way to the design colours
+  bool canClose = true;
+  form->FormCloseQuery(*form, canClose);
+  EXPECT_EQ(Stored("Display units")->Integer, 7);
+  EXPECT_EQ(Stored("Display compressed")->Type, RegistryValue::Kind::Integer);  // rewritten as it should be
+  EXPECT_EQ(Stored("Display compressed")->Integer, 1);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#include "win32/Files.h"
+
+#include <stdexcept>
+
+#include "win32/Handles.h"
+#include "win32/WideText.h"
+#include "win32/WinApi.h"
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string SystemMessage(unsigned long error) {
+  wchar_t* buffer = nullptr;
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+  std::wstring message(buffer ? buffer : L"", length);
+  LocalFree(buffer);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+    message.pop_back();
+  if (message.empty()) return "error " + std::to_string(error);
+  return WideToUtf8(message);
+}
+
+void ReplaceFileContent(const std::string& path, std::string_view bytes) {
+  const auto failure = [&](DWORD error) {
+    return std::runtime_error("Cannot save " + path + ": " + SystemMessage(error));
+  };
+  const std::wstring target = Utf8ToWide(path);
+  const std::wstring draft = target + L".velmora-new";
+  {
+    const FileHandle file(
+        CreateFileW(draft.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw failure(GetLastError());
+    DWORD written = 0;
+    const bool complete = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                          written == bytes.size() && FlushFileBuffers(file.Get());
+    if (!complete) {
+      const DWORD error = GetLastError();
+      DeleteFileW(draft.c_str());
+      throw failure(error ? error : ERROR_WRITE_FAULT);
+    }
+  }
+  if (!MoveFileExW(draft.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    DeleteFileW(draft.c_str());
+    throw failure(error);
+  }
+}
+
+std::string ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return WideToUtf8(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}

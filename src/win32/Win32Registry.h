@@ -1,0 +1,10 @@
+#pragma once
+
+#include "settings/Registry.h"
+
+// The Windows registry.
+class Win32Registry : public Registry {
+ public:
+  std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, bool create) override;
+  bool DeleteKey(TRootKey root, std::string_view path) override;
+};

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "MemoryRegistry.h"
+#include "app/Listing.h"
+#include "settings/FolderMenu.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+using Kind = RegistryValue::Kind;
+
+RegistryValue Integer(int32_t value) { return {Kind::Integer, value, {}}; }
+RegistryValue Text(std::string value) { return {Kind::Text, 0, std::move(value)}; }
+
+TSettings Defaults() {
+  TSettings defaults;
+  defaults.DisplayCompressed = 1;
+  defaults.PieChartColours = "$00E0E0FF,$00E0FFFF";
+  return defaults;
+}
+
+bool operator==(const TSettings& a, const TSettings& b) {
+  return a.DisplayCompressed == b.DisplayCompressed && a.DisplayMode == b.DisplayMode &&
+         a.DisplayUnits == b.DisplayUnits && a.PieChartColours == b.PieChartColours &&
+         a.RightClickFolder == b.RightClickFolder && a.DisplayFreeDiskSpace == b.DisplayFreeDiskSpace &&
+         a.RepeatedScan == b.RepeatedScan && a.RepeatInterval == b.RepeatInterval;
+}
+
+class SettingsStore : public ::testing::Test {
+ protected:
+  void Store(std::string_view name, RegistryValue value) {
+    registry.Set(TRootKey::CurrentUser, kSettingsKey, name, std::move(value));
+  }
+  const RegistryValue* Stored(std::string_view name) const {
+    return registry.Value(TRootKey::CurrentUser, kSettingsKey, name);
+  }
+  MemoryRegistry registry;
+};
+
+TEST_F(SettingsStore, AFirstStartGetsTheDefaultsAndWritesNothing) {
+  EXPECT_TRUE(LoadSettings(registry, Defaults()) == Defaults());
+  TFont font;
+  font.Underline = true;
+  EXPECT_EQ(LoadFont(registry, "PieChartFont", font), font);
+  EXPECT_TRUE(registry.Writes.empty());
+  EXPECT_FALSE(registry.HasKey(TRootKey::CurrentUser, kSettingsKey));
+}
+
+TEST_F(SettingsStore, CodesKeepTheLowByteOfWhatWasStored) {
+  Store("Display mode", Integer(258));
+  Store("Display units", Integer(7));
+  Store("Display compressed", Integer(-1));
+  Store("RepeatInterval", Integer(-30));
+  const TSettings settings = LoadSettings(registry, Defaults());
+  EXPECT_EQ(settings.DisplayMode, 2);
+  EXPECT_EQ(settings.DisplayUnits, 7);
+  EXPECT_EQ(settings.DisplayCompressed, 255);
+  EXPECT_EQ(settings.RepeatInterval, -30);  // the timer copes with it
+}
+
+TEST_F(SettingsStore, ValuesOfTheWrongKindGiveTheirDefaults) {
+  Store("Display units", Text("MB"));
+  Store("Display mode", Text("2"));  // an integer written as text still reads
+  Store("PieChartColours", Integer(5));
+  Store("RepeatedScan", {Kind::Other, 0, {}});
+  Store("RightClickFolder", Integer(0));
+  const TSettings settings = LoadSettings(registry, Defaults());
+  EXPECT_EQ(settings.DisplayUnits, 1);
+  EXPECT_EQ(settings.DisplayMode, 2);
+  EXPECT_EQ(settings.PieChartColours, Defaults().PieChartColours);
+  EXPECT_FALSE(settings.RepeatedScan);
+  EXPECT_FALSE(settings.RightClickFolder);
+}
+
+TEST_F(SettingsStore, SavingWritesEveryValueInOrderAndOfItsKind) {
+  TSettings settings = Defaults();
+  settings.DisplayUnits = 200;
+  settings.RepeatedScan = true;
+  SaveSettings(registry, settings);
+  const std::string key = "software\\quillfen\\velmora|";
+  EXPECT_EQ(registry.Writes,
+            (std::vector<std::string>{key + "Display compressed", key + "Display mode", key + "Display units",
+                                      key + "PieChartColours", key + "RightClickFolder", key + "DisplayFreeDiskSpace",
+                                      key + "RepeatedScan", key + "RepeatInterval"}));
+  EXPECT_EQ(Stored("Display units")->Integer, 200);
+  EXPECT_EQ(Stored("RepeatedScan")->Type, Kind::Integer);
+  EXPECT_EQ(Stored("RepeatedScan")->Integer, 1);
+  EXPECT_EQ(Stored("PieChartColours")->Text, "$00E0E0FF,$00E0FFFF");
+  EXPECT_TRUE(LoadSettings(registry, TSettings{}) == settings);
+}
+
+TEST_F(SettingsStore, FontsComeBackWithTheirFiveMembers) {
+  TFont saved;
+  saved.Name = "Arial";
+  saved.Size = 12;
+  saved.Color = 0x0000FF;
+  saved.Bold = true;
+  saved.Italic = true;
+  saved.Underline = true;
+  SaveFont(registry, "ListboxFont", saved);
+  const std::string key = "software\\quillfen\\velmora|ListboxFont";
+  EXPECT_EQ(registry.Writes, (std::vector<std::string>{key + ".Name", key + ".Size", key + ".Color", key + ".Bold",
+                                                       key + ".Italic"}));
+  const TFont loaded = LoadFont(registry, "ListboxFont", TFont{});
+  EXPECT_EQ(loaded.Name, "Arial");
+  EXPECT_EQ(loaded.Size, 12);
+  EXPECT_EQ(loaded.Color, 0x0000FF);
+  EXPECT_TRUE(loaded.Bold);
+  EXPECT_TRUE(loaded.Italic);
+  EXPECT_FALSE(loaded.Underline);  // not stored: the current font's
+  EXPECT_EQ(LoadFont(registry, "PieChartFont", TFont{}), TFont{});
+}
+
+class FolderMenu : public ::testing::Test {
+ protected:
+  FolderMenu() {
+    registry.OpenKey(TRootKey::ClassesRoot, "\\Directory\\shell", true);
+    registry.OpenKey(TRootKey::ClassesRoot, "\\Drive\\shell", true);
+  }
+  const RegistryValue* Default(std::string_view key) const { return registry.Value(TRootKey::ClassesRoot, key, ""); }
+  MemoryRegistry registry;
+};
+
+TEST_F(FolderMenu, EnablingWritesTheVerbOfFoldersAndDrives) {
+  UpdateFolderMenu(registry, "C:\\Program Files\\Velmora\\Velmora.exe", true);
+  for (const char* shell : {"\\Directory\\shell", "\\Drive\\shell"}) {
+    const std::string verb = std::string(shell) + "\\UsagePieChart";
+    ASSERT_NE(Default(verb), nullptr) << verb;
+    EXPECT_EQ(Default(verb)->Text, "&Usage Pie Chart");
+    ASSERT_NE(Default(verb + "\\command"), nullptr);
+    EXPECT_EQ(Default(verb + "\\command")->Text, "\"C:\\Program Files\\Velmora\\Velmora.exe\" \"%1\"");
+  }
+  const size_t writes = registry.Writes.size();
+  UpdateFolderMenu(registry, "C:\\Program Files\\Velmora\\Velmora.exe", true);
+  EXPECT_EQ(registry.Writes.size(), 2 * writes);  // rewritten each time, to the same
+  EXPECT_EQ(Default("\\Drive\\shell\\UsagePieChart")->Text, "&Usage Pie Chart");
+}
+
+TEST_F(FolderMenu, DisablingRemovesOnlyTheVerb) {
+  UpdateFolderMenu(registry, "C:\\V.exe", true);
+  UpdateFolderMenu(registry, "C:\\V.exe", false);
+  EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell\\UsagePieChart"));
+  EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Drive\\shell\\UsagePieChart\\command"));
+  EXPECT_TRUE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell"));
+  UpdateFolderMenu(registry, "C:\\V.exe", false);  // nothing to remove: nothing happens
+  EXPECT_TRUE(registry.HasKey(TRootKey::ClassesRoot, "\\Drive\\shell"));
+}
+
+TEST_F(FolderMenu, TheOldVerbOfTheFolderClassGoesEitherWay) {
+  for (const bool enable : {true, false}) {
+    registry.Set(TRootKey::ClassesRoot, "\\Folder\\shell\\Usage Pie Chart\\command", "", Text("old"));
+    UpdateFolderMenu(registry, "C:\\V.exe", enable);
+    EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Folder\\shell\\Usage Pie Chart")) << enable;
+    registry.Set(TRootKey::ClassesRoot, "\\Folder\\shell\\Usage Pie Chart", "", Text("old, no command"));
+    UpdateFolderMenu(registry, "C:\\V.exe", enable);
+    EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Folder\\shell\\Usage Pie Chart")) << enable;
+  }
+}
+
+TEST(FolderMenuWithoutRights, SkipsWhatItCannotOpen) {
+  MemoryRegistry registry;
+  UpdateFolderMenu(registry, "C:\\V.exe", true);  // no shell keys: nothing is made
+  EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell\\UsagePieChart"));
+  registry.OpenKey(TRootKey::ClassesRoot, "\\Directory\\shell", true);
+  registry.ReadOnlyRoots.insert(TRootKey::ClassesRoot);
+  UpdateFolderMenu(registry, "C:\\V.exe", true);
+  EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell\\UsagePieChart"));
+  EXPECT_TRUE(registry.Writes.empty());
+}
+
+TEST(Listing, EveryLineEndsWithCarriageReturnAndLineFeed) {
+  const auto same = [](std::string_view text) { return std::string(text); };
+  EXPECT_EQ(ListingBytes({"1205.6   \\windows", "52.0   readme.txt", "0.0   .."}, same),
+            "1205.6   \\windows\r\n52.0   readme.txt\r\n0.0   ..\r\n");
+  EXPECT_EQ(ListingBytes({"0   .."}, same), "0   ..\r\n");
+  EXPECT_EQ(ListingBytes({}, same), "");
+  EXPECT_EQ(ListingBytes({"a"}, [](std::string_view) { return std::string("?"); }), "?\r\n");
+}
+
+}  // namespace

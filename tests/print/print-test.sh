@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Prints with the real program, first with no printer (it must say so), then to a PDF
+# printer of CUPS (started here when it is not running), and checks the PDF: one page,
+# not blank. The PDF and a picture of its page are left in the artifacts folder.
+# Usage: print-test.sh BUILD_DIR
+set -euo pipefail
+build="$1"
+source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
+tests="$build/tests/e2e_tests.exe"
+artifacts="$build/artifacts"
+run() { "$source_dir/scripts/wine-run.sh" --unmanaged "$@"; }
+
+echo "== without a printer"
+CUPS_SERVER=/nonexistent run "$build/print-none-prefix" "$tests" --gtest_filter='*PrintingWithoutAPrinter*'
+
+echo "== to a PDF printer"
+if ! lpstat -r >/dev/null 2>&1; then
+  cupsd
+  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+fi
+lpadmin -p VelmoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
+lpadmin -d VelmoraPDF
+output="$HOME/PDF"  # where cups-pdf puts the jobs of this user
+mkdir -p "$output"
+started="$(mktemp)"
+run "$build/print-prefix" "$tests" --gtest_filter='*PrintingSendsTheWindow*'
+
+pdf=""
+for _ in $(seq 120); do
+  pdf="$(find "$output" -name '*.pdf' -newer "$started" | head -n 1)"
+  [ -n "$pdf" ] && break
+  sleep 0.5
+done
+rm -f "$started"
+if [ -z "$pdf" ]; then
+  echo "FAIL: no PDF arrived in $output" >&2
+  exit 1
+fi
+cp "$pdf" "$artifacts/printed-window.pdf"
+pages="$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')"
+pdftoppm -r 40 -png -singlefile "$pdf" "$artifacts/printed-window"
+mean="$(convert "$artifacts/printed-window.png" -colorspace Gray -format '%[fx:mean]' info:)"
+echo "pages=$pages mean_brightness=$mean"
+if [ "$pages" != 1 ]; then
+  echo "FAIL: the PDF has $pages pages" >&2
+  exit 1
+fi
+if ! awk -v mean="$mean" 'BEGIN { exit !(mean < 0.99) }'; then
+  echo "FAIL: the printed page is blank" >&2
+  exit 1
+fi
+echo "PASS"

@@ -1,0 +1,184 @@
+// What Velmora keeps from one run to the next, and what it writes: settings, window
+// placement, the Explorer verb, saved listings. The real program, in the test prefix's
+// real registry.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "E2eTrees.h"
+#include "VelmoraDriver.h"
+#include "win32/Handles.h"
+#include "win32/WideText.h"
+
+namespace {
+
+std::optional<DWORD> StoredInteger(const std::wstring& key, const std::wstring& name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
+std::wstring StoredText(HKEY root, const std::wstring& key) {
+  wchar_t text[1024] = {};
+  DWORD size = sizeof text;
+  RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text, &size);
+  return text;
+}
+
+std::string FileContent(const std::wstring& path) {
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return {};
+  std::string content(GetFileSize(file.Get(), nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
+  return content;
+}
+
+// The shell keys every Windows has; a new Wine prefix lacks them.
+void MakeShellKeys() {
+  for (const wchar_t* shell : {L"Directory\\shell", L"Drive\\shell"}) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, shell, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    RegCloseKey(key);
+  }
+}
+
+RECT BoundsOf(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return bounds;
+}
+
+void CloseCleanly(const Velmora& velmora) {
+  DWORD exitCode = 1;
+  ASSERT_TRUE(velmora.Close(exitCode));
+  EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(SmallTree, UnitsChosenAreKeptAcrossARestart) {
+  {
+    const Velmora velmora(Root());
+    ASSERT_TRUE(velmora.WaitUntilShown());
+    velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);  // KB -> MB
+    ASSERT_TRUE(WaitFor([&] { return velmora.Panel(0) == "0.27 MB"; }));
+    CloseCleanly(velmora);
+  }
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora", L"Display units"), 2u);
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora", L"PieChartFont.Size"), 8u);
+  const Velmora again(Root());
+  ASSERT_TRUE(again.WaitUntilShown());
+  EXPECT_EQ(again.SelectedUnits(), 2);
+  EXPECT_EQ(again.ListLines().front(), "0.14   big.iso");
+}
+
+TEST_F(SmallTree, TheWindowReopensWhereItWasLeft) {
+  {
+    const Velmora velmora(Root());
+    ASSERT_TRUE(velmora.WaitUntilShown());
+    SetWindowPos(velmora.Window(), nullptr, 40, 30, 700, 520, SWP_NOZORDER | SWP_NOACTIVATE);
+    CloseCleanly(velmora);
+  }
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora", L"FormLeft"), 40u);
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora", L"FormWidth"), 700u);
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora", L"FormState"), 0u);
+  const Velmora again(Root());
+  const RECT bounds = BoundsOf(again.Window());
+  EXPECT_EQ(bounds.left, 40);
+  EXPECT_EQ(bounds.top, 30);
+  EXPECT_EQ(bounds.right - bounds.left, 700);
+  EXPECT_EQ(bounds.bottom - bounds.top, 520);
+}
+
+TEST_F(SmallTree, ARenamedCopyKeepsItsOwnPlacementAndSharesTheSettings) {
+  {
+    const Velmora velmora(Root());
+    ASSERT_TRUE(velmora.WaitUntilShown());
+    SetWindowPos(velmora.Window(), nullptr, 40, 30, 700, 520, SWP_NOZORDER | SWP_NOACTIVATE);
+    velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);
+    ASSERT_TRUE(WaitFor([&] { return velmora.SelectedUnits() == 2; }));
+    CloseCleanly(velmora);
+  }
+  const std::wstring copy = temp.Path() + L"Velmora2.exe";
+  ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE));
+  MakeShellKeys();
+  {
+    const Velmora renamed(Root(), copy);
+    ASSERT_TRUE(renamed.WaitUntilShown());
+    EXPECT_EQ(BoundsOf(renamed.Window()).left, 193);  // a fresh placement
+    EXPECT_EQ(renamed.SelectedUnits(), 2);           // the same settings
+    // The verb starts the program that ran last.
+    EXPECT_EQ(StoredText(HKEY_CLASSES_ROOT, L"Drive\\shell\\UsagePieChart\\command"), L"\"" + copy + L"\" \"%1\"");
+    CloseCleanly(renamed);
+  }
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora2", L"FormLeft"), 193u);
+  EXPECT_EQ(StoredInteger(L"Software\\Quillfen\\Velmora", L"FormLeft"), 40u);
+}
+
+TEST_F(SmallTree, FoldersAndDrivesOfferTheVerbThatStartsTheProgram) {
+  MakeShellKeys();
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_CLASSES_ROOT, L"Folder\\shell\\Usage Pie Chart\\command", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                  nullptr);
+  RegCloseKey(key);
+  const Velmora velmora(Root());
+  ASSERT_TRUE(velmora.WaitUntilShown());
+  const std::wstring command = L"\"" + ProgramPath() + L"\" \"%1\"";
+  for (const std::wstring shell : {L"Directory\\shell", L"Drive\\shell"}) {
+    EXPECT_EQ(StoredText(HKEY_CLASSES_ROOT, shell + L"\\UsagePieChart"), L"&Usage Pie Chart");
+    EXPECT_EQ(StoredText(HKEY_CLASSES_ROOT, shell + L"\\UsagePieChart\\command"), command);
+  }
+  EXPECT_NE(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"Folder\\shell\\Usage Pie Chart", 0, KEY_READ, &key), ERROR_SUCCESS);
+}
+
+class SavedListing : public SmallTree {
+ protected:
+  // Saves through the File menu's Save and the system's save dialog, typing the name.
+  void SaveAs(const Velmora& velmora, const std::wstring& path) {
+    velmora.ChooseMenu(L'f', L's');  // File, Save
+    HWND dialog = velmora.WaitForWindow(L"Save piechart listing");
+    ASSERT_NE(dialog, nullptr);
+    HWND name = velmora.Child(L"Edit", L"", dialog);
+    ASSERT_NE(name, nullptr);
+    velmora.Type(name, path);
+    velmora.PressKey(name, VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  }
+  // Answers the overwrite question, checking it asks as it should.
+  void Answer(const Velmora& velmora, const std::wstring& path, const wchar_t* button) {
+    HWND question = velmora.WaitForWindow(L"Velmora - overwrite existing usage file?");
+    ASSERT_NE(question, nullptr);
+    EXPECT_NE(velmora.Child(L"Static", L"File " + path + L" already exists.  Do you want to overwrite the existing file?",
+                            question),
+              nullptr);
+    PostMessageW(velmora.Child(L"Button", button, question), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
+  }
+};
+
+TEST_F(SavedListing, WritesTheListLinesAndAsksBeforeReplacingAFile) {
+  const Velmora velmora(Root());
+  ASSERT_TRUE(velmora.WaitUntilShown());
+  const std::wstring path = temp.Path() + L"listing.txt";
+  SaveAs(velmora, path);
+  const std::string inKB = "148.0   big.iso\r\n88.0   \\music\r\n40.0   \\docs\r\n4.0   readme.txt\r\n";
+  ASSERT_TRUE(WaitFor([&] { return FileContent(path) == inKB; }, 5000)) << FileContent(path);
+
+  velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);  // MB
+  ASSERT_TRUE(WaitFor([&] { return velmora.SelectedUnits() == 2; }));
+  SaveAs(velmora, path);
+  Answer(velmora, path, L"&No");
+  Sleep(300);
+  EXPECT_EQ(FileContent(path), inKB);
+
+  SaveAs(velmora, path);
+  Answer(velmora, path, L"&Yes");
+  EXPECT_TRUE(WaitFor([&] {
+    return FileContent(path) == "0.14   big.iso\r\n0.09   \\music\r\n0.04   \\docs\r\n0.00   readme.txt\r\n";
+  }, 5000)) << FileContent(path);
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "TempFolder.h"
+#include "VelmoraDriver.h"
+#include "win32/WideText.h"
+
+// Folder trees for the end-to-end tests; each starts without stored settings.
+
+// A small tree of known sizes: 4096-byte clusters make the KB figures.
+class SmallTree : public ::testing::Test {
+ protected:
+  SmallTree() {
+    ForgetStoredSettings();
+    temp.MakeFile(L"big.iso", 150000);        // 37 clusters: 148.0 KB
+    temp.MakeFile(L"Music\\song.mp3", 90000);  // 22 clusters: 88.0 KB
+    temp.MakeFile(L"Docs\\report.doc", 30000);  // 8 clusters
+    temp.MakeFile(L"Docs\\Sub\\notes.txt", 5000);
+    temp.MakeFile(L"ReadMe.TXT", 100);
+  }
+  std::wstring Root() const { return temp.Path().substr(0, temp.Path().size() - 1); }
+  std::string Caption(const std::wstring& below = L"") const {
+    return "Velmora - " + WideToUtf8(temp.Path() + below);
+  }
+  TempFolder temp;
+};
+
+// The count of a "Folders: 1,234" panel; 0 when it shows none.
+inline int FolderCount(const std::string& panel) {
+  int count = 0;
+  for (const char c : panel)
+    if (c >= '0' && c <= '9') count = count * 10 + (c - '0');
+  return count;
+}
+
+// A tree of 3,600 folders, enough to catch a scan in progress.
+class BigTree : public ::testing::Test {
+ protected:
+  BigTree() {
+    ForgetStoredSettings();
+    if (!temp.RunUnixScript("for a in $(seq 60); do for b in $(seq 60); do mkdir -p d$a/e$b; done; "
+                            "echo x > d$a/f; done"))
+      throw std::runtime_error("cannot make the tree");
+  }
+  std::wstring Root() const { return temp.Path().substr(0, temp.Path().size() - 1); }
+  TempFolder temp;
+};

@@ -1,0 +1,226 @@
+#include "VelmoraDriver.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "win32/WideText.h"
+
+namespace {
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256];
+  return std::wstring(name, GetClassNameW(window, name, 256));
+}
+
+struct WindowSearch {
+  DWORD ProcessId;
+  std::wstring ClassName;
+  std::wstring Caption;  // empty: any
+  HWND Found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.ProcessId || !IsWindowVisible(window)) return TRUE;
+  if (!search.ClassName.empty() && ClassOf(window) != search.ClassName) return TRUE;
+  if (!search.Caption.empty() && WindowText(window) != search.Caption) return TRUE;
+  search.Found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  if (_wcsicmp(ClassOf(child).c_str(), search.ClassName.c_str()) != 0) return TRUE;
+  if (!search.Caption.empty() && WindowText(child) != search.Caption) return TRUE;
+  search.Found = child;
+  return FALSE;
+}
+
+// A block of memory in another process, for messages that carry pointers.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, SIZE_T size)
+      : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+  ~RemoteMemory() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+  char* Address() const { return static_cast<char*>(address_); }
+  void Write(SIZE_T offset, const void* data, SIZE_T size) const {
+    WriteProcessMemory(process_, Address() + offset, data, size, nullptr);
+  }
+  void Read(SIZE_T offset, void* data, SIZE_T size) const {
+    ReadProcessMemory(process_, Address() + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_;
+  void* address_;
+};
+
+}  // namespace
+
+std::wstring ProgramPath() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.rfind(L'\\'));  // ...\tests
+  return folder.substr(0, folder.rfind(L'\\')) + L"\\Velmora.exe";
+}
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+  for (int waited = 0; waited < milliseconds; waited += 10) {
+    if (condition()) return true;
+    Sleep(10);
+  }
+  return condition();
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[1024];
+  return std::wstring(text, GetWindowTextW(window, text, 1024));
+}
+
+Velmora::Velmora(const std::wstring& argument, const std::wstring& program) {
+  Start(L"\"" + program + L"\" \"" + argument + L"\"", program);
+}
+
+Velmora::Velmora(std::nullptr_t, const std::wstring& program) { Start(L"\"" + program + L"\"", program); }
+
+void Velmora::Start(const std::wstring& command, const std::wstring& program) {
+  std::wstring line = command;
+  STARTUPINFOW startup{sizeof startup};
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    throw std::runtime_error("cannot start Velmora");
+  process_.Reset(process.hProcess);
+  CloseHandle(process.hThread);
+  processId_ = process.dwProcessId;
+  WaitFor([this] {
+    WindowSearch search{processId_, L"VelmoraForm", L"", nullptr};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return (window_ = search.Found) != nullptr;
+  });
+  if (!window_) throw std::runtime_error("Velmora shows no window");
+  list_ = Child(L"ListBox", L"");
+  statusBar_ = Child(L"msctls_statusbar32", L"");
+  cancel_ = Child(L"Button", L"Cancel");
+  up_ = Child(L"Button", L"&Up");
+}
+
+Velmora::~Velmora() {
+  if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.Get(), 1);
+}
+
+bool Velmora::WaitUntilShown() const {
+  return WaitFor([this] { return !Scanning() && Caption().rfind(L"Velmora - ", 0) == 0; });
+}
+
+std::vector<std::string> Velmora::ListLines() const {
+  std::vector<std::string> lines;
+  const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t text[1024] = {};
+    if (SendMessageW(list_, LB_GETTEXTLEN, i, 0) < 1024) SendMessageW(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    lines.push_back(WideToUtf8(text));
+  }
+  return lines;
+}
+
+// The status bar keeps its texts in its own process: ask it to copy one there, then read it.
+std::string Velmora::Panel(int index) const {
+  const RemoteMemory memory(process_.Get(), 2048);
+  SendMessageW(statusBar_, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(memory.Address()));
+  wchar_t text[1024] = {};
+  memory.Read(0, text, sizeof text - sizeof(wchar_t));
+  return WideToUtf8(text);
+}
+
+void Velmora::DoubleClickLine(const std::string& line) const {
+  const std::vector<std::string> lines = ListLines();
+  const auto found = std::find(lines.begin(), lines.end(), line);
+  ASSERT_NE(found, lines.end()) << line;
+  const int height = static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
+  const int top = static_cast<int>(SendMessageW(list_, LB_GETTOPINDEX, 0, 0));
+  const LPARAM at = MAKELPARAM(10, (static_cast<int>(found - lines.begin()) - top) * height + height / 2);
+  SendMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list_, WM_LBUTTONUP, 0, at);
+  SendMessageW(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(list_, WM_LBUTTONUP, 0, at);
+}
+
+HWND Velmora::ToolButton(int index) const {
+  // The tool bar's picture buttons have no caption; they come first, Open then Print.
+  HWND button = nullptr;
+  for (int i = 0; i <= index; ++i) button = FindWindowExW(GetParent(UnitsSelector()), button, L"Button", L"");
+  return button;
+}
+
+void Velmora::ChooseMenu(wchar_t menuKey, wchar_t itemKey) const {
+  PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, menuKey);  // as Alt+key opens it
+  WaitFor([this] {  // the drop-down menu shows
+    WindowSearch search{processId_, L"#32768", L"", nullptr};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.Found != nullptr;
+  }, 5000);
+  PostMessageW(window_, WM_CHAR, itemKey, 1);
+}
+
+void Velmora::PressKey(HWND target, WPARAM key) const {
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+void Velmora::Type(HWND edit, const std::wstring& text) const {
+  PostMessageW(edit, EM_SETSEL, 0, -1);
+  for (const wchar_t c : text) PostMessageW(edit, WM_CHAR, c, 1);
+}
+
+HWND Velmora::WaitForWindow(const std::wstring& caption) const {
+  HWND found = nullptr;
+  WaitFor([&] {
+    WindowSearch search{processId_, L"", caption, nullptr};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return (found = search.Found) != nullptr;
+  });
+  return found;
+}
+
+HWND Velmora::Child(const std::wstring& className, const std::wstring& text, HWND parent) const {
+  WindowSearch search{0, className, text, nullptr};
+  EnumChildWindows(parent ? parent : window_, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+std::wstring Velmora::TreeItemText(HWND tree, HTREEITEM item) const {
+  const RemoteMemory memory(process_.Get(), 4096);
+  TVITEMW request{};
+  request.mask = TVIF_TEXT;
+  request.hItem = item;
+  request.pszText = reinterpret_cast<LPWSTR>(memory.Address() + 1024);
+  request.cchTextMax = 1000;
+  memory.Write(0, &request, sizeof request);
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.Address()));
+  wchar_t text[1000] = {};
+  memory.Read(1024, text, sizeof text - sizeof(wchar_t));
+  return text;
+}
+
+bool Velmora::Close(DWORD& exitCode) const {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  return WaitForExit(exitCode);
+}
+
+bool Velmora::WaitForExit(DWORD& exitCode) const {
+  if (WaitForSingleObject(process_.Get(), 20000) != WAIT_OBJECT_0) return false;
+  return GetExitCodeProcess(process_.Get(), &exitCode) != FALSE;
+}
+
+void ForgetStoredSettings() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quillfen");
+  for (const wchar_t* verb : {L"Directory\\shell\\UsagePieChart", L"Drive\\shell\\UsagePieChart"})
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, verb);
+}

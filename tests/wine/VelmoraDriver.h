@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win32/Handles.h"
+#include "win32/WinApi.h"
+
+#include <commctrl.h>
+
+// The Velmora.exe built beside the tests.
+std::wstring ProgramPath();
+
+// Polls until the condition holds or the time is up; whether it held.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000);
+
+std::wstring WindowText(HWND window);
+
+// A running Velmora and its windows, driven from outside its process as a user's
+// mouse and keyboard would drive it, and read back from its windows.
+class Velmora {
+ public:
+  // Starts the program (or a copy of it) with one argument, or none.
+  explicit Velmora(const std::wstring& argument, const std::wstring& program = ProgramPath());
+  Velmora(std::nullptr_t, const std::wstring& program = ProgramPath());
+  ~Velmora();
+  Velmora(const Velmora&) = delete;
+  Velmora& operator=(const Velmora&) = delete;
+
+  HWND Window() const { return window_; }
+  std::wstring Caption() const { return WindowText(window_); }
+  bool Scanning() const { return IsWindowEnabled(cancel_) != FALSE; }
+  bool UpEnabled() const { return IsWindowEnabled(up_) != FALSE; }
+  // Waits until a scan has run and the window shows a level.
+  bool WaitUntilShown() const;
+
+  std::vector<std::string> ListLines() const;
+  std::string Panel(int index) const;
+  HWND UnitsSelector() const { return Child(L"ComboBox", L""); }
+  int SelectedUnits() const { return static_cast<int>(SendMessageW(UnitsSelector(), CB_GETCURSEL, 0, 0)); }
+
+  void DoubleClickLine(const std::string& line) const;
+  void ClickUp() const { SendMessageW(up_, BM_CLICK, 0, 0); }
+  // The tool bar's buttons, clicked as the mouse would (the click returns at once).
+  void ClickOpen() const { PostMessageW(ToolButton(0), BM_CLICK, 0, 0); }
+  void ClickPrint() const { PostMessageW(ToolButton(1), BM_CLICK, 0, 0); }
+  // Chooses a menu item with the keyboard: Alt and the menu's access key, then the item's.
+  void ChooseMenu(wchar_t menuKey, wchar_t itemKey) const;
+  // A key as the keyboard would bring it to a window of the program.
+  void PressKey(HWND target, WPARAM key) const;
+  // Types text into an edit control, replacing what it held.
+  void Type(HWND edit, const std::wstring& text) const;
+
+  // A top-level window of the program with that caption, once it shows.
+  HWND WaitForWindow(const std::wstring& caption) const;
+  // The first child of a window (the main one when none is given) of a class, and
+  // caption when one is given, in creation order.
+  HWND Child(const std::wstring& className, const std::wstring& text, HWND parent = nullptr) const;
+  std::wstring TreeItemText(HWND tree, HTREEITEM item) const;
+
+  // Closes the main window as the user would and waits for the program to end.
+  bool Close(DWORD& exitCode) const;
+  bool WaitForExit(DWORD& exitCode) const;
+
+ private:
+  void Start(const std::wstring& command, const std::wstring& program);
+  HWND ToolButton(int index) const;
+
+  FileHandle process_;
+  DWORD processId_ = 0;
+  HWND window_ = nullptr;
+  HWND list_ = nullptr;
+  HWND statusBar_ = nullptr;
+  HWND cancel_ = nullptr;
+  HWND up_ = nullptr;
+};
+
+// Forgets every setting and placement the program stored, and its Explorer verb.
+void ForgetStoredSettings();
