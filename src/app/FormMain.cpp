@@ -4,13 +4,13 @@
 #include <exception>
 
 #include "app/Glyphs.h"
+#include "app/Listing.h"
 #include "app/MainLayout.h"
 #include "app/RepeatTimer.h"
 #include "app/UsageView.h"
 #include "gui/Application.h"
-#include "gui/Screen.h"
-#include "app/Listing.h"
 #include "gui/Printer.h"
+#include "gui/Screen.h"
 #include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"

@@ -23,7 +23,6 @@ class TApplication {
   void ProcessMessages();
   // Ends the message loop (after the current message).
   void Terminate();
-  bool Terminated() const { return terminated_; }
 
   // An error that reached a window procedure: given to OnException when set, else
   // shown in a message box with the program's title.

@@ -62,19 +62,25 @@ class WindowDC {
   HDC dc_;
 };
 
-// A memory device context compatible with another, deleted when it goes.
-class MemoryDC {
+// A device context made for us (in memory, of a printer), deleted when it goes.
+class OwnedDC {
  public:
-  explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  ~MemoryDC() {
+  explicit OwnedDC(HDC dc) : dc_(dc) {}
+  ~OwnedDC() {
     if (dc_) DeleteDC(dc_);
   }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
+  OwnedDC(const OwnedDC&) = delete;
+  OwnedDC& operator=(const OwnedDC&) = delete;
   HDC Get() const { return dc_; }
 
  private:
   HDC dc_;
+};
+
+// A memory device context compatible with another.
+class MemoryDC : public OwnedDC {
+ public:
+  explicit MemoryDC(HDC compatibleWith) : OwnedDC(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // BeginPaint and EndPaint around a WM_PAINT.

@@ -11,21 +11,6 @@
 
 namespace {
 
-// A printer device context, deleted when it goes.
-class PrinterDC {
- public:
-  explicit PrinterDC(const std::wstring& printer) : dc_(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr)) {}
-  ~PrinterDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  PrinterDC(const PrinterDC&) = delete;
-  PrinterDC& operator=(const PrinterDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 std::wstring DefaultPrinter() {
   DWORD size = 0;
   GetDefaultPrinterW(nullptr, &size);
@@ -71,7 +56,7 @@ void PrintClientArea(HWND window, const std::string& jobTitle) {
   const std::wstring printer = DefaultPrinter();
   if (printer.empty()) throw std::runtime_error("There is no printer to print on. Install a printer and try again.");
   const ClientImage image = CaptureClientArea(window);
-  const PrinterDC dc(printer);
+  const OwnedDC dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr));
   if (!dc.Get()) throw std::runtime_error("Cannot print: " + SystemMessage(GetLastError()));
   const WindowDC screen;
   const int width = MulDiv(image.Header.biWidth, GetDeviceCaps(dc.Get(), LOGPIXELSX), GetDeviceCaps(screen.Get(), LOGPIXELSX));

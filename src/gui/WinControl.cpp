@@ -196,5 +196,4 @@ void TWinControl::SetFont(const TFont& font) {
 }
 
 void TWinControl::SetFocus() { ::SetFocus(handle_); }
-bool TWinControl::Focused() const { return GetFocus() == handle_; }
 void TWinControl::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }

@@ -24,10 +24,8 @@ class TWinControl : public TComponent {
 
   // Bounds in pixels within the parent's client area (the screen for a form).
   void SetBounds(int left, int top, int width, int height);
-  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
   void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-  void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
   int Left() const { return Bounds().left; }
   int Top() const { return Bounds().top; }
   int Width() const { return Bounds().right - Bounds().left; }
@@ -45,7 +43,6 @@ class TWinControl : public TComponent {
   void SetFont(const TFont& font);
   const TFont& Font() const { return font_; }
   void SetFocus();
-  bool Focused() const;
   void Invalidate();
 
   std::string Hint;

@@ -39,7 +39,6 @@ class TFolderList {
   // Entries, in insertion order.
   const std::vector<TFolderData*>& Entries() const { return entries_; }
   int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
-  TFolderData& operator[](int32_t index) const { return *entries_[index]; }
 
   // Appends a file entry and adds it to the totals (the free-space entry comes this way too).
   void AddFile(std::string_view name, double nominal, double allocated);

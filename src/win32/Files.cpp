@@ -29,6 +29,10 @@ void ReplaceFileContent(const std::string& path, std::string_view bytes) {
     return std::runtime_error("Cannot save " + path + ": " + SystemMessage(error));
   };
   const std::wstring target = Utf8ToWide(path);
+  // Moving over a read-only file would replace it (Wine lets it); writing must not.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    throw failure(ERROR_ACCESS_DENIED);
   const std::wstring draft = target + L".velmora-new";
   {
     const FileHandle file(

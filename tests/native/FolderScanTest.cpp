@@ -92,7 +92,7 @@ TEST_F(FolderScan, ListsEntriesInSearchOrderWithFoldersAsBackslashNames) {
   EXPECT_EQ(Names(windows), (std::vector<std::string>{"..", "x.dll"}));
   EXPECT_EQ(windows.Path(), "C:\\Data\\Windows\\");
   EXPECT_EQ(windows.Parent(), &root);
-  const TFolderData& up = windows[0];
+  const TFolderData& up = *windows.Entries()[0];
   EXPECT_EQ(up.OwnerList, &windows);
   EXPECT_EQ(up.FileCount, 0);
   EXPECT_EQ(up.Nominal, 0);
@@ -190,9 +190,9 @@ TEST_F(FolderScan, FreeSpaceEntryStaysFirstAndOutOfTheTotals) {
   root.AddFile("(C: free space)", -1e9, -1e9);
   root.Scan(cancel, 1, false, nullptr, fs);
   EXPECT_EQ(Names(root), (std::vector<std::string>{"(C: free space)", "file"}));
-  EXPECT_EQ(root[0].Nominal, -1e9);
-  EXPECT_EQ(root[0].Slack, 0);
-  EXPECT_EQ(root[0].FileCount, 1);
+  EXPECT_EQ(root.Entries()[0]->Nominal, -1e9);
+  EXPECT_EQ(root.Entries()[0]->Slack, 0);
+  EXPECT_EQ(root.Entries()[0]->FileCount, 1);
   EXPECT_EQ(root.NominalTotal(), 10);
   EXPECT_EQ(root.FileCount(), 1);
 }

@@ -53,12 +53,6 @@ RECT BoundsOf(HWND window) {
   return bounds;
 }
 
-void CloseCleanly(const Velmora& velmora) {
-  DWORD exitCode = 1;
-  ASSERT_TRUE(velmora.Close(exitCode));
-  EXPECT_EQ(exitCode, 0u);
-}
-
 TEST_F(SmallTree, UnitsChosenAreKeptAcrossARestart) {
   {
     const Velmora velmora(Root());

@@ -16,9 +16,7 @@ TEST_F(SmallTree, PrintingWithoutAPrinterSaysSo) {
   EXPECT_NE(velmora.Child(L"Static", L"There is no printer to print on. Install a printer and try again.", message),
             nullptr);
   PostMessageW(velmora.Child(L"Button", L"OK", message), BM_CLICK, 0, 0);
-  DWORD exitCode = 1;
-  ASSERT_TRUE(velmora.Close(exitCode));
-  EXPECT_EQ(exitCode, 0u);
+  CloseCleanly(velmora);
 }
 
 TEST_F(SmallTree, PrintingSendsTheWindowToThePrinter) {
@@ -27,9 +25,7 @@ TEST_F(SmallTree, PrintingSendsTheWindowToThePrinter) {
   velmora.ClickPrint();
   Sleep(3000);  // the job goes to the spooler
   EXPECT_EQ(velmora.WaitForWindow(L"Velmora"), nullptr) << "an error was shown";
-  DWORD exitCode = 1;
-  ASSERT_TRUE(velmora.Close(exitCode));
-  EXPECT_EQ(exitCode, 0u);
+  CloseCleanly(velmora);
 }
 
 }  // namespace

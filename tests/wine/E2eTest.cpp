@@ -104,10 +104,7 @@ TEST_F(BigTree, RefreshDuringAScanIsDroppedAndCancelShowsAPartialTree) {
 TEST_F(BigTree, ClosingDuringAScanEndsTheProgramCleanly) {
   const Velmora velmora(Root());
   ASSERT_TRUE(WaitFor([&] { return velmora.Scanning(); }));
-  PostMessageW(velmora.Window(), WM_CLOSE, 0, 0);
-  DWORD exitCode = 1;
-  ASSERT_TRUE(velmora.WaitForExit(exitCode));
-  EXPECT_EQ(exitCode, 0u);
+  CloseCleanly(velmora);
 }
 
 }  // namespace

@@ -172,32 +172,19 @@ TEST_F(MainWindow, ClosingDuringAScanStopsIt) {
   EXPECT_EQ(Listings("C:\\Data\\Sub\\Deeper\\"), 1);  // only the first scan got there
 }
 
-TEST_F(MainWindow, DrillsDownAndGoesBackWithoutRescanning) {
+// Drilling down and back is shown end to end; here what only the form can tell.
+TEST_F(MainWindow, NavigatesAndRedisplaysWithoutRescanning) {
   auto form = Start("C:\\Data");
   const size_t events = fs.Events.size();
   TListBox& list = form->ListBox1;
   list.SetItemIndex(IndexOf(list, "20.0   \\sub"));
   form->ListBox1DblClick(list);
   EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\Sub\\");
-  EXPECT_TRUE(form->BitBtnUp.Enabled());
-  EXPECT_EQ(ListLines(list), (std::vector<std::string>{"12.0   big.bin", "8.0   \\deeper", "0.0   .."}));
-
-  list.SetItemIndex(0);
+  list.SetItemIndex(IndexOf(list, "12.0   big.bin"));
   form->ListBox1Click(list);
   EXPECT_EQ(list.Hint, "big.bin");
   form->ListBox1DblClick(list);  // a file goes up, like ".."
   EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\");
-
-  list.SetItemIndex(IndexOf(list, "20.0   \\sub"));
-  form->ListBox1DblClick(list);
-  list.SetItemIndex(IndexOf(list, "8.0   \\deeper"));
-  form->ListBox1DblClick(list);
-  form->BitBtnUpClick(form->BitBtnUp);
-  EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\Sub\\");
-  list.SetItemIndex(IndexOf(list, "0.0   .."));
-  form->ListBox1DblClick(list);
-  EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\");
-  EXPECT_FALSE(form->BitBtnUp.Enabled());
 
   form->cbxDisplay.SetItemIndex(0);
   form->cbxDisplayChange(form->cbxDisplay);

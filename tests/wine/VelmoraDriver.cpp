@@ -211,12 +211,14 @@ std::wstring Velmora::TreeItemText(HWND tree, HTREEITEM item) const {
 
 bool Velmora::Close(DWORD& exitCode) const {
   PostMessageW(window_, WM_CLOSE, 0, 0);
-  return WaitForExit(exitCode);
-}
-
-bool Velmora::WaitForExit(DWORD& exitCode) const {
   if (WaitForSingleObject(process_.Get(), 20000) != WAIT_OBJECT_0) return false;
   return GetExitCodeProcess(process_.Get(), &exitCode) != FALSE;
+}
+
+void CloseCleanly(const Velmora& velmora) {
+  DWORD exitCode = 1;
+  ASSERT_TRUE(velmora.Close(exitCode));
+  EXPECT_EQ(exitCode, 0u);
 }
 
 void ForgetStoredSettings() {

@@ -61,7 +61,6 @@ class Velmora {
 
   // Closes the main window as the user would and waits for the program to end.
   bool Close(DWORD& exitCode) const;
-  bool WaitForExit(DWORD& exitCode) const;
 
  private:
   void Start(const std::wstring& command, const std::wstring& program);
@@ -75,6 +74,9 @@ class Velmora {
   HWND cancel_ = nullptr;
   HWND up_ = nullptr;
 };
+
+// Closes the program as the user would and expects it to end well.
+void CloseCleanly(const Velmora& velmora);
 
 // Forgets every setting and placement the program stored, and its Explorer verb.
 void ForgetStoredSettings();
