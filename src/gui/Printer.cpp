@@ -28,6 +28,8 @@ struct ClientImage {
 };
 
 ClientImage CaptureClientArea(HWND window) {
+  // Paint what is pending first: the screen may not yet show the latest change.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT client{};
   GetClientRect(window, &client);
   ClientImage image;

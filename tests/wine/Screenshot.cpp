@@ -6,6 +6,7 @@
 #include "win32/Handles.h"
 
 bool SaveClientScreenshot(HWND window, const std::wstring& path) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT client{};
   GetClientRect(window, &client);
   const int width = client.right;
