@@ -15,9 +15,10 @@ echo "== without a printer"
 CUPS_SERVER=/nonexistent run "$build/print-none-prefix" "$tests" --gtest_filter='*PrintingWithoutAPrinter*'
 
 echo "== to a PDF printer"
-if ! lpstat -r >/dev/null 2>&1; then
+scheduler_running() { lpstat -r 2>/dev/null | grep -q "is running"; }  # its exit code says nothing
+if ! scheduler_running; then
   cupsd
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 50); do scheduler_running && break; sleep 0.2; done
 fi
 lpadmin -p VelmoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
 lpadmin -d VelmoraPDF
