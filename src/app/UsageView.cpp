@@ -53,10 +53,9 @@ std::vector<TPieLine> UsageLines(const TFolderList& level, uint8_t units, uint8_
   lines.reserve(level.Count());
   for (TFolderData* entry : level.Entries()) {
     const double value = units == kUnitsCount ? entry->FileCount : SizeOf(*entry, mode) / unit.Divisor;
-    std::string text = Str(value, 3, unit.Decimals);
-    text += "   ";
-    text += LowerCase(entry->Name());
-    lines.push_back({std::move(text), entry});
+    TPieLine& line = lines.emplace_back(TPieLine{Str(value, 3, unit.Decimals), entry});
+    line.Text += "   ";
+    line.Text += LowerCase(entry->Name());
   }
   return lines;
 }

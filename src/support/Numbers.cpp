@@ -28,10 +28,13 @@ std::string FixedDigits(double value, int decimals) {
   // to_chars rounds exact halves to even; step past the half to round it up.
   if (IsExactHalf(magnitude, decimals))
     magnitude = std::nextafter(magnitude, std::numeric_limits<double>::infinity());
-  std::vector<char> buffer(static_cast<size_t>(decimals) + 330);
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::fixed, decimals);
-  return std::string(buffer.data(), result.ptr);
+  // Up to 309 integer digits, the point and the decimals.
+  char small[400];
+  std::vector<char> large(decimals > 80 ? static_cast<size_t>(decimals) + 320 : 0);
+  char* const first = large.empty() ? small : large.data();
+  char* const last = large.empty() ? small + sizeof small : large.data() + large.size();
+  const auto result = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals);
+  return std::string(first, result.ptr);
 }
 
 std::string Str(double value, int width, int decimals) {
