@@ -7,10 +7,7 @@
 #include "win32/WideText.h"
 
 TWinControl::~TWinControl() {
-  if (handle_) {
-    HWND window = handle_;
-    DestroyWindow(window);  // WM_NCDESTROY detaches
-  }
+  if (handle_) DestroyWindow(handle_);  // WM_NCDESTROY detaches
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
@@ -31,7 +28,6 @@ const wchar_t* TWinControl::OwnWindowClass(const wchar_t* name, UINT style, HBRU
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     RegisterClassExW(&windowClass);
   }
   return name;
