@@ -9,6 +9,7 @@
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "gui/ListBox.h"
+#include "SampleFiles.h"
 #include "support/Numbers.h"
 
 namespace {
@@ -32,17 +33,11 @@ int main() {
   form.Show();
   Application().ProcessMessages();
 
-  // Lines as a level of a big folder shows them in KB: sizes spread over six decades.
+  // Lines as the level of a big folder shows them in KB.
   std::vector<TPieLine> lines;
   std::vector<int> objects(kEntries);
-  uint32_t seed = 1;
-  for (int i = 0; i < kEntries; ++i) {
-    seed = seed * 1103515245 + 12345;
-    const double size = (seed >> 8) % 1000000 / static_cast<double>(1 + i % 997);
-    char name[32];
-    std::snprintf(name, sizeof name, "file-%06d.dat", i);
-    lines.push_back({Str(size / 1024, 3, 1) + "   " + name, &objects[i]});
-  }
+  for (const SampleFile& file : SampleFiles(kEntries))
+    lines.push_back({Str(file.Size / 1024, 3, 1) + "   " + file.Name, &objects[lines.size()]});
 
   auto start = std::chrono::steady_clock::now();
   chart.LoadFromList(lines);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "SampleFiles.h"
 #include "app/FormMain.h"
 #include "gui/Application.h"
 #include "win32/Win32Registry.h"
@@ -20,14 +21,8 @@ int main() {
   Application().ProcessMessages();
 
   form.RootLevel.Reset("C:\\Big\\");
-  uint32_t seed = 1;
-  for (int i = 0; i < kEntries; ++i) {
-    seed = seed * 1103515245 + 12345;
-    const double size = (seed >> 8) % 1000000 / static_cast<double>(1 + i % 997);
-    char name[32];
-    std::snprintf(name, sizeof name, "File-%06d.dat", i);
-    form.RootLevel.AddFile(name, size, (static_cast<int64_t>(size) + 4095) / 4096 * 4096.0);
-  }
+  for (const SampleFile& file : SampleFiles(kEntries))
+    form.RootLevel.AddFile(file.Name, file.Size, RoundUpToClusters(4096, file.Size));
 
   const auto start = std::chrono::steady_clock::now();
   form.ShowLevel(&form.RootLevel);
