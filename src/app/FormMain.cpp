@@ -17,6 +17,7 @@
 #include "support/Format.h"
 #include "support/Utf8.h"
 #include "win32/Files.h"
+#include "win32/SystemInfo.h"
 #include "win32/WideText.h"
 #include "win32/Win32Locale.h"
 
@@ -33,11 +34,6 @@ std::string CurrentDirectory() {
   std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
   path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
   return WideToUtf8(path);
-}
-
-bool IsNtFamily() {
-  OSVERSIONINFOW version{sizeof version};
-  return GetVersionExW(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 }  // namespace
@@ -170,10 +166,11 @@ void TMainForm::FormCreate() {
   SaveDialog1.Title = "Save piechart listing";
   ScanPath = CurrentDirectory();
   DisplayCompressed = IsNtFamily() ? 1 : 0;
-  FormInfo = std::make_unique<TRegistryFormInfo>(*this, registry_, PlacementKeyPath(ExecutablePath()));
+  const std::string executable = ExecutablePath();
+  FormInfo = std::make_unique<TRegistryFormInfo>(*this, registry_, PlacementKeyPath(executable));
   LoadSettings();
   PieChart1.GhostColour = Color;
-  UpdateFolderMenu(registry_, ExecutablePath(), RightClickFolder);
+  UpdateFolderMenu(registry_, executable, RightClickFolder);
   MinWidth = Width();
   MinHeight = Height();
   TimerRepeatScan.SetInterval(RepeatTimerInterval(RepeatInterval));

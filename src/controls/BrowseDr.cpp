@@ -8,6 +8,7 @@
 #include "gui/GdiObjects.h"
 #include "win32/Com.h"
 #include "win32/Handles.h"
+#include "win32/SystemInfo.h"
 #include "win32/WideText.h"
 
 #include <shellapi.h>
@@ -27,11 +28,6 @@ class CriticalErrorsOff {
  private:
   UINT previous_;
 };
-
-bool IsNtFamily() {
-  OSVERSIONINFOW version{sizeof version};
-  return GetVersionExW(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 
 std::optional<std::string> PathOfItem(PCIDLIST_ABSOLUTE item) {
   wchar_t path[MAX_PATH];
@@ -225,16 +221,11 @@ void TvlxBrowseDirectoryDlg::SendStatusText() {
   std::string text = statusText_;
   HWND line = dialog_ ? GetDlgItem(dialog_, kStatusLineId) : nullptr;
   if (fitStatusText_ && line && !text.empty()) {
-    const WindowDC dc(line);
-    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(line, WM_GETFONT, 0, 0));
-    const SelectionGuard selected(dc.Get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const WindowTextMeasure measure(line);
     RECT bounds{};
     GetWindowRect(line, &bounds);
     const auto width = [&](std::string_view candidate) {
-      const std::wstring wide = Utf8ToWide(candidate);
-      SIZE size{};
-      GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-      return static_cast<int>(size.cx);
+      return static_cast<int>(measure.Size(Utf8ToWide(candidate)).cx);
     };
     text = FittedStatusText(text, FolderExists(text), bounds.right - bounds.left, width);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <utility>
 
 #include "win32/WinApi.h"
@@ -81,6 +82,25 @@ class OwnedDC {
 class MemoryDC : public OwnedDC {
  public:
   explicit MemoryDC(HDC compatibleWith) : OwnedDC(CreateCompatibleDC(compatibleWith)) {}
+};
+
+// Measures texts as a window draws them: in the font it uses, on its device context.
+class WindowTextMeasure {
+ public:
+  explicit WindowTextMeasure(HWND window) : dc_(window), font_(dc_.Get(), FontOf(window)) {}
+  SIZE Size(std::wstring_view text) const {
+    SIZE size{};
+    GetTextExtentPoint32W(dc_.Get(), text.data(), static_cast<int>(text.size()), &size);
+    return size;
+  }
+
+ private:
+  static HGDIOBJ FontOf(HWND window) {
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
+    return font ? font : GetStockObject(DEFAULT_GUI_FONT);
+  }
+  WindowDC dc_;
+  SelectionGuard font_;
 };
 
 // BeginPaint and EndPaint around a WM_PAINT.

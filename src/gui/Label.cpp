@@ -24,12 +24,7 @@ void TLabel::SetTextColour(TColor colour) {
 
 void TLabel::AdjustWidth() {
   if (!autoSize_) return;
-  const WindowDC dc(Handle());
-  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-  const SelectionGuard selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  const std::wstring text = Utf8ToWide(Text());
-  SIZE size{};
-  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+  const SIZE size = WindowTextMeasure(Handle()).Size(Utf8ToWide(Text()));
   const int right = Left() + Width();
   if (alignment_ == TAlignment::Right) SetBounds(right - size.cx, Top(), size.cx, size.cy);
   else SetBounds(Left(), Top(), size.cx, size.cy);

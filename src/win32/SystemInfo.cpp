@@ -1,0 +1,8 @@
+#include "win32/SystemInfo.h"
+
+#include "win32/WinApi.h"
+
+bool IsNtFamily() {
+  OSVERSIONINFOW version{sizeof version};
+  return GetVersionExW(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
