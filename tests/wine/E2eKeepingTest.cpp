@@ -9,7 +9,6 @@
 
 #include "E2eTrees.h"
 #include "VelmoraDriver.h"
-#include "win32/Handles.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -27,15 +26,6 @@ std::wstring StoredText(HKEY root, const std::wstring& key) {
   DWORD size = sizeof text;
   RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text, &size);
   return text;
-}
-
-std::string FileContent(const std::wstring& path) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file) return {};
-  std::string content(GetFileSize(file.Get(), nullptr), '\0');
-  DWORD read = 0;
-  ReadFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-  return content;
 }
 
 // The shell keys every Windows has; a new Wine prefix lacks them.

@@ -9,24 +9,30 @@
 #include "VelmoraDriver.h"
 #include "win32/WideText.h"
 
-// Folder trees for the end-to-end tests; each starts without stored settings.
+// Folder trees for the end-to-end tests.
+
+// A fresh folder and no stored settings.
+class TreeTest : public ::testing::Test {
+ protected:
+  TreeTest() { ForgetStoredSettings(); }
+  // The folder as a user names it, without a trailing backslash.
+  std::wstring Root() const { return temp.Path().substr(0, temp.Path().size() - 1); }
+  TempFolder temp;
+};
 
 // A small tree of known sizes: 4096-byte clusters make the KB figures.
-class SmallTree : public ::testing::Test {
+class SmallTree : public TreeTest {
  protected:
   SmallTree() {
-    ForgetStoredSettings();
     temp.MakeFile(L"big.iso", 150000);        // 37 clusters: 148.0 KB
     temp.MakeFile(L"Music\\song.mp3", 90000);  // 22 clusters: 88.0 KB
     temp.MakeFile(L"Docs\\report.doc", 30000);  // 8 clusters
     temp.MakeFile(L"Docs\\Sub\\notes.txt", 5000);
     temp.MakeFile(L"ReadMe.TXT", 100);
   }
-  std::wstring Root() const { return temp.Path().substr(0, temp.Path().size() - 1); }
   std::string Caption(const std::wstring& below = L"") const {
     return "Velmora - " + WideToUtf8(temp.Path() + below);
   }
-  TempFolder temp;
 };
 
 // The count of a "Folders: 1,234" panel; 0 when it shows none.
@@ -38,14 +44,11 @@ inline int FolderCount(const std::string& panel) {
 }
 
 // A tree of 3,600 folders, enough to catch a scan in progress.
-class BigTree : public ::testing::Test {
+class BigTree : public TreeTest {
  protected:
   BigTree() {
-    ForgetStoredSettings();
     if (!temp.RunUnixScript("for a in $(seq 60); do for b in $(seq 60); do mkdir -p d$a/e$b; done; "
                             "echo x > d$a/f; done"))
       throw std::runtime_error("cannot make the tree");
   }
-  std::wstring Root() const { return temp.Path().substr(0, temp.Path().size() - 1); }
-  TempFolder temp;
 };

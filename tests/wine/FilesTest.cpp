@@ -5,19 +5,10 @@
 
 #include "TempFolder.h"
 #include "win32/Files.h"
-#include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
 namespace {
-
-std::string Content(const std::wstring& path) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  std::string content(file ? GetFileSize(file.Get(), nullptr) : 0, '\0');
-  DWORD read = 0;
-  if (file) ReadFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-  return content;
-}
 
 std::string ErrorOf(const std::string& path, const std::string& bytes) {
   try {
@@ -33,7 +24,7 @@ TEST(ReplaceFileContent, ReplacesTheWholeFile) {
   const std::wstring path = temp.Path() + L"listing.txt";
   ReplaceFileContent(WideToUtf8(path), "a longer first content\r\n");
   ReplaceFileContent(WideToUtf8(path), "short\r\n");
-  EXPECT_EQ(Content(path), "short\r\n");
+  EXPECT_EQ(FileContent(path), "short\r\n");
   EXPECT_TRUE(FileExists(WideToUtf8(path)));
   EXPECT_FALSE(FileExists(temp.PathUtf8()));  // a folder is no file
   EXPECT_EQ(GetFileAttributesW((path + L".velmora-new").c_str()), INVALID_FILE_ATTRIBUTES);
@@ -50,7 +41,7 @@ TEST(ReplaceFileContent, NamesTheFileAndTheCauseAndLeavesTheOldFileAlone) {
   ReplaceFileContent(WideToUtf8(locked), "keep me\r\n");
   SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_NE(ErrorOf(WideToUtf8(locked), "lost\r\n"), "");
-  EXPECT_EQ(Content(locked), "keep me\r\n");
+  EXPECT_EQ(FileContent(locked), "keep me\r\n");
   EXPECT_EQ(GetFileAttributesW((locked + L".velmora-new").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

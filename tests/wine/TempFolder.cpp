@@ -130,3 +130,13 @@ bool TempFolder::RunUnixScript(const std::string& script) {
   if (!RunUnixProgram(L"Z:\\bin\\bash", command, path_ + done, true)) return false;
   return DeleteFileW((path_ + done).c_str()) != FALSE;
 }
+
+std::string FileContent(const std::wstring& path) {
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return {};
+  std::string content(GetFileSize(file.Get(), nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
+  content.resize(read);
+  return content;
+}

@@ -39,5 +39,8 @@ class TempFolder {
   std::wstring path_;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string FileContent(const std::wstring& path);
+
 // The "\\?\" form of a full path, for calls on paths beyond 260 characters.
 std::wstring Extended(const std::wstring& fullPath);
