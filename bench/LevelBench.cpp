@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "SampleFiles.h"
-#include "app/FormMain.h"
-#include "gui/Application.h"
+#include "app/win32/FormMain.h"
+#include "gui/win32/Application.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/Win32VolumeApi.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // Number of UTF-16 code units that a UTF-8 text takes: the length Windows gives it.
@@ -8,3 +9,11 @@ int32_t Utf16Length(std::string_view utf8);
 
 // The first `count` characters (code points) of a UTF-8 text.
 std::string_view FirstCharacters(std::string_view utf8, size_t count);
+
+// UTF-8 and UTF-16 into each other. What is not well formed (a stray byte, an
+// unpaired surrogate) becomes U+FFFD, so no text is ever cut short.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+// Appends the UTF-8 form of `utf16` to `out`: the many short names of a directory
+// listing go through here without a temporary string each.
+void AppendUtf8(std::string& out, std::u16string_view utf16);

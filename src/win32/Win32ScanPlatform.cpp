@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "support/Utf8.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
@@ -68,7 +69,7 @@ void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing&
     const uint64_t size = static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
     const uint32_t tag = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? found.dwReserved0 : 0;
     name_.clear();
-    AppendUtf8(name_, found.cFileName);
+    AppendUtf8(name_, reinterpret_cast<const char16_t*>(found.cFileName));
     listing.Add(name_, found.dwFileAttributes, tag, size);
   } while (FindNextFileW(search.Get(), &found));
 }

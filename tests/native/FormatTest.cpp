@@ -70,4 +70,14 @@ TEST(Utf8, CountsUtf16UnitsAndCharacters) {
   EXPECT_EQ(FirstCharacters("C:", 3), "C:");
 }
 
+TEST(Utf8, ConvertsToUtf16AndBackReplacingWhatIsMalformed) {
+  const std::string text = "a\xC3\xA4\xE6\x97\xA5\xF0\x9F\x98\x80";
+  EXPECT_EQ(Utf8ToUtf16(text), (std::u16string{u'a', 0xE4, 0x65E5, 0xD83D, 0xDE00}));
+  EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
+  // A stray continuation, a cut sequence, an overlong form, an encoded surrogate.
+  EXPECT_EQ(Utf8ToUtf16("\x80x\xE6\x97"), (std::u16string{0xFFFD, u'x', 0xFFFD, 0xFFFD}));
+  EXPECT_EQ(Utf8ToUtf16("\xC0\xAF\xED\xA0\x80"), (std::u16string{0xFFFD, 0xFFFD, 0xFFFD}));
+  EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD800, u'b', 0xDC00}), "\xEF\xBF\xBD" "b" "\xEF\xBF\xBD");
+}
+
 }  // namespace

@@ -4,11 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "gui/Application.h"
-#include "gui/Form.h"
-#include "gui/GdiObjects.h"
-#include "gui/ListBox.h"
-#include "gui/Win32Canvas.h"
+#include "gui/win32/Application.h"
+#include "gui/win32/Form.h"
+#include "gui/win32/GdiObjects.h"
+#include "gui/win32/ListBox.h"
+#include "gui/win32/Win32Canvas.h"
 
 namespace {
 

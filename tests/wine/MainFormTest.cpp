@@ -7,8 +7,8 @@
 #include "FakeFileSystem.h"
 #include "FakeVolumeApi.h"
 #include "MemoryRegistry.h"
-#include "app/FormMain.h"
-#include "gui/Application.h"
+#include "app/win32/FormMain.h"
+#include "gui/win32/Application.h"
 
 namespace {
 

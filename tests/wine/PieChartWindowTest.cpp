@@ -7,11 +7,11 @@
 
 #include "Screenshot.h"
 #include "chart/PieChart.h"
-#include "gui/Application.h"
-#include "gui/Form.h"
-#include "gui/GdiObjects.h"
-#include "gui/ListBox.h"
-#include "gui/Win32Canvas.h"
+#include "gui/win32/Application.h"
+#include "gui/win32/Form.h"
+#include "gui/win32/GdiObjects.h"
+#include "gui/win32/ListBox.h"
+#include "gui/win32/Win32Canvas.h"
 
 namespace {
 

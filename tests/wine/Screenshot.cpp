@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "gui/GdiObjects.h"
+#include "gui/win32/GdiObjects.h"
 #include "win32/Handles.h"
 
 bool SaveClientScreenshot(HWND window, const std::wstring& path) {

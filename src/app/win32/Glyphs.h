@@ -1,0 +1,10 @@
+#pragma once
+
+#include "gui/win32/Glyph.h"
+
+// The pictures of the main window's buttons and of the program itself.
+const TGlyph& OpenGlyph();
+const TGlyph& PrintGlyph();
+const TGlyph& CancelGlyph();
+const TGlyph& UpGlyph();
+const TGlyph& ProgramGlyph();

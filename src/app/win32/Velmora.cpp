@@ -1,0 +1,45 @@
+// Velmora: where the space on a disk goes, as a pie chart of one folder level at a time.
+#include <optional>
+#include <string>
+
+#include "app/win32/FormMain.h"
+#include "gui/win32/Application.h"
+#include "win32/WideText.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32ScanPlatform.h"
+#include "win32/Win32VolumeApi.h"
+#include "win32/WinApi.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace {
+
+// The first command-line argument, split as Windows splits arguments.
+std::optional<std::string> FirstArgument() {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::optional<std::string> first;
+  if (arguments && count >= 2) first = WideToUtf8(arguments[1]);
+  LocalFree(arguments);
+  return first;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  Application().Title = "Velmora";
+  try {
+    Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
+    Win32VolumeApi volumeApi;
+    Win32Registry registry;
+    TMainForm mainForm(scanPlatform, volumeApi, registry, FirstArgument());
+    Application().Run(mainForm);
+  } catch (const std::exception& error) {
+    Application().HandleException(error);
+    return 1;
+  }
+  return 0;
+}

@@ -1,8 +1,0 @@
-#include "gui/Screen.h"
-
-#include "gui/GdiObjects.h"
-
-DpiScale ScreenScale() {
-  const WindowDC screen;
-  return DpiScale(GetDeviceCaps(screen.Get(), LOGPIXELSY));
-}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "gui/ItemList.h"
+#include "gui/win32/WinControl.h"
+
+// A list of text lines, each with an object reference. Filling it between
+// BeginUpdate and EndUpdate costs little even for a hundred thousand lines.
+class TListBox : public TWinControl, public TItemList {
+ public:
+  explicit TListBox(TWinControl& parent);
+
+  void Clear() override;
+  void BeginUpdate(int expected) override;
+  void AddItem(const std::string& text, void* object) override;
+  void EndUpdate() override;
+
+  int Count() const;
+  std::string Item(int index) const;
+  void* Object(int index) const;
+  // The selected line, or -1.
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+
+ protected:
+  void CommandNotification(WORD code) override;
+  virtual void DoClick();
+  virtual void DoDblClick();
+
+ private:
+  int updating_ = 0;
+  std::wstring wide_;  // reused for every added line
+};

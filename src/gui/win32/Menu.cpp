@@ -1,0 +1,80 @@
+#include "gui/win32/Menu.h"
+
+#include "win32/WideText.h"
+
+namespace {
+
+std::string ShortCutText(const TShortCut& shortcut) {
+  std::string text;
+  if (shortcut.Ctrl) text += "Ctrl+";
+  if (shortcut.Alt) text += "Alt+";
+  if (shortcut.Key >= VK_F1 && shortcut.Key <= VK_F24) text += "F" + std::to_string(shortcut.Key - VK_F1 + 1);
+  else text += static_cast<char>(shortcut.Key);
+  return text;
+}
+
+}  // namespace
+
+TMenuItem::TMenuItem(std::string caption, TShortCut shortcut, std::string hint)
+    : Caption(std::move(caption)), ShortCut(shortcut), Hint(std::move(hint)) {}
+
+void TMenuItem::Click() { DoClick(); }
+
+void TMenuItem::DoClick() {
+  if (OnClick) OnClick(*this);
+}
+
+TMainMenu::TMainMenu() : menu_(CreateMenu()) {}
+
+TMainMenu::~TMainMenu() {
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  if (window_ && IsWindow(window_) && GetMenu(window_) == menu_) SetMenu(window_, nullptr);
+  DestroyMenu(menu_);
+}
+
+void TMainMenu::AttachTo(HWND window) {
+  window_ = window;
+  SetMenu(window, menu_);
+}
+
+void TMainMenu::AddMenu(std::string_view caption, const std::vector<TMenuItem*>& items) {
+  HMENU popup = CreatePopupMenu();
+  for (TMenuItem* item : items) {
+    if (!item) {
+      AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const UINT command = nextCommand_++;
+    std::string text = item->Caption;
+    if (item->ShortCut.Key) text += "\t" + ShortCutText(item->ShortCut);
+    AppendMenuW(popup, MF_STRING, command, Utf8ToWide(text).c_str());
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_DATA;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+    SetMenuItemInfoW(popup, command, FALSE, &info);
+    if (item->ShortCut.Key) {
+      BYTE flags = FVIRTKEY;
+      if (item->ShortCut.Alt) flags |= FALT;
+      if (item->ShortCut.Ctrl) flags |= FCONTROL;
+      shortcuts_.push_back({flags, item->ShortCut.Key, static_cast<WORD>(command)});
+    }
+  }
+  AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Utf8ToWide(caption).c_str());
+  if (accelerators_) {
+    DestroyAcceleratorTable(accelerators_);
+    accelerators_ = nullptr;
+  }
+}
+
+HACCEL TMainMenu::Accelerators() {
+  if (!accelerators_ && !shortcuts_.empty())
+    accelerators_ = CreateAcceleratorTableW(shortcuts_.data(), static_cast<int>(shortcuts_.size()));
+  return accelerators_;
+}
+
+TMenuItem* TMainMenu::ItemOf(UINT command) const {
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_DATA;
+  if (!GetMenuItemInfoW(menu_, command, FALSE, &info)) return nullptr;
+  return reinterpret_cast<TMenuItem*>(info.dwItemData);
+}

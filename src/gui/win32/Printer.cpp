@@ -1,0 +1,82 @@
+#include "gui/win32/Printer.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "gui/win32/GdiObjects.h"
+#include "win32/Files.h"
+#include "win32/WideText.h"
+
+#include <winspool.h>
+
+namespace {
+
+std::wstring DefaultPrinter() {
+  DWORD size = 0;
+  GetDefaultPrinterW(nullptr, &size);
+  if (size == 0) return {};
+  std::wstring name(size, L'\0');
+  if (!GetDefaultPrinterW(name.data(), &size)) return {};
+  name.resize(wcsnlen(name.c_str(), name.size()));
+  return name;
+}
+
+// The client area's pixels as a 24-bit bottom-up DIB.
+struct ClientImage {
+  BITMAPINFOHEADER Header{};
+  std::vector<BYTE> Pixels;
+};
+
+ClientImage CaptureClientArea(HWND window) {
+  // Paint what is pending first: the screen may not yet show the latest change.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT client{};
+  GetClientRect(window, &client);
+  ClientImage image;
+  image.Header.biSize = sizeof image.Header;
+  image.Header.biWidth = client.right;
+  image.Header.biHeight = client.bottom;
+  image.Header.biPlanes = 1;
+  image.Header.biBitCount = 24;
+  image.Header.biCompression = BI_RGB;
+  const WindowDC screen(window);
+  const MemoryDC memory(screen.Get());
+  const Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+  {
+    const SelectionGuard selected(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+  }
+  image.Pixels.resize(((client.right * 3 + 3) & ~3) * client.bottom);
+  GetDIBits(memory.Get(), bitmap.Get(), 0, client.bottom, image.Pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&image.Header), DIB_RGB_COLORS);
+  return image;
+}
+
+}  // namespace
+
+void PrintClientArea(HWND window, const std::string& jobTitle) {
+  const std::wstring printer = DefaultPrinter();
+  if (printer.empty()) throw std::runtime_error("There is no printer to print on. Install a printer and try again.");
+  const ClientImage image = CaptureClientArea(window);
+  const OwnedDC dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr));
+  if (!dc.Get()) throw std::runtime_error("Cannot print: " + SystemMessage(GetLastError()));
+  const WindowDC screen;
+  const int width = MulDiv(image.Header.biWidth, GetDeviceCaps(dc.Get(), LOGPIXELSX), GetDeviceCaps(screen.Get(), LOGPIXELSX));
+  const int height = MulDiv(image.Header.biHeight, GetDeviceCaps(dc.Get(), LOGPIXELSY), GetDeviceCaps(screen.Get(), LOGPIXELSY));
+
+  const std::wstring title = Utf8ToWide(jobTitle);
+  DOCINFOW document{sizeof document};
+  document.lpszDocName = title.empty() ? nullptr : title.c_str();
+  if (StartDocW(dc.Get(), &document) <= 0) throw std::runtime_error("Cannot print: " + SystemMessage(GetLastError()));
+  bool printed = StartPage(dc.Get()) > 0;
+  printed = printed && StretchDIBits(dc.Get(), 0, 0, width, height, 0, 0, image.Header.biWidth, image.Header.biHeight,
+                                     image.Pixels.data(), reinterpret_cast<const BITMAPINFO*>(&image.Header),
+                                     DIB_RGB_COLORS, SRCCOPY) != 0;
+  printed = printed && EndPage(dc.Get()) > 0;
+  if (!printed) {
+    const DWORD error = GetLastError();
+    AbortDoc(dc.Get());
+    throw std::runtime_error("Cannot print: " + SystemMessage(error));
+  }
+  EndDoc(dc.Get());
+}
