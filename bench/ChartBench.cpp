@@ -22,10 +22,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 
 int main() {
   constexpr int kEntries = 100000;
-  TForm form;
+  TForm form({.ClientSize = {550, 350}});
   TPieChart chart;
   TListBox list(form);
-  form.SetClientSize(550, 350);
   chart.SetBounds(5, 5, 297, 297);
   chart.ListBox = &list;
   form.AddGraphic(chart);

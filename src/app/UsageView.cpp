@@ -60,12 +60,20 @@ std::vector<TPieLine> UsageLines(const TFolderList& level, uint8_t units, uint8_
   return lines;
 }
 
+std::string FilesText(int32_t count, const FormatSettings& locale) {
+  return Format("Files: %1.n", {int64_t{count}}, locale);
+}
+
+std::string FoldersText(int32_t count, const FormatSettings& locale) {
+  return Format("Folders: %1.n", {int64_t{count}}, locale);
+}
+
 UsageTexts LevelTexts(const TFolderList& level, uint8_t units, uint8_t mode, const FormatSettings& locale) {
   UsageTexts texts;
   const std::string path = level.Path();
   texts.Panels[0] = TotalText(TotalOf(level, mode), units, locale);
-  texts.Panels[1] = Format("Files: %1.n", {int64_t{level.FileCount()}}, locale);
-  texts.Panels[2] = Format("Folders: %1.n", {int64_t{level.FolderCount()}}, locale);
+  texts.Panels[1] = FilesText(level.FileCount(), locale);
+  texts.Panels[2] = FoldersText(level.FolderCount(), locale);
   texts.Panels[3] = Format("%s....", {path}, locale);
   texts.Caption = "Velmora - " + path;
   const std::string length = std::to_string(level.LongestPathLength());

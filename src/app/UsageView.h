@@ -28,6 +28,10 @@ struct UsageTexts {
   std::string MaxPathCaption;
   std::string MaxPathHint;
 };
+// "Files: 1,234" and "Folders: 56", as the status bar shows them.
+std::string FilesText(int32_t count, const FormatSettings& locale);
+std::string FoldersText(int32_t count, const FormatSettings& locale);
+
 UsageTexts LevelTexts(const TFolderList& level, uint8_t units, uint8_t mode, const FormatSettings& locale);
 
 // Where opening an entry leads: its sub-folder's level, else the level above the one

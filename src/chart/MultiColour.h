@@ -8,6 +8,9 @@
 #include "gui/Colour.h"
 #include "gui/GraphicControl.h"
 
+// The six colours the program's charts are designed with.
+inline constexpr std::string_view kDesignPalette = "$00E0E0FF,$00E0FFFF,$00E0FFE0,$00FFFFE0,$00FFE0E0,$00FFE0FF";
+
 // A graphic control with a palette of up to eight colours, used from slot 0 on and
 // again from slot 0 after NumColours slots. The palette has a text form, such as
 // "$00E0E0FF,$00E0FFFF", that form layouts and the settings store.

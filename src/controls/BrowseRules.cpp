@@ -98,10 +98,6 @@ std::string SelectionForBrowser(std::string_view selection) {
   return path;
 }
 
-Position CentredPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
-  return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
-}
-
 std::string FittedStatusText(std::string_view original, bool isFolder, int available,
                              const std::function<int(std::string_view)>& width) {
   std::string text(original);

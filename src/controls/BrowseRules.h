@@ -64,13 +64,6 @@ std::string NormalisedSelection(std::string_view selection, const std::function<
 // path loses a trailing backslash (a lone "\" keeps it).
 std::string SelectionForBrowser(std::string_view selection);
 
-// Where a window of this size sits centred on a screen of that size.
-struct Position {
-  int X;
-  int Y;
-};
-Position CentredPosition(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
-
 // The status text shortened until `width(text)` is at most `available`: a folder path
 // loses whole folders from its front ("C:\...\drivers\") and then its drive; any
 // other text loses characters from its end, marked by "...".

@@ -27,3 +27,9 @@ class TComponent {
 
 // An event that only tells who sent it.
 using TNotifyEvent = std::function<void(TComponent& sender)>;
+
+// An event that calls a handler method of `owner`, as forms bind their controls.
+template <typename Owner>
+TNotifyEvent Bind(Owner* owner, void (Owner::*handler)(TComponent&)) {
+  return [owner, handler](TComponent& sender) { (owner->*handler)(sender); };
+}

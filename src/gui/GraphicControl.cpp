@@ -12,4 +12,5 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
 
 void TGraphicControl::MouseDown(TMouseButton, TShiftState, int, int) {}
 void TGraphicControl::MouseUp(TMouseButton, TShiftState, int, int) {}
+void TGraphicControl::MouseMove(TShiftState, int, int) {}
 void TGraphicControl::DblClick() {}

@@ -5,6 +5,7 @@
 #include "gui/Canvas.h"
 #include "gui/Component.h"
 #include "gui/Font.h"
+#include "gui/Layout.h"
 #include "gui/Mouse.h"
 
 class TGraphicControl;
@@ -14,6 +15,8 @@ class TGraphicControl;
 class GraphicHost {
  public:
   virtual void InvalidateControl(TGraphicControl& control) = 0;
+  // Whether the mouse is held for that control: pressed on it and not yet released.
+  virtual bool HoldsMouseFor(const TGraphicControl& control) const = 0;
 
  protected:
   ~GraphicHost() = default;
@@ -21,13 +24,14 @@ class GraphicHost {
 
 // A control without a window of its own, drawn on its host window. Coordinates of the
 // mouse handlers are the control's own, in pixels.
-class TGraphicControl : public TComponent {
+class TGraphicControl : public TComponent, public TPlaced {
  public:
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
-  void SetBounds(int left, int top, int width, int height);
+  void SetBounds(int left, int top, int width, int height) override;
+  TRect BoundsRect() const { return {left_, top_, width_, height_}; }
   bool Contains(int hostX, int hostY) const {
     return hostX >= left_ && hostX < left_ + width_ && hostY >= top_ && hostY < top_ + height_;
   }
@@ -38,13 +42,15 @@ class TGraphicControl : public TComponent {
   void Invalidate() {
     if (host_) host_->InvalidateControl(*this);
   }
+  bool HoldsMouse() const { return host_ && host_->HoldsMouseFor(*this); }
 
   TFont Font;
-  std::string Hint;
 
   virtual void Paint(TCanvas& canvas) = 0;
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // Only while a button is held down on this control.
+  virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void DblClick();
 
  private:

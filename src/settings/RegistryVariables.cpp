@@ -21,7 +21,7 @@ TRegistryInteger::TRegistryInteger(Registry& registry, std::string keyPath, std:
   if (key.OpenKey(KeyPath, false)) Value = key.ReadInteger(ValueName).value_or(Value);
 }
 
-TRegistryInteger::~TRegistryInteger() {
+void TRegistryInteger::Save() {
   TRegistry key(registry_);
   if (key.OpenKey(KeyPath, true)) key.WriteInteger(ValueName, Value);
 }
@@ -36,19 +36,14 @@ TRegistryFormInfo::TRegistryFormInfo(PlacedWindow& form, Registry& registry, con
   height_ = std::make_unique<TRegistryInteger>(registry, keyPath, "FormHeight", current.Height);
 }
 
-TRegistryFormInfo::~TRegistryFormInfo() {
+void TRegistryFormInfo::SavePlacement() {
   const TPlacement current = form_.Placement();
   state_->Value = current.State;
   left_->Value = current.Left;
   top_->Value = current.Top;
   width_->Value = current.Width;
   height_->Value = current.Height;
-  // Each writes its value as it goes, in this order.
-  state_.reset();
-  left_.reset();
-  top_.reset();
-  width_.reset();
-  height_.reset();
+  for (TRegistryInteger* value : {state_.get(), left_.get(), top_.get(), width_.get(), height_.get()}) value->Save();
 }
 
 void TRegistryFormInfo::RestorePlacement() {

@@ -24,27 +24,28 @@ class TRegistryVariable {
   Registry& registry_;
 };
 
-// An integer that is read when it is made and written when it goes. A value that is
+// An integer that is read when it is made and written by Save. A value that is
 // missing or no integer leaves the default; failures are silent either way.
 class TRegistryInteger : public TRegistryVariable {
  public:
   TRegistryInteger(Registry& registry, std::string keyPath, std::string valueName, int32_t defaultValue);
-  ~TRegistryInteger() override;
+  // Writes the value, creating the key when it is missing.
+  void Save();
 
   int32_t Value;
 };
 
 // The remembered placement of one window: state, left, top, width and height, read
 // when this is made (the window's own placement as defaults), applied by
-// RestorePlacement, and written when this goes.
+// RestorePlacement, and written by SavePlacement from where the window is then.
 class TRegistryFormInfo {
  public:
   TRegistryFormInfo(PlacedWindow& form, Registry& registry, const std::string& keyPath);
-  ~TRegistryFormInfo();
   TRegistryFormInfo(const TRegistryFormInfo&) = delete;
   TRegistryFormInfo& operator=(const TRegistryFormInfo&) = delete;
 
   void RestorePlacement();
+  void SavePlacement();
 
  private:
   PlacedWindow& form_;

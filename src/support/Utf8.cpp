@@ -70,7 +70,12 @@ std::string_view FirstCharacters(std::string_view utf8, size_t count) {
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
-  out.reserve(utf8.size());
+  AppendUtf16(out, utf8);
+  return out;
+}
+
+void AppendUtf16(std::u16string& out, std::string_view utf8) {
+  out.reserve(out.size() + utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     const char32_t c = NextCodePoint(utf8, i);
     if (c < 0x10000) {
@@ -80,7 +85,6 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
       out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     }
   }
-  return out;
 }
 
 void AppendUtf8(std::string& out, std::u16string_view utf16) {

@@ -13,7 +13,7 @@ std::string_view FirstCharacters(std::string_view utf8, size_t count);
 // UTF-8 and UTF-16 into each other. What is not well formed (a stray byte, an
 // unpaired surrogate) becomes U+FFFD, so no text is ever cut short.
 std::u16string Utf8ToUtf16(std::string_view utf8);
+void AppendUtf16(std::u16string& out, std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
-// Appends the UTF-8 form of `utf16` to `out`: the many short names of a directory
-// listing go through here without a temporary string each.
+// The appending forms let the many short texts of a listing reuse one buffer.
 void AppendUtf8(std::string& out, std::u16string_view utf16);

@@ -37,25 +37,3 @@ class ComReference {
  private:
   Interface* object_ = nullptr;
 };
-
-// Memory of the COM task allocator (the shell's allocator), freed when it goes.
-template <typename T>
-class TaskMemory {
- public:
-  TaskMemory() = default;
-  explicit TaskMemory(T* memory) : memory_(memory) {}
-  ~TaskMemory() { CoTaskMemFree(memory_); }
-  TaskMemory(const TaskMemory&) = delete;
-  TaskMemory& operator=(const TaskMemory&) = delete;
-
-  T* Get() const { return memory_; }
-  T** Receive() { return &memory_; }
-  T* Release() {
-    T* memory = memory_;
-    memory_ = nullptr;
-    return memory;
-  }
-
- private:
-  T* memory_ = nullptr;
-};

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -19,18 +20,15 @@ std::wstring KeyName(std::string_view path) {
 class Win32Key : public RegistryKey {
  public:
   explicit Win32Key(HKEY key) : key_(key) {}
-  ~Win32Key() override { RegCloseKey(key_); }
-  Win32Key(const Win32Key&) = delete;
-  Win32Key& operator=(const Win32Key&) = delete;
 
   std::optional<RegistryValue> Read(std::string_view name) override {
     const std::wstring valueName = Utf8ToWide(name);
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key_, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
       return std::nullopt;
     std::vector<BYTE> data(size + sizeof(wchar_t), 0);
-    if (RegQueryValueExW(key_, valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(key_.Get(), valueName.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
       return std::nullopt;
     RegistryValue value;
     if (type == REG_DWORD && size == sizeof(DWORD)) {
@@ -47,18 +45,18 @@ class Win32Key : public RegistryKey {
 
   bool WriteInteger(std::string_view name, int32_t value) override {
     const DWORD data = static_cast<DWORD>(value);
-    return RegSetValueExW(key_, Utf8ToWide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+    return RegSetValueExW(key_.Get(), Utf8ToWide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
                           sizeof data) == ERROR_SUCCESS;
   }
 
   bool WriteText(std::string_view name, std::string_view value) override {
     const std::wstring text = Utf8ToWide(value);
-    return RegSetValueExW(key_, Utf8ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+    return RegSetValueExW(key_.Get(), Utf8ToWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
   }
 
  private:
-  HKEY key_;
+  RegistryKeyHandle key_;
 };
 
 }  // namespace

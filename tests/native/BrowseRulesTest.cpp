@@ -68,12 +68,6 @@ TEST(BrowseSelection, LocalPathsReachTheBrowserWithoutTrailingBackslash) {
   EXPECT_EQ(SelectionForBrowser("\\"), "\\");
 }
 
-TEST(BrowseDialog, IsCentredWithDivisionsTruncated) {
-  EXPECT_EQ(CentredPosition(1025, 768, 400, 301).X, 312);
-  EXPECT_EQ(CentredPosition(1025, 768, 400, 301).Y, 233);
-  EXPECT_EQ(CentredPosition(801, 600, 1000, 600).X, -99);
-}
-
 int Characters(std::string_view text) {
   int count = 0;
   for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;

@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "FakeGraphicHost.h"
 #include "chart/MultiColour.h"
 
 namespace {
-
-class RepaintCounter : public GraphicHost {
- public:
-  void InvalidateControl(TGraphicControl&) override { ++Repaints; }
-  int Repaints = 0;
-};
 
 // The palette is all there is to test; the control draws nothing itself.
 class PaletteControl : public TMultiColourControl {
@@ -26,7 +21,7 @@ class ColourList : public ::testing::Test {
     };
   }
   PaletteControl control;
-  RepaintCounter host;
+  FakeGraphicHost host;
   int events = 0;
 };
 

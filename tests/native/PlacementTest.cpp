@@ -30,20 +30,18 @@ TEST(PlacementKeyPath, IsNamedAfterTheExecutable) {
   EXPECT_EQ(PlacementKeyPath("Other"), "\\Software\\Quillfen\\Other");
 }
 
-TEST(RegistryInteger, ReadsWhenMadeAndWritesWhenGone) {
+TEST(RegistryInteger, ReadsWhenMadeAndWritesWhenSaved) {
   MemoryRegistry registry;
-  {
-    const TRegistryInteger absent(registry, kKey, "FormLeft", 7);
-    EXPECT_EQ(absent.Value, 7);
-    EXPECT_FALSE(registry.HasKey(TRootKey::CurrentUser, kKey));  // reading makes no key
-  }
+  TRegistryInteger absent(registry, kKey, "FormLeft", 7);
+  EXPECT_EQ(absent.Value, 7);
+  EXPECT_FALSE(registry.HasKey(TRootKey::CurrentUser, kKey));  // reading makes no key
+  absent.Save();
   EXPECT_EQ(registry.Value(TRootKey::CurrentUser, kKey, "FormLeft")->Integer, 7);
   registry.Set(TRootKey::CurrentUser, kKey, "FormTop", {RegistryValue::Kind::Text, 0, "12"});
-  {
-    TRegistryInteger text(registry, kKey, "FormTop", 124);
-    EXPECT_EQ(text.Value, 124);  // not an integer: the default
-    text.Value = 99;
-  }
+  TRegistryInteger text(registry, kKey, "FormTop", 124);
+  EXPECT_EQ(text.Value, 124);  // not an integer: the default
+  text.Value = 99;
+  text.Save();
   const RegistryValue* written = registry.Value(TRootKey::CurrentUser, kKey, "FormTop");
   EXPECT_EQ(written->Type, RegistryValue::Kind::Integer);
   EXPECT_EQ(written->Integer, 99);
@@ -52,11 +50,11 @@ TEST(RegistryInteger, ReadsWhenMadeAndWritesWhenGone) {
 TEST(RegistryFormInfo, RestoresWhatWasStoredAndStoresWhatIsThere) {
   MemoryRegistry registry;
   WindowDouble window;
-  {
-    TRegistryFormInfo info(window, registry, kKey);
-    info.RestorePlacement();  // nothing stored: the design placement
-    window.Current = {wsMaximized, 10, 20, 800, 600};
-  }
+  TRegistryFormInfo info(window, registry, kKey);
+  info.RestorePlacement();  // nothing stored: the design placement
+  window.Current = {wsMaximized, 10, 20, 800, 600};
+  EXPECT_TRUE(registry.Writes.empty());
+  info.SavePlacement();
   ASSERT_EQ(window.Applied.size(), 1u);
   EXPECT_TRUE(window.Applied[0] == (TPlacement{wsNormal, 193, 124, 550, 410}));
   const std::string key = "software\\quillfen\\velmora|";

@@ -19,13 +19,6 @@ TSettings Defaults() {
   return defaults;
 }
 
-bool operator==(const TSettings& a, const TSettings& b) {
-  return a.DisplayCompressed == b.DisplayCompressed && a.DisplayMode == b.DisplayMode &&
-         a.DisplayUnits == b.DisplayUnits && a.PieChartColours == b.PieChartColours &&
-         a.RightClickFolder == b.RightClickFolder && a.DisplayFreeDiskSpace == b.DisplayFreeDiskSpace &&
-         a.RepeatedScan == b.RepeatedScan && a.RepeatInterval == b.RepeatInterval;
-}
-
 class SettingsStore : public ::testing::Test {
  protected:
   void Store(std::string_view name, RegistryValue value) {
@@ -38,10 +31,9 @@ class SettingsStore : public ::testing::Test {
 };
 
 TEST_F(SettingsStore, AFirstStartGetsTheDefaultsAndWritesNothing) {
-  EXPECT_TRUE(LoadSettings(registry, Defaults()) == Defaults());
-  TFont font;
-  font.Underline = true;
-  EXPECT_EQ(LoadFont(registry, "PieChartFont", font), font);
+  TSettings defaults = Defaults();
+  defaults.PieChartFont.Underline = true;
+  EXPECT_EQ(LoadSettings(registry, defaults), defaults);
   EXPECT_TRUE(registry.Writes.empty());
   EXPECT_FALSE(registry.HasKey(TRootKey::CurrentUser, kSettingsKey));
 }
@@ -78,37 +70,36 @@ TEST_F(SettingsStore, SavingWritesEveryValueInOrderAndOfItsKind) {
   settings.RepeatedScan = true;
   SaveSettings(registry, settings);
   const std::string key = "software\\quillfen\\velmora|";
-  EXPECT_EQ(registry.Writes,
-            (std::vector<std::string>{key + "Display compressed", key + "Display mode", key + "Display units",
-                                      key + "PieChartColours", key + "RightClickFolder", key + "DisplayFreeDiskSpace",
-                                      key + "RepeatedScan", key + "RepeatInterval"}));
+  std::vector<std::string> expected;
+  for (const char* font : {"PieChartFont", "ListboxFont"})
+    for (const char* member : {".Name", ".Size", ".Color", ".Bold", ".Italic"})
+      expected.push_back(key + font + member);
+  for (const char* name : {"Display compressed", "Display mode", "Display units", "PieChartColours",
+                           "RightClickFolder", "DisplayFreeDiskSpace", "RepeatedScan", "RepeatInterval"})
+    expected.push_back(key + name);
+  EXPECT_EQ(registry.Writes, expected);
   EXPECT_EQ(Stored("Display units")->Integer, 200);
   EXPECT_EQ(Stored("RepeatedScan")->Type, Kind::Integer);
   EXPECT_EQ(Stored("RepeatedScan")->Integer, 1);
   EXPECT_EQ(Stored("PieChartColours")->Text, "$00E0E0FF,$00E0FFFF");
-  EXPECT_TRUE(LoadSettings(registry, TSettings{}) == settings);
+  EXPECT_EQ(LoadSettings(registry, TSettings{}), settings);
 }
 
 TEST_F(SettingsStore, FontsComeBackWithTheirFiveMembers) {
-  TFont saved;
-  saved.Name = "Arial";
-  saved.Size = 12;
-  saved.Color = 0x0000FF;
-  saved.Bold = true;
-  saved.Italic = true;
-  saved.Underline = true;
-  SaveFont(registry, "ListboxFont", saved);
-  const std::string key = "software\\quillfen\\velmora|ListboxFont";
-  EXPECT_EQ(registry.Writes, (std::vector<std::string>{key + ".Name", key + ".Size", key + ".Color", key + ".Bold",
-                                                       key + ".Italic"}));
-  const TFont loaded = LoadFont(registry, "ListboxFont", TFont{});
+  TSettings settings;
+  settings.ListboxFont = {"Arial", 12, 0x0000FF, true, true, true};
+  SaveSettings(registry, settings);
+  TSettings current;
+  current.ListboxFont.StrikeOut = true;
+  const TFont loaded = LoadSettings(registry, current).ListboxFont;
   EXPECT_EQ(loaded.Name, "Arial");
   EXPECT_EQ(loaded.Size, 12);
   EXPECT_EQ(loaded.Color, 0x0000FF);
   EXPECT_TRUE(loaded.Bold);
   EXPECT_TRUE(loaded.Italic);
-  EXPECT_FALSE(loaded.Underline);  // not stored: the current font's
-  EXPECT_EQ(LoadFont(registry, "PieChartFont", TFont{}), TFont{});
+  EXPECT_FALSE(loaded.Underline);  // neither stored nor changed: the current font's
+  EXPECT_TRUE(loaded.StrikeOut);
+  EXPECT_EQ(LoadSettings(registry, current).PieChartFont, TFont{});
 }
 
 class FolderMenu : public ::testing::Test {

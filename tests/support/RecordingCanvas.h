@@ -10,7 +10,8 @@
 class RecordingCanvas : public TCanvas {
  public:
   struct Op {
-    std::string Kind;  // "Ellipse", "MoveTo", "LineTo", "Pie", "TextOut", "Composed"
+    // "Ellipse", "MoveTo", "LineTo", "Pie", "FillRect", "Edge", "Focus", "Glyph", "TextOut", "Composed"
+    std::string Kind;
     std::vector<int> Args;
     std::string Text;
     TColor Pen = 0;
@@ -30,6 +31,14 @@ class RecordingCanvas : public TCanvas {
   void LineTo(int x, int y) override { Record("LineTo", {x, y}); }
   void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
     Record("Pie", {x1, y1, x2, y2, x3, y3, x4, y4});
+  }
+  void FillRect(const TRect& a) override { Record("FillRect", {a.Left, a.Top, a.Width, a.Height}); }
+  void DrawEdge(const TRect& a, TEdge edge) override {
+    Record("Edge", {a.Left, a.Top, a.Width, a.Height}, edge == TEdge::Raised ? "raised" : "sunken");
+  }
+  void DrawFocusRect(const TRect& a) override { Record("Focus", {a.Left, a.Top, a.Width, a.Height}); }
+  void DrawGlyph(int x, int y, const TBitmapImage& image) override {
+    Record("Glyph", {x, y, image.Width, image.Height});
   }
   void TextOut(int x, int y, std::string_view text) override { Record("TextOut", {x, y}, std::string(text)); }
   int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }

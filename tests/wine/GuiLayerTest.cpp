@@ -4,33 +4,42 @@
 #include <stdexcept>
 #include <string>
 
+#include "GdiObjects.h"
 #include "gui/win32/Application.h"
+#include "gui/win32/CheckBox.h"
 #include "gui/win32/Form.h"
 #include "gui/win32/GdiObjects.h"
+#include "gui/win32/GroupBox.h"
 #include "gui/win32/ListBox.h"
+#include "gui/win32/PageControl.h"
 #include "gui/win32/Win32Canvas.h"
+
+#include <commctrl.h>
 
 namespace {
 
+void ClickAt(HWND window, int x, int y, bool twice = false) {
+  const LPARAM at = MAKELPARAM(x, y);
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(window, WM_LBUTTONUP, 0, at);
+  if (!twice) return;
+  SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
 class ListBoxOnForm : public ::testing::Test {
  protected:
-  ListBoxOnForm() : list(form) {
-    form.SetClientSize(300, 200);
+  ListBoxOnForm() {
     list.SetBounds(10, 10, 200, 150);
     form.Show();
   }
   void ClickLine(int index, bool twice) {
     RECT line{};
     SendMessageW(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line));
-    const LPARAM at = MAKELPARAM(line.left + 5, line.top + 3);
-    SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
-    if (!twice) return;
-    SendMessageW(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+    ClickAt(list.Handle(), line.left + 5, line.top + 3, twice);
   }
-  TForm form;
-  TListBox list;
+  TForm form{{.Design = {0, 0, 300, 200}}};
+  TListBox list{form};
   int objects[3] = {};
 };
 
@@ -62,10 +71,10 @@ TEST_F(ListBoxOnForm, ClicksReachTheListBoxObjectThroughItsParent) {
   EXPECT_EQ(doubleClicks, 1);
 }
 
-TEST_F(ListBoxOnForm, AnErrorInAHandlerStopsAtTheWindowProcedure) {
+TEST_F(ListBoxOnForm, AnErrorInAHandlerStopsAtTheCallbackBoundary) {
   list.AddItem("a", nullptr);
   std::string reported;
-  Application().OnException = [&](const std::exception& error) { reported = error.what(); };
+  Application().OnException = [&](const std::string& message) { reported = message; };
   list.OnClick = [](TComponent&) { throw std::runtime_error("handler failed"); };
   ClickLine(0, false);
   Application().OnException = nullptr;
@@ -73,7 +82,7 @@ TEST_F(ListBoxOnForm, AnErrorInAHandlerStopsAtTheWindowProcedure) {
 }
 
 TEST(WinControl, KnowsOnlyItsOwnWindows) {
-  TForm form;
+  TForm form{{}};
   EXPECT_EQ(TWinControl::FromHandle(form.Handle()), &form);
   HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, form.Handle(), nullptr, nullptr, nullptr);
   SetWindowLongPtrW(foreign, GWLP_USERDATA, 12345);
@@ -82,11 +91,152 @@ TEST(WinControl, KnowsOnlyItsOwnWindows) {
 }
 
 TEST(WinControl, DestroyingTheWindowFirstLeavesTheObjectSafe) {
-  TForm form;
+  TForm form{{}};
   TListBox list(form);
   DestroyWindow(form.Handle());  // takes the list box window with it
   EXPECT_EQ(list.Handle(), nullptr);
   EXPECT_EQ(form.Handle(), nullptr);
+}
+
+// An owner and a dialog with OK and Cancel, shown modally over it.
+class ModalDialog : public ::testing::Test {
+ protected:
+  ModalDialog() {
+    owner.Show();
+    dialog.OnShow = [this](TComponent&) { ownerEnabledWhileShown = IsWindowEnabled(owner.Handle()) != FALSE; };
+  }
+  TForm owner{{.Caption = "Owner", .Design = {0, 0, 300, 200}}};
+  TForm dialog{{.Caption = "Dialog", .Border = TBorderStyle::Dialog, .Position = TFormPosition::ScreenCenter,
+                .ClientSize = {200, 100}, .Owner = &owner}};
+  TButton ok{dialog, {.Caption = "OK", .Default = true, .ModalResult = TModalResult::Ok}};
+  TButton cancel{dialog, {.Caption = "Cancel", .Cancel = true, .ModalResult = TModalResult::Cancel}};
+  std::optional<bool> ownerEnabledWhileShown;
+};
+
+TEST_F(ModalDialog, EndsWithEnterEscapeOrTheCloseBoxAndCanBeShownAgain) {
+  dialog.ActiveControl = &cancel;  // Enter presses the focused button
+  PostMessageW(cancel.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_EQ(dialog.ShowModal(), TModalResult::Cancel);
+  EXPECT_EQ(ownerEnabledWhileShown, false);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+
+  dialog.ActiveControl = nullptr;
+  PostMessageW(dialog.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_EQ(dialog.ShowModal(), TModalResult::Ok);
+  PostMessageW(dialog.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(dialog.ShowModal(), TModalResult::Cancel);
+  PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(dialog.ShowModal(), TModalResult::Cancel);
+  EXPECT_NE(dialog.Handle(), nullptr);  // hidden, not destroyed
+
+  // Centred on the screen.
+  const TRect bounds = dialog.BoundsRect();
+  EXPECT_EQ(bounds.Left, (GetSystemMetrics(SM_CXSCREEN) - bounds.Width) / 2);
+}
+
+TEST_F(ModalDialog, AFailingShowLeavesTheOwnerEnabledAndTheDialogHidden) {
+  dialog.OnShow = [](TComponent&) { throw std::runtime_error("cannot show"); };
+  EXPECT_THROW(dialog.ShowModal(), std::runtime_error);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+}
+
+TEST(Dialog, EscapeWithoutACancelButtonReachesTheFocusedControlAsAKey) {
+  TForm owner{{}};
+  TForm dialog{{.Border = TBorderStyle::Dialog, .ClientSize = {200, 100}, .Owner = &owner}};
+  TButton ok{dialog, {.Caption = "OK", .Default = true, .ModalResult = TModalResult::Ok}};
+  ok.OnKeyPress = [&](TComponent&, char16_t& key) {
+    if (key == 27) dialog.Close();
+  };
+  dialog.ActiveControl = &ok;
+  PostMessageW(ok.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(dialog.ShowModal(), TModalResult::Cancel);
+}
+
+TEST(Controls, BoxesAndRadioButtonsClickOnChangeOnly) {
+  TForm form{{.Design = {0, 0, 300, 300}}};
+  TCheckBox box{form, {.Caption = "Box"}};
+  box.SetBounds(10, 10, 100, 17);
+  form.Show();
+  int boxClicks = 0;
+  box.OnClick = [&](TComponent&) { ++boxClicks; };
+  SendMessageW(box.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(box.Checked());
+  box.SetChecked(true);
+  box.SetChecked(false);
+  EXPECT_EQ(boxClicks, 2);
+
+  TRadioButton first{form, {.Caption = "First"}};
+  TRadioButton second{form, {.Caption = "Second"}};
+  second.SetBounds(10, 40, 100, 17);
+  first.SetChecked(true);
+  SendMessageW(second.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(second.Checked());
+  EXPECT_FALSE(first.Checked());
+
+  TRadioGroup group{form, {.Caption = " Units ", .Items = {"Bytes", "KB", "MB"}}};
+  group.SetBounds(10, 100, 129, 105);
+  EXPECT_EQ(group.ItemIndex(), -1);
+  group.SetItemIndex(2);
+  SendMessageW(FindWindowExW(group.Handle(), nullptr, L"Button", L"KB"), BM_CLICK, 0, 0);
+  EXPECT_EQ(group.ItemIndex(), 1);
+  EXPECT_TRUE(first.Checked() == false && second.Checked());  // other parents' buttons are left alone
+}
+
+TEST(Controls, PagesShowTheChosenTabAndHiddenTabsCannotBeChosen) {
+  TForm form{{.Design = {0, 0, 400, 300}}};
+  TPageControl pages{form};
+  TTabSheet one{pages, "One"}, two{pages, "Two"}, three{pages, "Three"};
+  pages.SetBounds(0, 0, 380, 250);
+  form.Show();
+  int changes = 0;
+  pages.OnChange = [&](TComponent&) { ++changes; };
+  EXPECT_EQ(pages.ActivePage(), &one);
+  two.SetTabVisible(false);
+  EXPECT_EQ(SendMessageW(pages.Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
+  RECT tab{};
+  SendMessageW(pages.Handle(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+  ClickAt(pages.Handle(), tab.left + 5, tab.top + 5);
+  EXPECT_EQ(pages.ActivePage(), &three);
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(IsWindowVisible(three.Handle()));
+  EXPECT_FALSE(IsWindowVisible(one.Handle()));
+  three.SetTabVisible(false);
+  EXPECT_EQ(pages.ActivePage(), &one);
+}
+
+TEST(Controls, ALayoutPlacesItsRowsAndFollowsTheForm) {
+  TForm form{{.ClientSize = {300, 200}}};
+  TButton fixed{form, {.Caption = "Fixed"}};
+  TButton corner{form, {.Caption = "Corner"}};
+  form.SetLayout(TLayout({300, 200}, {{fixed, {10, 10, 60, 25}}, {corner, {230, 165, 60, 25}, akRight | akBottom}}));
+  const TRect before = corner.BoundsRect();
+  form.SetBounds(0, 0, form.Width() + 40, form.Height() + 30);
+  EXPECT_EQ(corner.Left(), before.Left + 40);
+  EXPECT_EQ(corner.Top(), before.Top + 30);
+  EXPECT_EQ(fixed.Left(), form.Scale(10));
+}
+
+TEST(Handles, FormsMadeAndGoneLeaveNoHandleOrGdiObjectBehind) {
+  const auto makeOne = [] {
+    TForm form{{.Caption = "Short-lived", .Design = {0, 0, 300, 200}}};
+    TListBox list{form};
+    TButton button{form, {.Caption = "OK"}};
+    form.ShowHintOf(button);
+    form.Show();
+    Application().ProcessMessages();
+    UpdateWindow(form.Handle());
+  };
+  makeOne();  // the first makes what lives for good (classes, stock objects)
+  const long gdi = GdiObjectsOf(GetCurrentProcess());
+  long live[static_cast<int>(HandleKind::Count)];
+  for (int kind = 0; kind < static_cast<int>(HandleKind::Count); ++kind)
+    live[kind] = LiveHandles(static_cast<HandleKind>(kind));
+  for (int i = 0; i < 5; ++i) makeOne();
+  EXPECT_EQ(GdiObjectsOf(GetCurrentProcess()), gdi);
+  for (int kind = 0; kind < static_cast<int>(HandleKind::Count); ++kind)
+    EXPECT_EQ(LiveHandles(static_cast<HandleKind>(kind)), live[kind]) << "kind " << kind;
 }
 
 // A canvas on a 100 x 100 bitmap in memory.
@@ -116,11 +266,14 @@ TEST_F(BitmapCanvas, DrawsWithItsPenBrushAndSystemColours) {
     canvas.Pie(10, 10, 90, 90, 1000, 50, 50, -1000);  // the upper right quarter
     EXPECT_FALSE(canvas.SetTransparentText(true));
     EXPECT_TRUE(canvas.SetTransparentText(false));
+    // A glyph leaves out the colour of its bottom left pixel.
+    canvas.DrawGlyph(0, 0, {2, 2, {Rgb(0, 255, 0), Rgb(1, 2, 3), Rgb(1, 2, 3), Rgb(0, 255, 0)}});
   }
   EXPECT_EQ(Pixel(30, 60), RGB(255, 0, 0));
   EXPECT_EQ(Pixel(65, 35), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(Pixel(50, 10), RGB(0, 0, 255));  // the outline
-  EXPECT_EQ(Pixel(2, 2), RGB(255, 255, 255));
+  EXPECT_EQ(Pixel(0, 0), RGB(0, 255, 0));
+  EXPECT_EQ(Pixel(1, 0), RGB(255, 255, 255));
   EXPECT_EQ(GetCurrentObject(memory.Get(), OBJ_PEN), originalPen);
 }
 

@@ -1,31 +1,34 @@
+// The main window over an in-memory disk, driven by the messages its controls send
+// when a user works them: two swapped handlers would fail here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "FakeFileSystem.h"
 #include "FakeVolumeApi.h"
+#include "GdiObjects.h"
 #include "MemoryRegistry.h"
+#include "WindowQueries.h"
 #include "app/win32/FormMain.h"
 #include "gui/win32/Application.h"
+#include "settings/win32/OptnDlg.h"
+#include "win32/WideText.h"
+
+#include <commctrl.h>
 
 namespace {
 
-std::vector<std::string> ListLines(const TListBox& list) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Item(i));
-  return lines;
-}
+using Lines = std::vector<std::string>;
 
-int IndexOf(const TListBox& list, const std::string& line) {
-  for (int i = 0; i < list.Count(); ++i)
-    if (list.Item(i) == line) return i;
-  return -1;
-}
+void Pump() { Application().ProcessMessages(); }
 
-// The main window over an in-memory disk: drive C: of 4096-byte clusters with
-// compression and 1 GiB free.
+// Drive C: of 4096-byte clusters with compression and 1 GiB free.
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
@@ -35,244 +38,349 @@ class MainWindow : public ::testing::Test {
     fs.AddFile("C:\\Data\\Sub\\Deeper\\x.dat", 5000);
     fs.AddFile("C:\\other.txt", 1);
   }
-  // Starts as the program would, with that argument.
-  std::unique_ptr<TMainForm> Start(std::optional<std::string> argument) {
-    auto form = std::make_unique<TMainForm>(fs, volume, registry, std::move(argument));
-    form->Timer1.SetEnabled(false);  // the test takes the start-up tick itself
-    form->Timer1Timer(*form);
-    return form;
+  ~MainWindow() override {
+    options.reset();
+    form.reset();
   }
-  static bool Idle(TMainForm& form) {
-    return !form.Scanning && !form.CancelScan && !form.BitBtnCancel.Enabled() && form.OpenBtn.Enabled() &&
-           form.PrintBtn.Enabled() && !form.Timer2.Enabled();
+
+  // Starts as the program does: the window shown, the first scan from its start-up tick.
+  void Start(std::optional<std::string> argument) {
+    form = std::make_unique<TMainForm>(fs, volume, registry, std::move(argument));
+    options = std::make_unique<TOptionsDialog>(*form);
+    form->SetDialogs({.Options = options.get()});
+    form->Show();
+    ASSERT_TRUE(WaitFor([&] { return Caption().rfind("Velmora - ", 0) == 0 && !form->Scanning(); }, 5000, Pump));
+  }
+
+  HWND Window() const { return form->Handle(); }
+  std::string Caption() const { return WideToUtf8(WindowText(Window())); }
+  HWND List() const { return FindChild(Window(), L"ListBox"); }
+  Lines ListLines() const { return ListBoxLines(List()); }
+  HWND Button(const wchar_t* caption) const { return FindChild(Window(), L"Button", caption); }
+  HWND Selector(int index) const {  // 0 units, 1 measure
+    HWND combo = FindChild(Window(), L"ComboBox");
+    return index == 0 ? combo : FindWindowExW(GetParent(combo), combo, L"ComboBox", nullptr);
+  }
+  std::string Panel(int index) const {
+    wchar_t text[1024] = {};
+    SendMessageW(FindChild(Window(), L"msctls_statusbar32"), SB_GETTEXTW, index, reinterpret_cast<LPARAM>(text));
+    return WideToUtf8(text);
+  }
+  bool Idle() const {
+    return !form->Scanning() && !IsWindowEnabled(Button(L"Cancel")) && IsWindowEnabled(ToolButton(0)) &&
+           IsWindowEnabled(ToolButton(1));
+  }
+  HWND ToolButton(int index) const {
+    HWND button = nullptr;
+    for (int i = 0; i <= index; ++i) button = FindWindowExW(GetParent(Selector(0)), button, L"Button", L"");
+    return button;
+  }
+
+  // The messages of a user's actions.
+  void Choose(const wchar_t* menuItem) { SendMessageW(Window(), WM_COMMAND, MenuCommand(Window(), menuItem), 0); }
+  void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+  void Tick(const wchar_t* timer) {
+    SendMessageW(FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraTimer", timer), WM_TIMER, 1, 0);
+  }
+  void Select(HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  }
+  void ClickLine(const std::string& line, bool twice) {
+    const Lines lines = ListLines();
+    const auto index = std::find(lines.begin(), lines.end(), line) - lines.begin();
+    ASSERT_LT(index, static_cast<long>(lines.size())) << line;
+    RECT area{};
+    SendMessageW(List(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&area));
+    const LPARAM at = MAKELPARAM(area.left + 5, area.top + 3);
+    SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(List(), WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    SendMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(List(), WM_LBUTTONUP, 0, at);
+  }
+  // A double-click on the chart at an angle from its centre, half way to the rim.
+  void DoubleClickChart(double angle) {
+    const int cx = form->Scale(5) + ChartSide() / 2;
+    const int cy = form->Scale(37) + ChartSide() / 2;
+    const LPARAM at = MAKELPARAM(cx + static_cast<int>(std::cos(angle) * ChartSide() / 4),
+                                 cy - static_cast<int>(std::sin(angle) * ChartSide() / 4));
+    SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(Window(), WM_LBUTTONUP, 0, at);
+    SendMessageW(Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(Window(), WM_LBUTTONUP, 0, at);
+  }
+  // As the window lays it out: left of the list, between the tool bar and the status bar.
+  int ChartSide() const {
+    RECT list{}, status{};
+    GetWindowRect(List(), &list);
+    MapWindowPoints(HWND_DESKTOP, Window(), reinterpret_cast<POINT*>(&list), 2);
+    GetWindowRect(FindChild(Window(), L"msctls_statusbar32"), &status);
+    return std::min<int>(list.left - form->Scale(12),
+                         form->ClientHeight() - form->Scale(30) - (status.bottom - status.top) - form->Scale(12));
   }
   int Listings(const std::string& path) const {
     int count = 0;
     for (const std::string& event : fs.Events) count += event == "list " + path;
     return count;
   }
+  const RegistryValue* Stored(std::string_view name) const {
+    return registry.Value(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name);
+  }
+  void Store(std::string_view name, RegistryValue value) {
+    registry.Set(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name, std::move(value));
+  }
 
   FakeFileSystem fs;
   FakeVolumeApi volume;
   MemoryRegistry registry;
+  std::unique_ptr<TMainForm> form;
+  std::unique_ptr<TOptionsDialog> options;
 };
 
 TEST_F(MainWindow, StartsByScanningTheArgumentAndShowingItsRoot) {
-  const auto form = Start("C:\\Data");
-  EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\");
-  EXPECT_EQ(ListLines(form->ListBox1), (std::vector<std::string>{"20.0   \\sub", "4.0   readme.txt"}));
-  EXPECT_EQ(form->StatusBar.PanelText(0), "24.0 KB");
-  EXPECT_EQ(form->StatusBar.PanelText(1), "Files: 3");
-  EXPECT_EQ(form->StatusBar.PanelText(2), "Folders: 2");
-  EXPECT_EQ(form->StatusBar.PanelText(3), "C:\\Data\\....");
-  EXPECT_EQ(form->lblMaxFileNameLength.Caption(), "Max path: 24");
-  EXPECT_FALSE(form->BitBtnUp.Enabled());
-  EXPECT_TRUE(Idle(*form));
-  EXPECT_EQ(form->PrintTitle, "Velmora - C:\\Data\\");
-  EXPECT_EQ(form->BrowseDirectoryDlg1.Selection(), "C:\\Data");  // no such folder on this machine
-  EXPECT_FALSE(form->Timer1.Enabled());
+  Start("C:\\Data");
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\");
+  EXPECT_EQ(ListLines(), (Lines{"20.0   \\sub", "4.0   readme.txt"}));
+  EXPECT_EQ(Panel(0), "24.0 KB");
+  EXPECT_EQ(Panel(1), "Files: 3");
+  EXPECT_EQ(Panel(2), "Folders: 2");
+  EXPECT_EQ(Panel(3), "C:\\Data\\....");
+  EXPECT_EQ(WindowText(FindChild(Window(), L"Static", L"Max path: 24")), L"Max path: 24");
+  EXPECT_FALSE(IsWindowEnabled(Button(L"&Up")));
+  EXPECT_TRUE(Idle());
 }
 
 TEST_F(MainWindow, ADriveRootGetsItsFreeSpaceAndCompressedSizes) {
-  auto form = Start("C:");
-  EXPECT_EQ(form->ScanPath, "C:\\");
-  ASSERT_GE(form->ListBox1.Count(), 1);
-  EXPECT_EQ(form->ListBox1.Item(0), "-1048576.0   (c: free space)");
-  EXPECT_EQ(form->StatusBar.PanelText(1), "Files: 4");  // the free space is no file of the level
-  EXPECT_TRUE(form->lblCompressed.Visible());
-  EXPECT_EQ(form->lblCompressed.Caption(), "Compressed sizes");
-
-  form->DisplayCompressed = 2;
-  form->ScanPath = "C:\\Data";
-  form->RunScan();
-  EXPECT_EQ(form->DisplayCompressed, 2);  // a folder leaves the choice alone
-  EXPECT_EQ(form->lblCompressed.Caption(), "Uncompressed sizes");
-  form->ScanPath = "C:\\";
-  form->RunScan();
-  EXPECT_EQ(form->DisplayCompressed, 1);
+  Store("Display compressed", {RegistryValue::Kind::Integer, 2, {}});
+  Start("C:\\Data");
+  EXPECT_EQ(form->Settings().DisplayCompressed, 2);  // a folder leaves the choice alone
+  EXPECT_NE(FindChild(Window(), L"Static", L"Uncompressed sizes"), nullptr);
+  form.reset();
+  Start("C:");
+  EXPECT_EQ(ListLines().front(), "-1048576.0   (c: free space)");
+  EXPECT_EQ(Panel(1), "Files: 4");  // the free space is no file of the level
+  EXPECT_EQ(form->Settings().DisplayCompressed, 1);
+  EXPECT_NE(FindChild(Window(), L"Static", L"Compressed sizes"), nullptr);
 
   volume.Drives["C:\\"].SpaceEx->TotalFreeBytes = 0;
   volume.Drives["C:\\"].Flags = 0;
-  form->RunScan();
-  EXPECT_EQ(IndexOf(form->ListBox1, "-1048576.0   (c: free space)"), -1);
-  EXPECT_FALSE(form->lblCompressed.Visible());
+  Choose(L"&Refresh");
+  EXPECT_NE(ListLines().front(), "-1048576.0   (c: free space)");
+  EXPECT_FALSE(IsWindowVisible(FindChild(Window(), L"Static", L"Compressed sizes")));
 }
 
 TEST_F(MainWindow, RequestsDuringAScanAreDroppedNotQueued) {
-  auto form = Start("C:\\Data");
+  Start("C:\\Data");
   fs.Events.clear();
+  std::vector<std::string> progress;
   fs.OnProcessMessages = [&] {
-    EXPECT_TRUE(form->Scanning);
-    EXPECT_TRUE(form->BitBtnCancel.Enabled());
-    EXPECT_FALSE(form->OpenBtn.Enabled());
-    form->Refresh1Click(*form);
-    form->TimerRepeatScanTimer(*form);
+    EXPECT_FALSE(IsWindowEnabled(ToolButton(0)));
+    Choose(L"&Refresh");
+    Tick(L"TimerRepeatScan");
+    Tick(L"Timer2");
+    progress.push_back(Panel(1) + " | " + Panel(3));
   };
-  form->Refresh1Click(*form);
+  Choose(L"&Refresh");
   EXPECT_EQ(Listings("C:\\Data\\"), 1);
   EXPECT_EQ(Listings("C:\\Data\\Sub\\"), 1);
-  EXPECT_TRUE(Idle(*form));
-}
-
-TEST_F(MainWindow, ProgressShowsTheRootCountsAndTheFolderBeingScanned) {
-  auto form = Start("C:\\Data");
-  std::vector<std::string> seen;
-  fs.OnProcessMessages = [&] {
-    form->Timer2Timer(*form);
-    seen.push_back(form->StatusBar.PanelText(1) + " | " + form->StatusBar.PanelText(3));
-  };
-  form->RunScan();
-  EXPECT_EQ(seen, (std::vector<std::string>{"Files: 0 | Scanning C:\\Data\\...",
-                                            "Files: 1 | Scanning C:\\Data\\Sub\\...",
-                                            "Files: 1 | Scanning C:\\Data\\Sub\\Deeper\\..."}));
+  EXPECT_EQ(progress, (Lines{"Files: 0 | Scanning C:\\Data\\...", "Files: 1 | Scanning C:\\Data\\Sub\\...",
+                             "Files: 1 | Scanning C:\\Data\\Sub\\Deeper\\..."}));
+  EXPECT_TRUE(Idle());
 }
 
 TEST_F(MainWindow, CancelShowsThePartialTreeAndRestoresTheWindow) {
-  auto form = Start("C:\\Data");
+  Start("C:\\Data");
   int pumps = 0;
   fs.OnProcessMessages = [&] {
-    if (++pumps == 3) form->btnStopClick(form->BitBtnCancel);  // before Deeper is listed
+    if (++pumps == 3) Click(Button(L"Cancel"));  // before Deeper is listed
   };
-  form->RunScan();
-  EXPECT_TRUE(Idle(*form));
-  EXPECT_EQ(form->StatusBar.PanelText(1), "Files: 2");
-  EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\");
+  Tick(L"TimerRepeatScan");
+  EXPECT_TRUE(Idle());
+  EXPECT_EQ(Panel(1), "Files: 2");
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\");
 }
 
-TEST_F(MainWindow, SelectorsDuringAScanNeverReachTheOldTree) {
-  auto form = Start("C:\\Data");
+TEST_F(MainWindow, SelectorsDuringAScanRecordTheirChoiceAndShowNothing) {
+  Start("C:\\Data");
   fs.OnProcessMessages = [&] {
-    EXPECT_EQ(form->CurrentLevel, nullptr);
-    form->cbxUnits.SetItemIndex(0);
-    form->cbxUnitsChange(form->cbxUnits);  // records the choice, shows nothing
-    EXPECT_EQ(form->ListBox1.Count(), 0);
+    Select(Selector(0), 0);
+    EXPECT_TRUE(ListLines().empty());
   };
-  form->RunScan();
-  EXPECT_EQ(form->DisplayUnits, 0);
-  EXPECT_EQ(form->ListBox1.Item(0), "20480   \\sub");
+  Choose(L"&Refresh");
+  EXPECT_EQ(ListLines().front(), "20480   \\sub");
 }
 
 TEST_F(MainWindow, AnErrorInTheWalkStillRestoresTheWindowWithThePartialTree) {
-  auto form = Start("C:\\Data");
+  Start("C:\\Data");
   int pumps = 0;
   fs.OnProcessMessages = [&] {
     if (++pumps == 2) throw std::runtime_error("disk gone");
   };
   EXPECT_THROW(form->RunScan(), std::runtime_error);
-  EXPECT_TRUE(Idle(*form));
-  EXPECT_EQ(form->CurrentLevel, &form->RootLevel);
-  EXPECT_EQ(ListLines(form->ListBox1), std::vector<std::string>{"4.0   readme.txt"});
+  EXPECT_TRUE(Idle());
+  EXPECT_EQ(ListLines(), Lines{"4.0   readme.txt"});
 }
 
-TEST_F(MainWindow, ClosingDuringAScanStopsIt) {
-  auto form = Start("C:\\Data");
-  fs.OnProcessMessages = [&] { form->Close(); };
-  form->RunScan();
-  EXPECT_TRUE(Idle(*form));
+TEST_F(MainWindow, ClosingDuringAScanStopsItAndSavesTheSettings) {
+  Start("C:\\Data");
+  fs.OnProcessMessages = [&] { SendMessageW(Window(), WM_CLOSE, 0, 0); };
+  Choose(L"&Refresh");
+  EXPECT_TRUE(Idle());
   EXPECT_EQ(Listings("C:\\Data\\Sub\\Deeper\\"), 1);  // only the first scan got there
+  EXPECT_NE(Stored("Display units"), nullptr);
+  EXPECT_NE(registry.Value(TRootKey::CurrentUser, "\\Software\\Quillfen\\form_tests", "FormLeft"), nullptr);
 }
 
-// Drilling down and back is shown end to end; here what only the form can tell.
-TEST_F(MainWindow, NavigatesAndRedisplaysWithoutRescanning) {
-  auto form = Start("C:\\Data");
+TEST_F(MainWindow, EachControlLeadsToItsOwnAction) {
+  Start("C:\\Data");
   const size_t events = fs.Events.size();
-  TListBox& list = form->ListBox1;
-  list.SetItemIndex(IndexOf(list, "20.0   \\sub"));
-  form->ListBox1DblClick(list);
-  EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\Sub\\");
-  list.SetItemIndex(IndexOf(list, "12.0   big.bin"));
-  form->ListBox1Click(list);
-  EXPECT_EQ(list.Hint, "big.bin");
-  form->ListBox1DblClick(list);  // a file goes up, like ".."
-  EXPECT_EQ(form->Caption(), "Velmora - C:\\Data\\");
+  DoubleClickChart(std::numbers::pi / 2);  // straight up: in "\sub", the larger segment
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\");
+  EXPECT_TRUE(IsWindowEnabled(Button(L"&Up")));
+  ClickLine("12.0   big.bin", false);
+  EXPECT_EQ(TWinControl::FromHandle(List())->Hint, "big.bin");
+  ClickLine("8.0   \\deeper", true);
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\Deeper\\");
+  Click(Button(L"&Up"));
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\");
+  ClickLine("0.0   ..", true);
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\");
 
-  form->cbxDisplay.SetItemIndex(0);
-  form->cbxDisplayChange(form->cbxDisplay);
-  form->cbxUnits.SetItemIndex(4);
-  form->cbxUnitsChange(form->cbxUnits);
-  EXPECT_EQ(ListLines(list), (std::vector<std::string>{"2   \\sub", "1   readme.txt"}));
-  EXPECT_EQ(form->StatusBar.PanelText(0), "15,100 bytes");
+  Select(Selector(1), 0);  // nominal
+  Select(Selector(0), 4);  // count
+  EXPECT_EQ(ListLines(), (Lines{"2   \\sub", "1   readme.txt"}));
+  EXPECT_EQ(Panel(0), "15,100 bytes");
   EXPECT_EQ(fs.Events.size(), events);  // nothing was rescanned
-}
 
-TEST_F(MainWindow, AnEmptyArgumentScansTheCurrentFolder) {
-  auto form = Start("");
-  wchar_t current[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, current);
-  std::string expected;
-  for (const wchar_t c : std::wstring(current)) expected += static_cast<char>(c);
-  if (expected.back() != '\\') expected += '\\';
-  EXPECT_EQ(form->ScanPath, expected);
+  Tick(L"TimerRepeatScan");
+  EXPECT_EQ(Listings("C:\\Data\\"), 2);
+  Choose(L"&Refresh");
+  EXPECT_EQ(Listings("C:\\Data\\"), 3);
+  Click(Button(L"E&xit"));
+  EXPECT_FALSE(IsWindowVisible(Window()));
+  EXPECT_EQ(Stored("Display units")->Integer, 4);
+  EXPECT_EQ(Stored("Display mode")->Integer, 0);
 }
 
 TEST_F(MainWindow, KeepsItsChartSquareAndItsMinimumSize) {
-  auto form = Start("C:\\Data");
-  form->SetBounds(0, 0, form->MinWidth + 300, form->MinHeight + 100);
-  EXPECT_EQ(form->PieChart1.Width(), form->PieChart1.Height());
-  EXPECT_LT(form->PieChart1.Left() + form->PieChart1.Width(), form->ListBox1.Left());
-  EXPECT_EQ(form->ListBox1.Left() + form->ListBox1.Width(), form->ClientWidth() - form->Scale(5));
+  Start("C:\\Data");
+  const int minWidth = form->Width(), minHeight = form->Height();
+  form->SetBounds(0, 0, minWidth + 300, minHeight + 100);
+  RECT list{};
+  GetWindowRect(List(), &list);
+  MapWindowPoints(HWND_DESKTOP, Window(), reinterpret_cast<POINT*>(&list), 2);
+  EXPECT_EQ(list.right, form->ClientWidth() - form->Scale(5));
   form->SetBounds(0, 0, 100, 100);
-  EXPECT_EQ(form->Width(), form->MinWidth);
-  EXPECT_EQ(form->Height(), form->MinHeight);
+  EXPECT_EQ(form->Width(), minWidth);
+  EXPECT_EQ(form->Height(), minHeight);
 }
 
-}  // namespace
-
-namespace {
-
-class MainWindowSettings : public MainWindow {
- protected:
-  void Store(std::string_view name, RegistryValue value) {
-    registry.Set(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name, std::move(value));
-  }
-  const RegistryValue* Stored(std::string_view name) const {
-    return registry.Value(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name);
-  }
-};
-
-TEST_F(MainWindowSettings, StartUpTakesTheStoredSettingsAndCloseWritesThemBack) {
+TEST_F(MainWindow, StartUpTakesTheStoredSettingsAndCloseWritesThemBack) {
   Store("Display units", {RegistryValue::Kind::Integer, 2, {}});
   Store("Display mode", {RegistryValue::Kind::Integer, 258, {}});
-  Store("RepeatedScan", {RegistryValue::Kind::Integer, 1, {}});
   Store("RepeatInterval", {RegistryValue::Kind::Integer, 0, {}});
-  Store("PieChartColours", {RegistryValue::Kind::Text, 0, "$FF,$FF00"});
-  Store("PieChartFont.Bold", {RegistryValue::Kind::Integer, 1, {}});
+  Store("PieChartColours", {RegistryValue::Kind::Text, 0, "zz"});
   Store("ListboxFont.Name", {RegistryValue::Kind::Text, 0, "Courier New"});
-  auto form = Start("C:\\Data");
-  EXPECT_EQ(form->cbxUnits.ItemIndex(), 2);
-  EXPECT_EQ(form->cbxDisplay.ItemIndex(), 2);
-  EXPECT_EQ(form->ListBox1.Item(0), "0.01   \\sub");  // MB of slack: 5,480 bytes
-  EXPECT_TRUE(form->TimerRepeatScan.Enabled());
-  EXPECT_EQ(form->TimerRepeatScan.Interval(), 60000u);  // 0 minutes would fire constantly
-  EXPECT_EQ(form->PieChart1.Colours(), "$000000FF,$0000FF00");
-  EXPECT_TRUE(form->PieChart1.Font.Bold);
-  EXPECT_EQ(form->ListBox1.Font().Name, "Courier New");
-
-  form->cbxUnits.SetItemIndex(4);
-  form->cbxUnitsChange(form->cbxUnits);
-  bool canClose = true;
-  form->FormCloseQuery(*form, canClose);
-  EXPECT_TRUE(canClose);
-  EXPECT_EQ(Stored("Display units")->Integer, 4);
+  Start("C:\\Data");
+  EXPECT_EQ(SendMessageW(Selector(0), CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(Selector(1), CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(ListLines().front(), "0.01   \\sub");  // MB of slack: 5,480 bytes
+  EXPECT_EQ(form->Settings().ListboxFont.Name, "Courier New");
+  EXPECT_EQ(form->Settings().PieChartColours, kDesignPalette);  // an unusable palette gives way
+  SendMessageW(Window(), WM_CLOSE, 0, 0);
   EXPECT_EQ(Stored("Display mode")->Integer, 2);
   EXPECT_EQ(Stored("RepeatInterval")->Integer, 0);  // held as read
-  EXPECT_EQ(Stored("PieChartFont.Bold")->Integer, 1);
   EXPECT_EQ(Stored("ListboxFont.Size")->Integer, 8);
+  EXPECT_EQ(Stored("PieChartColours")->Text, kDesignPalette);
 }
 
-TEST_F(MainWindowSettings, CodesOutOfRangeShowAsBytesAndAreKept) {
-  Store("Display units", {RegistryValue::Kind::Integer, 7, {}});
-  Store("Display compressed", {RegistryValue::Kind::Text, 0, "never"});
-  Store("PieChartColours", {RegistryValue::Kind::Text, 0, "zz"});
-  auto form = Start("C:\\Data");
-  EXPECT_EQ(form->cbxUnits.ItemIndex(), -1);
-  EXPECT_EQ(form->ListBox1.Item(0), "20480   \\sub");
-  EXPECT_EQ(form->PieChart1.NumColours(), 6);  // an unusable palette gives way to the design colours
-  bool canClose = true;
-  form->FormCloseQuery(*form, canClose);
-  EXPECT_EQ(Stored("Display units")->Integer, 7);
-  EXPECT_EQ(Stored("Display compressed")->Type, RegistryValue::Kind::Integer);  // rewritten as it should be
-  EXPECT_EQ(Stored("Display compressed")->Integer, 1);
+TEST_F(MainWindow, RescansLeaveNoGdiObjectOrHandleBehind) {
+  Start("C:\\Data");
+  const auto settle = [&] {
+    Choose(L"&Refresh");
+    Pump();
+    UpdateWindow(Window());
+  };
+  settle();
+  const long gdi = GdiObjectsOf(GetCurrentProcess());
+  const long icons = LiveHandles(HandleKind::Icon), gdiHandles = LiveHandles(HandleKind::GdiObject);
+  for (int i = 0; i < 10; ++i) settle();
+  EXPECT_EQ(GdiObjectsOf(GetCurrentProcess()), gdi);
+  EXPECT_EQ(LiveHandles(HandleKind::Icon), icons);
+  EXPECT_EQ(LiveHandles(HandleKind::GdiObject), gdiHandles);
+}
+
+// The options dialog, worked as a user would while the main window waits for it.
+class OptionsFromTheMainWindow : public MainWindow {
+ protected:
+  HWND Dialog() const { return options->Handle(); }
+  HWND InDialog(const wchar_t* className, const wchar_t* caption) const {
+    return FindChild(Dialog(), className, caption);
+  }
+  // Opens the dialog and, once it shows, does what `work` does, which ends by closing it.
+  void WhileOptionsShow(const std::function<void()>& work) {
+    TTimer shown({.Interval = 10});
+    shown.OnTimer = [&](TComponent&) {
+      shown.SetEnabled(false);
+      work();
+    };
+    Choose(L"&Options...");
+    EXPECT_FALSE(IsWindowVisible(Dialog()));
+  }
+  void OpenOptionsAnd(const std::vector<HWND>& clicks) {
+    WhileOptionsShow([&] {
+      for (HWND control : clicks) Click(control);
+    });
+  }
+  HWND Ok() const { return InDialog(L"Button", L"OK"); }
+};
+
+TEST_F(OptionsFromTheMainWindow, UnitsAloneRedisplayWithoutARescan) {
+  Start("C:\\Data");
+  const size_t events = fs.Events.size();
+  OpenOptionsAnd({InDialog(L"Button", L"Bytes"), Ok()});
+  EXPECT_EQ(ListLines().front(), "20480   \\sub");
+  EXPECT_EQ(SendMessageW(Selector(0), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(fs.Events.size(), events);
+}
+
+TEST_F(OptionsFromTheMainWindow, FreeSpaceWithUnitsRescansOnceInTheNewUnits) {
+  Start("C:\\Data");
+  fs.Events.clear();
+  OpenOptionsAnd({InDialog(L"Button", L"Show free disk space"), InDialog(L"Button", L"MB"), Ok()});
+  EXPECT_EQ(Listings("C:\\Data\\"), 1);
+  EXPECT_EQ(ListLines().front(), "0.02   \\sub");
+  EXPECT_FALSE(form->Settings().DisplayFreeDiskSpace);
+}
+
+TEST_F(OptionsFromTheMainWindow, CancelAndEscapeChangeNothing) {
+  Start("C:\\Data");
+  const TSettings before = form->Settings();
+  OpenOptionsAnd({InDialog(L"Button", L"Bytes"), InDialog(L"Button", L"Cancel")});
+  WhileOptionsShow([&] {
+    Click(InDialog(L"Button", L"Show free disk space"));
+    PostMessageW(Dialog(), WM_KEYDOWN, VK_ESCAPE, 1);
+  });
+  EXPECT_EQ(form->Settings(), before);
+  EXPECT_EQ(ListLines().front(), "20.0   \\sub");
+}
+
+TEST_F(OptionsFromTheMainWindow, ShowsTheHeldSettingsWithTheIntervalWithinItsRange) {
+  Store("RepeatInterval", {RegistryValue::Kind::Integer, 5000, {}});
+  Store("Display mode", {RegistryValue::Kind::Integer, 2, {}});
+  Start("C:\\Data");
+  WhileOptionsShow([&] {
+    EXPECT_EQ(WindowText(FindChild(Dialog(), L"Edit")), L"1440");
+    EXPECT_EQ(SendMessageW(InDialog(L"Button", L"Show only the slack space"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(InDialog(L"Button", L"Show actual space on disk, with slack"), BM_GETCHECK, 0, 0),
+              BST_UNCHECKED);
+    EXPECT_EQ(ListBoxLines(FindChild(Dialog(), L"ListBox")).front(), "20   Colour0");
+    Click(Ok());
+  });
+  // Free space is shown, so the measure is allocated whatever was chosen.
+  EXPECT_EQ(form->Settings().DisplayMode, 1);
+  EXPECT_EQ(form->Settings().RepeatInterval, 1440);
 }
 
 }  // namespace

@@ -22,9 +22,7 @@ constexpr int kChartSize = 200;
 // A window with a chart and its list, as the program lays them out.
 class ChartWindow : public ::testing::Test {
  protected:
-  ChartWindow() : list(form) {
-    form.SetCaption("Chart test");
-    form.SetClientSize(420, 230);
+  ChartWindow() {
     chart.SetBounds(kChartLeft, kChartTop, kChartSize, kChartSize);
     chart.ListBox = &list;
     form.AddGraphic(chart);
@@ -66,9 +64,9 @@ class ChartWindow : public ::testing::Test {
     SendMessageW(form.Handle(), message, keys, MAKELPARAM(point.x, point.y));
   }
 
-  TForm form;
+  TForm form{{.Caption = "Chart test", .ClientSize = {420, 230}}};
   TPieChart chart;
-  TListBox list;
+  TListBox list{form};
   int objects[64] = {};
 };
 

@@ -9,11 +9,6 @@
 
 namespace {
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256];
-  return std::wstring(name, GetClassNameW(window, name, 256));
-}
-
 struct WindowSearch {
   DWORD ProcessId;
   std::wstring ClassName;
@@ -26,17 +21,9 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != search.ProcessId || !IsWindowVisible(window)) return TRUE;
-  if (!search.ClassName.empty() && ClassOf(window) != search.ClassName) return TRUE;
+  if (!search.ClassName.empty() && ClassName(window) != search.ClassName) return TRUE;
   if (!search.Caption.empty() && WindowText(window) != search.Caption) return TRUE;
   search.Found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
-  auto& search = *reinterpret_cast<WindowSearch*>(data);
-  if (_wcsicmp(ClassOf(child).c_str(), search.ClassName.c_str()) != 0) return TRUE;
-  if (!search.Caption.empty() && WindowText(child) != search.Caption) return TRUE;
-  search.Found = child;
   return FALSE;
 }
 
@@ -69,19 +56,6 @@ std::wstring ProgramPath() {
   std::wstring folder(path);
   folder.resize(folder.rfind(L'\\'));  // ...\tests
   return folder.substr(0, folder.rfind(L'\\')) + L"\\Velmora.exe";
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
-  for (int waited = 0; waited < milliseconds; waited += 10) {
-    if (condition()) return true;
-    Sleep(10);
-  }
-  return condition();
-}
-
-std::wstring WindowText(HWND window) {
-  wchar_t text[1024];
-  return std::wstring(text, GetWindowTextW(window, text, 1024));
 }
 
 Velmora::Velmora(const std::wstring& argument, const std::wstring& program) {
@@ -117,17 +91,6 @@ Velmora::~Velmora() {
 
 bool Velmora::WaitUntilShown() const {
   return WaitFor([this] { return !Scanning() && Caption().rfind(L"Velmora - ", 0) == 0; });
-}
-
-std::vector<std::string> Velmora::ListLines() const {
-  std::vector<std::string> lines;
-  const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t text[1024] = {};
-    if (SendMessageW(list_, LB_GETTEXTLEN, i, 0) < 1024) SendMessageW(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-    lines.push_back(WideToUtf8(text));
-  }
-  return lines;
 }
 
 // The status bar keeps its texts in its own process: ask it to copy one there, then read it.
@@ -190,9 +153,7 @@ HWND Velmora::WaitForWindow(const std::wstring& caption) const {
 }
 
 HWND Velmora::Child(const std::wstring& className, const std::wstring& text, HWND parent) const {
-  WindowSearch search{0, className, text, nullptr};
-  EnumChildWindows(parent ? parent : window_, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  return FindChild(parent ? parent : window_, className, text);
 }
 
 std::wstring Velmora::TreeItemText(HWND tree, HTREEITEM item) const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "WindowQueries.h"
 #include "win32/Handles.h"
 #include "win32/WinApi.h"
 
@@ -11,11 +12,6 @@
 
 // The Velmora.exe built beside the tests.
 std::wstring ProgramPath();
-
-// Polls until the condition holds or the time is up; whether it held.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000);
-
-std::wstring WindowText(HWND window);
 
 // A running Velmora and its windows, driven from outside its process as a user's
 // mouse and keyboard would drive it, and read back from its windows.
@@ -35,7 +31,7 @@ class Velmora {
   // Waits until a scan has run and the window shows a level.
   bool WaitUntilShown() const;
 
-  std::vector<std::string> ListLines() const;
+  std::vector<std::string> ListLines() const { return ListBoxLines(list_); }
   std::string Panel(int index) const;
   HWND UnitsSelector() const { return Child(L"ComboBox", L""); }
   int SelectedUnits() const { return static_cast<int>(SendMessageW(UnitsSelector(), CB_GETCURSEL, 0, 0)); }

@@ -1,20 +1,17 @@
 #include "app/win32/FormMain.h"
 
-#include <algorithm>
 #include <exception>
 
-#include "app/win32/Glyphs.h"
 #include "app/Listing.h"
 #include "app/MainLayout.h"
 #include "app/RepeatTimer.h"
 #include "app/UsageView.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Printer.h"
-#include "gui/win32/Screen.h"
 #include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
-#include "support/Format.h"
+#include "settings/win32/OptnDlg.h"
 #include "support/Utf8.h"
 #include "win32/Files.h"
 #include "win32/SystemInfo.h"
@@ -23,10 +20,6 @@
 
 namespace {
 
-constexpr int kDesignLeft = 193;
-constexpr int kDesignTop = 124;
-constexpr int kDesignWidth = 550;
-constexpr int kDesignHeight = 410;
 constexpr TColor kCompressedColour = 0xFF0000;  // blue, 0x00BBGGRR
 constexpr TColor kUncompressedColour = 0x000000;
 
@@ -40,118 +33,60 @@ std::string CurrentDirectory() {
 
 TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, Registry& registry,
                      std::optional<std::string> argument)
-    : TForm(TBorderStyle::Sizeable, false),
-      Scale(ScreenScale()),
-      SpeedPanel(*this),
-      OpenBtn(SpeedPanel, OpenGlyph()),
-      PrintBtn(SpeedPanel, PrintGlyph()),
-      Label1(SpeedPanel, TAlignment::Right),
-      cbxUnits(SpeedPanel, {"bytes", "KB", "MB", "GB", "Count"}),
-      Label2(SpeedPanel, TAlignment::Right),
-      cbxDisplay(SpeedPanel, {"nominal", "allocated", "slack only"}),
-      lblCompressed(SpeedPanel, TAlignment::Right),
-      ListBox1(*this),
-      lblMaxFileNameLength(*this),
-      BitBtnCancel(*this, "Cancel"),
-      BitBtnUp(*this, "&Up"),
-      BitBtnExit(*this, "E&xit"),
-      StatusBar(*this, {Scale(115), Scale(85), Scale(80), Scale(50)}),
-      Timer1(100, true),
-      Timer2(333, false),
-      TimerRepeatScan(0, false),
-      BrowseDirectoryDlg1(Handle()),
+    : TForm({.Caption = "Velmora", .MaximizeBox = false, .Design = {193, 124, 550, 410}}),
       scanPlatform_(scanPlatform),
       volumeApi_(volumeApi),
       registry_(registry),
       argument_(std::move(argument)),
-      locale_(ReadUserFormatSettings()) {
-  SetCaption("Velmora");
+      locale_(ReadUserFormatSettings()),
+      executable_(ExecutablePath()) {
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramGlyph().Icon(true)));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramGlyph().Icon(true)));
-  PlaceControls();
-
   MainMenu.AddMenu("&File", {&Open1, nullptr, &Print1, &FileSaveMenu, nullptr, &Exit1});
   MainMenu.AddMenu("&View", {&Refresh1, nullptr, &Options1});
   MainMenu.AddMenu("&Help", {&About1});
   SetMenu(MainMenu);
-  SetBounds(Scale(kDesignLeft), Scale(kDesignTop), Scale(kDesignWidth), Scale(kDesignHeight));
 
-  Open1.OnClick = OpenBtn.OnClick = [this](TComponent& sender) { FileOpen(sender); };
-  Print1.OnClick = PrintBtn.OnClick = [this](TComponent& sender) { FilePrint(sender); };
-  FileSaveMenu.OnClick = [this](TComponent& sender) { FileSaveMenuClick(sender); };
-  Exit1.OnClick = BitBtnExit.OnClick = [this](TComponent& sender) { FileExit(sender); };
-  Refresh1.OnClick = [this](TComponent& sender) { Refresh1Click(sender); };
-  BitBtnCancel.OnClick = [this](TComponent& sender) { btnStopClick(sender); };
-  BitBtnUp.OnClick = [this](TComponent& sender) { BitBtnUpClick(sender); };
-  cbxUnits.OnChange = [this](TComponent& sender) { cbxUnitsChange(sender); };
-  cbxDisplay.OnChange = [this](TComponent& sender) { cbxDisplayChange(sender); };
-  PieChart1.OnDblClick = [this](TComponent& sender) { PieChart1DblClick(sender); };
-  ListBox1.OnClick = [this](TComponent& sender) { ListBox1Click(sender); };
-  ListBox1.OnDblClick = [this](TComponent& sender) { ListBox1DblClick(sender); };
-  Timer1.OnTimer = [this](TComponent& sender) { Timer1Timer(sender); };
-  Timer2.OnTimer = [this](TComponent& sender) { Timer2Timer(sender); };
-  TimerRepeatScan.OnTimer = [this](TComponent& sender) { TimerRepeatScanTimer(sender); };
-  OnResize = [this](TComponent& sender) { FormResize(sender); };
-  OnShow = [this](TComponent& sender) { FormShow(sender); };
-  OnCloseQuery = [this](TComponent& sender, bool& canClose) { FormCloseQuery(sender, canClose); };
-
-  FormCreate();
-}
-
-TMainForm::~TMainForm() {
-  // FormDestroy: the tree, then the placement, which is written as it goes.
-  CurrentLevel = nullptr;
-  PieChart1.Clear();
-  RootLevel.Clear();
-  FormInfo.reset();
-}
-
-void TMainForm::PlaceControls() {
-  const TFont designFont;
-  SetFont(designFont);
-  SpeedPanel.SetFont(designFont);
-  SpeedPanel.SetBounds(0, 0, Scale(kDesignWidth), Scale(30));
-  OpenBtn.SetBounds(Scale(10), Scale(3), Scale(25), Scale(25));
-  OpenBtn.Hint = " Open ";
-  PrintBtn.SetBounds(Scale(42), Scale(3), Scale(25), Scale(25));
-  PrintBtn.Hint = " Print ";
-  PrintBtn.SetEnabled(false);
-  // Right-aligned labels end where their selector begins.
-  Label1.SetBounds(Scale(75), Scale(8), Scale(107 - 75), Scale(13));
-  Label1.SetCaption("Units:  ");
-  cbxUnits.SetBounds(Scale(107), Scale(5), Scale(57), Scale(200));
-  cbxUnits.Hint = " Show size in bytes, KB, MB, GB or a count of files ";
-  Label2.SetBounds(Scale(181), Scale(8), Scale(243 - 181), Scale(13));
-  Label2.SetCaption("Disk space:  ");
-  cbxDisplay.SetBounds(Scale(243), Scale(5), Scale(81), Scale(200));
-  cbxDisplay.Hint = " Choose how to include the slack space ";
-  lblCompressed.SetBounds(Scale(365), Scale(8), Scale(170), Scale(13));
-  lblCompressed.SetCaption("        ");
-  lblCompressed.Hint = "\"Compressed\" sizes include any NTFS file compression, if present.";
-
-  PieChart1.SetBounds(Scale(5), Scale(37), Scale(297), Scale(297));
-  PieChart1.Font = designFont;
-  PieChart1.SetColours("$00E0E0FF,$00E0FFFF,$00E0FFE0,$00FFFFE0,$00FFE0E0,$00FFE0FF");
   PieChart1.ListBox = &ListBox1;
+  PieChart1.OnDblClick = Bind(this, &TMainForm::PieChart1DblClick);
+  PieChart1.OnRightClick = Bind(this, &TMainForm::PieChart1RightClick);
   AddGraphic(PieChart1);
-  ListBox1.SetBounds(Scale(320), Scale(40), Scale(209), Scale(265));
-  lblMaxFileNameLength.SetBounds(Scale(4), Scale(328), Scale(60), Scale(13));
-  lblMaxFileNameLength.Hint = "Maximum characters in file name";
-  BitBtnCancel.SetBounds(Scale(320), Scale(312), Scale(65), Scale(25));
-  BitBtnCancel.SetGlyph(&CancelGlyph());
-  BitBtnCancel.Hint = " Stop the present scan ";
+  // The list box and the buttons below it move with the window's size (FormResize).
+  TLayout({550, 410}, {{SpeedPanel, {0, 0, 550, 30}},
+                       {OpenBtn, {10, 3, 25, 25}},
+                       {PrintBtn, {42, 3, 25, 25}},
+                       // Right-aligned labels end where their selector begins.
+                       {Label1, {75, 8, 107 - 75, 13}},
+                       {cbxUnits, {107, 5, 57, 200}},
+                       {Label2, {181, 8, 243 - 181, 13}},
+                       {cbxDisplay, {243, 5, 81, 200}},
+                       {lblCompressed, {365, 8, 170, 13}},
+                       {PieChart1, {5, 37, 297, 297}},
+                       {ListBox1, {320, 40, 209, 265}},
+                       {lblMaxFileNameLength, {4, 328, 60, 13}},
+                       {BitBtnCancel, {320, 312, 65, 25}},
+                       {BitBtnUp, {400, 312, 49, 25}},
+                       {BitBtnExit, {464, 312, 65, 25}}})
+      .Apply(ClientSize(), Scale);
+  PrintBtn.SetEnabled(false);
   BitBtnCancel.SetEnabled(false);
-  CancelButton = &BitBtnCancel;
-  BitBtnUp.SetBounds(Scale(400), Scale(312), Scale(49), Scale(25));
-  BitBtnUp.SetGlyph(&UpGlyph());
-  BitBtnUp.Hint = " Pprevious folder ";
   BitBtnUp.SetEnabled(false);
-  BitBtnExit.SetBounds(Scale(464), Scale(312), Scale(65), Scale(25));
-
   for (TWinControl* control : std::initializer_list<TWinControl*>{
            &OpenBtn, &PrintBtn, &cbxUnits, &cbxDisplay, &lblCompressed, &ListBox1, &lblMaxFileNameLength,
            &BitBtnCancel, &BitBtnUp})
     ShowHintOf(*control);
+  ActiveControl = &SpeedPanel;
+
+  OnShow = Bind(this, &TMainForm::FormShow);
+  OnResize = Bind(this, &TMainForm::FormResize);
+  OnCloseQuery = [this](TComponent& sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+  OnClose = Bind(this, &TMainForm::FormClose);
+  FormCreate();
+}
+
+TMainForm::~TMainForm() {
+  currentLevel_ = nullptr;
+  DestroyHandle();  // before the controls go, so no message reaches one that is gone
 }
 
 void TMainForm::FormCreate() {
@@ -164,66 +99,34 @@ void TMainForm::FormCreate() {
   SaveDialog1.DefaultExt = "txt";
   SaveDialog1.Filter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
   SaveDialog1.Title = "Save piechart listing";
-  ScanPath = CurrentDirectory();
-  DisplayCompressed = IsNtFamily() ? 1 : 0;
-  const std::string executable = ExecutablePath();
-  FormInfo = std::make_unique<TRegistryFormInfo>(*this, registry_, PlacementKeyPath(executable));
+  scanPath_ = CurrentDirectory();
+  formInfo_ = std::make_unique<TRegistryFormInfo>(*this, registry_, PlacementKeyPath(executable_));
   LoadSettings();
   PieChart1.GhostColour = Color;
-  UpdateFolderMenu(registry_, executable, RightClickFolder);
-  MinWidth = Width();
-  MinHeight = Height();
-  TimerRepeatScan.SetInterval(RepeatTimerInterval(RepeatInterval));
-  TimerRepeatScan.SetEnabled(RepeatedScan);
-  SpeedPanel.SetFocus();
+  ::UpdateFolderMenu(registry_, executable_, settings_.RightClickFolder);
+  minWidth_ = Width();
+  minHeight_ = Height();
+  SetRepeatTimer(settings_.RepeatedScan, settings_.RepeatInterval);
 }
 
 void TMainForm::LoadSettings() {
   TSettings defaults;
-  defaults.DisplayCompressed = DisplayCompressed;
-  defaults.PieChartColours = PieChart1.Colours();
-  const TSettings settings = ::LoadSettings(registry_, defaults);
-  DisplayCompressed = settings.DisplayCompressed;
-  DisplayMode = settings.DisplayMode;
-  DisplayUnits = settings.DisplayUnits;
-  PieChart1.SetColours(settings.PieChartColours);
-  // A stored palette that gives no colours would leave every segment grey for good.
-  if (PieChart1.NumColours() == 0) PieChart1.SetColours(defaults.PieChartColours);
-  RightClickFolder = settings.RightClickFolder;
-  DisplayFreeDiskSpace = settings.DisplayFreeDiskSpace;
-  RepeatedScan = settings.RepeatedScan;
-  RepeatInterval = settings.RepeatInterval;
-  cbxUnits.SetItemIndex(DisplayUnits);  // a code out of range selects nothing
-  cbxDisplay.SetItemIndex(DisplayMode);
-  PieChart1.Font = LoadFont(registry_, "PieChartFont", PieChart1.Font);
-  ListBox1.SetFont(LoadFont(registry_, "ListboxFont", ListBox1.Font()));
+  defaults.DisplayCompressed = IsNtFamily() ? 1 : 0;
+  settings_ = ::LoadSettings(registry_, defaults);
+  ApplyPieColours(settings_.PieChartColours);
+  SelectDisplay(settings_.DisplayUnits, settings_.DisplayMode);
+  PieChart1.Font = settings_.PieChartFont;
+  ListBox1.SetFont(settings_.ListboxFont);
 }
 
-void TMainForm::SaveSettings() {
-  SaveFont(registry_, "PieChartFont", PieChart1.Font);
-  SaveFont(registry_, "ListboxFont", ListBox1.Font());
-  TSettings settings;
-  settings.DisplayCompressed = DisplayCompressed;
-  settings.DisplayMode = DisplayMode;
-  settings.DisplayUnits = DisplayUnits;
-  settings.PieChartColours = PieChart1.Colours();
-  settings.RightClickFolder = RightClickFolder;
-  settings.DisplayFreeDiskSpace = DisplayFreeDiskSpace;
-  settings.RepeatedScan = RepeatedScan;
-  settings.RepeatInterval = RepeatInterval;
-  ::SaveSettings(registry_, settings);
+void TMainForm::ApplyPieColours(const std::string& colours) {
+  PieChart1.SetColours(colours);
+  // A palette that gives no colours would leave every segment grey for good.
+  if (PieChart1.NumColours() == 0) PieChart1.SetColours(kDesignPalette);
+  settings_.PieChartColours = PieChart1.Colours();
 }
 
-void TMainForm::FormShow(TComponent&) { FormInfo->RestorePlacement(); }
-
-LRESULT TMainForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_GETMINMAXINFO) {
-    auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
-    limits.ptMinTrackSize = {MinWidth, MinHeight};
-    return 0;
-  }
-  return TForm::WndProc(message, wParam, lParam);
-}
+void TMainForm::FormShow(TComponent&) { formInfo_->RestorePlacement(); }
 
 void TMainForm::FormResize(TComponent&) {
   MainLayoutInput input;
@@ -250,42 +153,42 @@ void TMainForm::FormResize(TComponent&) {
 
 void TMainForm::Timer1Timer(TComponent&) {
   Timer1.SetEnabled(false);
-  if (argument_) ScanPath = *argument_;
-  BrowseDirectoryDlg1.SetSelection(ScanPath);
+  if (argument_) scanPath_ = *argument_;
+  BrowseDirectoryDlg1.SetSelection(scanPath_);
   RunScan();
 }
 
 void TMainForm::RunScan() {
-  if (Scanning) return;
+  if (scanning_) return;
   PieChart1.Clear();
   SetCaption("Velmora");
-  if (ScanPath.empty()) ScanPath = CurrentDirectory();
-  if (ScanPath.back() != '\\') ScanPath += '\\';
-  const VolumeFacts volume = ProbeVolume(ScanPath, volumeApi_);
+  if (scanPath_.empty()) scanPath_ = CurrentDirectory();
+  if (scanPath_.back() != '\\') scanPath_ += '\\';
+  const VolumeFacts volume = ProbeVolume(scanPath_, volumeApi_);
   PrepareForScan();
-  CurrentLevel = nullptr;  // the tree it belongs to goes now
-  RootLevel.Reset(ScanPath);
-  Scanning = true;
-  if (Utf16Length(ScanPath) == 3 && DisplayFreeDiskSpace && volume.FreeBytes != 0) {
-    RootLevel.AddFile("(" + ScanPath.substr(0, 2) + " free space)", -volume.FreeBytes, -volume.FreeBytes);
-    if (DisplayCompressed != 0) DisplayCompressed = 1;
+  currentLevel_ = nullptr;  // the tree it belongs to goes now
+  rootLevel_.Reset(scanPath_);
+  scanning_ = true;
+  if (Utf16Length(scanPath_) == 3 && settings_.DisplayFreeDiskSpace && volume.FreeBytes != 0) {
+    rootLevel_.AddFile("(" + scanPath_.substr(0, 2) + " free space)", -volume.FreeBytes, -volume.FreeBytes);
+    if (settings_.DisplayCompressed != 0) settings_.DisplayCompressed = 1;
   }
-  const bool compressed = DisplayCompressed == 1;
+  const bool compressed = settings_.DisplayCompressed == 1;
   ShowCompression(volume.CompressionSupported, compressed);
   std::exception_ptr failure;
   try {
-    RootLevel.Scan(CancelScan, volume.ClusterSize, compressed,
-                   [this](const std::string& text) { ProgressText = text; }, scanPlatform_);
+    rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed,
+                    [this](const std::string& text) { progressText_ = text; }, scanPlatform_);
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }
-  ShowLevel(&RootLevel);
+  ShowLevel(&rootLevel_);
   RestoreAfterScan();
   if (failure) std::rethrow_exception(failure);
 }
 
 void TMainForm::PrepareForScan() {
-  CancelScan = false;
+  cancelScan_ = false;
   BitBtnCancel.SetEnabled(true);
   BitBtnCancel.SetFocus();
   OpenBtn.SetEnabled(false);
@@ -307,8 +210,8 @@ void TMainForm::ShowCompression(bool supported, bool compressed) {
 }
 
 void TMainForm::RestoreAfterScan() {
-  Scanning = false;
-  CancelScan = false;
+  scanning_ = false;
+  cancelScan_ = false;
   Timer2.SetEnabled(false);
   OpenBtn.SetEnabled(true);
   PrintBtn.SetEnabled(true);
@@ -316,31 +219,33 @@ void TMainForm::RestoreAfterScan() {
 }
 
 void TMainForm::Timer2Timer(TComponent&) {
-  StatusBar.SetPanelText(1, Format("Files: %1.n", {int64_t{RootLevel.FileCount()}}, locale_));
-  StatusBar.SetPanelText(2, Format("Folders: %1.n", {int64_t{RootLevel.FolderCount()}}, locale_));
-  StatusBar.SetPanelText(3, ProgressText);
+  StatusBar.SetPanelText(1, FilesText(rootLevel_.FileCount(), locale_));
+  StatusBar.SetPanelText(2, FoldersText(rootLevel_.FolderCount(), locale_));
+  StatusBar.SetPanelText(3, progressText_);
 }
 
 void TMainForm::TimerRepeatScanTimer(TComponent&) {
-  if (!Scanning) RunScan();
+  if (!scanning_) RunScan();
 }
 
-void TMainForm::btnStopClick(TComponent&) { CancelScan = true; }
+void TMainForm::btnStopClick(TComponent&) { cancelScan_ = true; }
 
 void TMainForm::Refresh1Click(TComponent&) { RunScan(); }
 
 void TMainForm::FileOpen(TComponent&) {
   if (!BrowseDirectoryDlg1.Execute()) return;
-  ScanPath = BrowseDirectoryDlg1.Selection();
+  scanPath_ = BrowseDirectoryDlg1.Selection();
   RunScan();
 }
 
 void TMainForm::FileExit(TComponent&) { Close(); }
 
 void TMainForm::FormCloseQuery(TComponent&, bool&) {
-  CancelScan = true;  // a running scan stops at its next check; the program ends after it
-  SaveSettings();
+  cancelScan_ = true;  // a running scan stops at its next check; the program ends after it
+  ::SaveSettings(registry_, settings_);
 }
+
+void TMainForm::FormClose(TComponent&) { formInfo_->SavePlacement(); }
 
 void TMainForm::FileSaveMenuClick(TComponent&) {
   if (ListBox1.Count() == 0) return;
@@ -355,24 +260,70 @@ void TMainForm::FileSaveMenuClick(TComponent&) {
   ReplaceFileContent(fileName, ListingBytes(lines, Utf8ToAnsi));
 }
 
-void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), PrintTitle); }
+void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), printTitle_); }
+
+void TMainForm::Options1Click(TComponent&) {
+  if (!dialogs_.Options) return;
+  TOptionsDialog& dialog = *dialogs_.Options;
+  dialog.Settings = settings_;
+  if (dialog.ShowModal() != TModalResult::Ok) return;
+  ApplyOptions(settings_, dialog.Settings, *this);
+}
+
+void TMainForm::About(TComponent&) {
+  // TODO-DIALOGS about
+}
+
+void TMainForm::SetRepeatTimer(bool enabled, int32_t minutes) {
+  TimerRepeatScan.SetInterval(RepeatTimerInterval(minutes));
+  TimerRepeatScan.SetEnabled(enabled);
+}
+
+void TMainForm::UpdateFolderMenu(bool enable) { ::UpdateFolderMenu(registry_, executable_, enable); }
+
+void TMainForm::SelectDisplay(uint8_t units, uint8_t mode) {
+  cbxUnits.SetItemIndex(units);  // a code out of range selects nothing
+  cbxDisplay.SetItemIndex(mode);
+}
+
+void TMainForm::ShowCurrentLevel() { ShowLevel(currentLevel_); }
+
+void TMainForm::SetListFont(const TFont& font) { ListBox1.SetFont(font); }
+
+void TMainForm::SetPieFont(const TFont& font) {
+  PieChart1.Font = font;
+  PieChart1.Invalidate();
+}
+
+void TMainForm::SetPieColours(const std::string& colours) { ApplyPieColours(colours); }
 
 void TMainForm::ShowLevel(TFolderList* level) {
   if (!level) return;
-  CurrentLevel = level;
-  const UsageTexts texts = LevelTexts(*level, DisplayUnits, DisplayMode, locale_);
+  currentLevel_ = level;
+  const UsageTexts texts = LevelTexts(*level, settings_.DisplayUnits, settings_.DisplayMode, locale_);
   lblMaxFileNameLength.SetCaption(texts.MaxPathCaption);
   lblMaxFileNameLength.Hint = texts.MaxPathHint;
-  PieChart1.LoadFromList(UsageLines(*level, DisplayUnits, DisplayMode));
+  PieChart1.LoadFromList(UsageLines(*level, settings_.DisplayUnits, settings_.DisplayMode));
   for (int panel = 0; panel < 4; ++panel) StatusBar.SetPanelText(panel, texts.Panels[panel]);
   SetCaption(texts.Caption);
-  PrintTitle = texts.Caption;
+  printTitle_ = texts.Caption;
   BitBtnUp.SetEnabled(level->Parent() != nullptr);
 }
 
 void TMainForm::OpenEntry(const TFolderData* entry) { ShowLevel(LevelToOpen(entry)); }
 
 void TMainForm::PieChart1DblClick(TComponent&) { OpenEntry(static_cast<TFolderData*>(PieChart1.SelectedObject())); }
+
+void TMainForm::PieChart1RightClick(TComponent&) {
+  const std::string& name = PieChart1.SelectedText();
+  const auto* entry = static_cast<const TFolderData*>(PieChart1.SelectedObject());
+  if (name.empty() || name.front() == '\\' || !entry || !currentLevel_ || !dialogs_.FileProperties) return;
+  // The chart shows names lower-cased; the record has the name as listed, which a
+  // case-sensitive file system needs.
+  const std::string path = currentLevel_->Path() + std::string(entry->Name());
+  // TODO-DIALOGS dialogs_.FileProperties->FileName = path;
+  // TODO-DIALOGS if (FileExists(path)) dialogs_.FileProperties->ShowModal();
+}
 
 void TMainForm::ListBox1DblClick(TComponent&) {
   const int index = ListBox1.ItemIndex();
@@ -391,12 +342,12 @@ void TMainForm::BitBtnUpClick(TComponent&) {
 
 void TMainForm::cbxUnitsChange(TComponent&) {
   const int index = cbxUnits.ItemIndex();
-  if (index >= 0 && index <= 4) DisplayUnits = static_cast<uint8_t>(index);
-  ShowLevel(CurrentLevel);
+  if (index >= 0 && index <= 4) settings_.DisplayUnits = static_cast<uint8_t>(index);
+  ShowLevel(currentLevel_);
 }
 
 void TMainForm::cbxDisplayChange(TComponent&) {
   const int index = cbxDisplay.ItemIndex();
-  if (index >= 0 && index <= 2) DisplayMode = static_cast<uint8_t>(index);
-  ShowLevel(CurrentLevel);
+  if (index >= 0 && index <= 2) settings_.DisplayMode = static_cast<uint8_t>(index);
+  ShowLevel(currentLevel_);
 }

@@ -4,6 +4,8 @@
 
 #include "app/win32/FormMain.h"
 #include "gui/win32/Application.h"
+#include "gui/win32/Guarded.h"
+#include "settings/win32/OptnDlg.h"
 #include "win32/WideText.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
@@ -25,21 +27,21 @@ std::optional<std::string> FirstArgument() {
   return first;
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int Run() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   Application().Title = "Velmora";
-  try {
-    Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
-    Win32VolumeApi volumeApi;
-    Win32Registry registry;
-    TMainForm mainForm(scanPlatform, volumeApi, registry, FirstArgument());
-    Application().Run(mainForm);
-  } catch (const std::exception& error) {
-    Application().HandleException(error);
-    return 1;
-  }
+  Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
+  Win32VolumeApi volumeApi;
+  Win32Registry registry;
+  // The forms, in this order, each living until the program ends.
+  TMainForm mainForm(scanPlatform, volumeApi, registry, FirstArgument());
+  TOptionsDialog optionsDialog(mainForm);
+  mainForm.SetDialogs({.Options = &optionsDialog});
+  Application().Run(mainForm);
   return 0;
 }
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return Guarded(1, Run); }

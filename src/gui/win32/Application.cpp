@@ -1,6 +1,7 @@
 #include "gui/win32/Application.h"
 
 #include "gui/win32/Form.h"
+#include "gui/win32/Guarded.h"
 #include "win32/WideText.h"
 
 TApplication& Application() {
@@ -48,11 +49,19 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
                      flags);
 }
 
-void TApplication::HandleException(const std::exception& error) {
+void TApplication::HandleException(const std::string& message) {
   if (OnException) {
-    OnException(error);
+    OnException(message);
     return;
   }
-  HWND owner = GetActiveWindow();
-  MessageBoxW(owner, Utf8ToWide(error.what()).c_str(), Utf8ToWide(Title).c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(GetActiveWindow(), Utf8ToWide(message).c_str(), Utf8ToWide(Title).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void ShowUncaughtError(const char* message) noexcept {
+  try {
+    Application().HandleException(message);
+  } catch (...) {
+    MessageBoxW(nullptr, L"An error occurred, and another one while it was being shown.", nullptr,
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <exception>
 #include <functional>
 #include <string>
 
@@ -23,11 +22,12 @@ class TApplication {
   void ProcessMessages();
   // Ends the message loop (after the current message).
   void Terminate();
+  bool Terminated() const { return terminated_; }
 
-  // An error that reached a window procedure: given to OnException when set, else
-  // shown in a message box with the program's title.
-  void HandleException(const std::exception& error);
-  std::function<void(const std::exception& error)> OnException;
+  // An error that reached a callback: given to OnException when set, else shown in
+  // a message box with the program's title.
+  void HandleException(const std::string& message);
+  std::function<void(const std::string& message)> OnException;
 
   // A message box over the main form with the given buttons (MB_ flags); the button chosen.
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);

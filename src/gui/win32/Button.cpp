@@ -1,13 +1,22 @@
 #include "gui/win32/Button.h"
 
-TButton::TButton(TWinControl& parent, std::string_view caption) {
-  CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, parent.Handle(), caption);
-}
+#include <commctrl.h>
 
-void TButton::SetGlyph(const TGlyph* glyph) {
-  glyph_ = glyph;
-  SendMessageW(Handle(), BM_SETIMAGE, IMAGE_ICON,
-               reinterpret_cast<LPARAM>(glyph ? glyph->Icon(Enabled()) : nullptr));
+#include "gui/win32/Form.h"
+
+TButton::TButton(TWinControl& parent, const TButtonOptions& options) : modalResult_(options.ModalResult) {
+  CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | (options.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+               0, parent.Handle(), options.Caption);
+  Hint = options.Hint;
+  OnClick = options.OnClick;
+  if (options.Glyph) {
+    BUTTON_IMAGELIST images{options.Glyph->ButtonImages(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+  }
+  if (TForm* form = TForm::FormOf(parent.Handle())) {
+    if (options.Default) form->DefaultButton = this;
+    if (options.Cancel) form->CancelButton = this;
+  }
 }
 
 void TButton::Click() {
@@ -18,18 +27,16 @@ void TButton::CommandNotification(WORD code) {
   if (code == BN_CLICKED) DoClick();
 }
 
-LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_ENABLE && glyph_)  // the picture follows the state
-    SendMessageW(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(glyph_->Icon(wParam != FALSE)));
-  return TWinControl::WndProc(message, wParam, lParam);
-}
-
 void TButton::DoClick() {
   if (OnClick) OnClick(*this);
+  if (modalResult_ != TModalResult::None)
+    if (TForm* form = TForm::FormOf(Handle())) form->SetModalResult(modalResult_);
 }
 
-TSpeedButton::TSpeedButton(TWinControl& parent, const TGlyph& glyph) : glyph_(glyph) {
+TSpeedButton::TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& options) : glyph_(options.Glyph) {
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, parent.Handle());
+  Hint = options.Hint;
+  OnClick = options.OnClick;
 }
 
 void TSpeedButton::Click() {

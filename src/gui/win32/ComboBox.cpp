@@ -2,9 +2,11 @@
 
 #include "win32/WideText.h"
 
-TComboBox::TComboBox(TWinControl& parent, const std::vector<std::string>& items) {
+TComboBox::TComboBox(TWinControl& parent, const TComboBoxOptions& options) {
   CreateHandle(L"COMBOBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, parent.Handle());
-  for (const std::string& item : items)
+  Hint = options.Hint;
+  OnChange = options.OnChange;
+  for (const std::string& item : options.Items)
     SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
 }
 

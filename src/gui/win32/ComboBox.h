@@ -5,10 +5,16 @@
 
 #include "gui/win32/WinControl.h"
 
+struct TComboBoxOptions {
+  std::vector<std::string> Items;
+  std::string Hint;
+  TNotifyEvent OnChange;
+};
+
 // A drop-down list to pick one of its items from.
 class TComboBox : public TWinControl {
  public:
-  TComboBox(TWinControl& parent, const std::vector<std::string>& items);
+  TComboBox(TWinControl& parent, const TComboBoxOptions& options);
   int ItemIndex() const;
   void SetItemIndex(int index);
   int Count() const;

@@ -1,43 +1,22 @@
 #include "gui/win32/Form.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "gui/win32/Application.h"
-#include "gui/win32/Win32Canvas.h"
+#include "gui/win32/Button.h"
+#include "gui/win32/Guarded.h"
+#include "gui/win32/Screen.h"
 #include "win32/WideText.h"
 
-TForm::TForm(TBorderStyle border, bool maximizeBox) {
-  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  if (border == TBorderStyle::Sizeable) {
-    style |= WS_THICKFRAME | WS_MINIMIZEBOX;
-    if (maximizeBox) style |= WS_MAXIMIZEBOX;
-  }
-  DWORD exStyle = WS_EX_CONTROLPARENT;
-  if (border == TBorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
-  CreateHandle(OwnWindowClass(L"VelmoraForm", CS_DBLCLKS, nullptr), style, exStyle, nullptr);
-}
-
-TForm::~TForm() {
-  for (TGraphicControl* control : graphics_) control->SetHost(nullptr);
-  if (hints_) DestroyWindow(hints_);
-}
-
-void TForm::SetClientSize(int width, int height) {
-  RECT outer{0, 0, width, height};
-  AdjustWindowRectEx(&outer, GetWindowLongW(Handle(), GWL_STYLE), GetMenu(Handle()) != nullptr,
-                     GetWindowLongW(Handle(), GWL_EXSTYLE));
-  SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TForm::Show() {
-  DoShow();
-  ShowWindow(Handle(), SW_SHOW);
-  SetForegroundWindow(Handle());
-}
-
 namespace {
+
+DWORD StyleOf(const TFormOptions& options) {
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  if (options.Border == TBorderStyle::Sizeable) style |= WS_THICKFRAME;
+  if (options.MinimizeBox) style |= WS_MINIMIZEBOX;
+  if (options.MaximizeBox) style |= WS_MAXIMIZEBOX;
+  return style;
+}
 
 // Window placements speak of workspace coordinates, which start at the primary
 // monitor's work area; the screen's start at the monitor itself.
@@ -48,15 +27,100 @@ POINT WorkspaceOrigin() {
 }
 
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-  MONITORINFO info{sizeof info};
-  if (GetMonitorInfoW(monitor, &info)) {
-    const RECT& work = info.rcWork;
-    reinterpret_cast<std::vector<TScreenArea>*>(data)->push_back({work.left, work.top, work.right, work.bottom});
-  }
-  return TRUE;
+  return Guarded(TRUE, [&] {
+    MONITORINFO info{sizeof info};
+    if (GetMonitorInfoW(monitor, &info)) {
+      const RECT& work = info.rcWork;
+      reinterpret_cast<std::vector<TScreenArea>*>(data)->push_back({work.left, work.top, work.right, work.bottom});
+    }
+    return TRUE;
+  });
 }
 
 }  // namespace
+
+// A modal showing: the owner is disabled while it lasts, and whichever way it ends
+// (closed, or an error in a handler) the owner is enabled again before the form hides,
+// so that the owner gets the activation back.
+class TForm::ModalScope {
+ public:
+  explicit ModalScope(TForm& form)
+      : form_(form), owner_(form.owner_ && IsWindowEnabled(form.owner_) ? form.owner_ : nullptr) {
+    if (owner_) EnableWindow(owner_, FALSE);
+    form_.modal_ = true;
+    form_.modalResult_ = TModalResult::None;
+  }
+  ~ModalScope() {
+    form_.modal_ = false;
+    if (owner_) EnableWindow(owner_, TRUE);
+    ShowWindow(form_.Handle(), SW_HIDE);
+  }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  TForm& form_;
+  HWND owner_;
+};
+
+TForm::TForm(const TFormOptions& options)
+    : Scale(ScreenScale()), position_(options.Position), owner_(options.Owner ? options.Owner->Handle() : nullptr) {
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  if (options.Border == TBorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
+  CreateCustom(L"VelmoraForm", StyleOf(options), exStyle, owner_, options.Caption);
+  const TRect& design = options.Design;
+  SetBounds(Scale(design.Left), Scale(design.Top), Scale(design.Width), Scale(design.Height));
+  if (options.ClientSize.Width > 0) {
+    RECT outer{0, 0, Scale(options.ClientSize.Width), Scale(options.ClientSize.Height)};
+    AdjustWindowRectEx(&outer, StyleOf(options), FALSE, exStyle);
+    SetBounds(Scale(design.Left), Scale(design.Top), outer.right - outer.left, outer.bottom - outer.top);
+  }
+}
+
+void TForm::Show() {
+  DoShow();
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  if (ActiveControl) ActiveControl->SetFocus();
+}
+
+void TForm::Hide() {
+  ShowWindow(Handle(), SW_HIDE);
+  DoHide();
+}
+
+TModalResult TForm::ShowModal() {
+  if (modal_) return TModalResult::Cancel;
+  {
+    const ModalScope scope(*this);
+    if (position_ == TFormPosition::ScreenCenter) Centre();
+    Show();
+    while (modalResult_ == TModalResult::None) {
+      MSG message;
+      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+      if (got == 0 || got == -1) {
+        if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
+        modalResult_ = TModalResult::Cancel;
+        break;
+      }
+      Application().Handle(message);
+    }
+  }
+  DoHide();
+  return modalResult_;
+}
+
+void TForm::Centre() {
+  const TRect bounds = BoundsRect();
+  const TRect at = Centred({bounds.Width, bounds.Height},
+                           {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  SetWindowPos(Handle(), nullptr, at.Left, at.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::SetLayout(TLayout layout) {
+  layout_.emplace(std::move(layout));
+  layout_->Apply(ClientSize(), Scale);
+}
 
 TPlacement TForm::Placement() const {
   WINDOWPLACEMENT placement{sizeof placement};
@@ -93,17 +157,6 @@ std::vector<TScreenArea> TForm::MonitorWorkAreas() const {
   return areas;
 }
 
-void TForm::AddGraphic(TGraphicControl& control) {
-  graphics_.push_back(&control);
-  control.SetHost(this);
-  InvalidateControl(control);
-}
-
-void TForm::InvalidateControl(TGraphicControl& control) {
-  const RECT area{control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
-  InvalidateRect(Handle(), &area, FALSE);
-}
-
 void TForm::SetMenu(TMainMenu& menu) {
   menu_ = &menu;
   menu.AttachTo(Handle());
@@ -111,9 +164,9 @@ void TForm::SetMenu(TMainMenu& menu) {
 
 void TForm::ShowHintOf(TWinControl& control) {
   if (!hints_) {
-    hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                             0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hints_, TTM_SETMAXTIPWIDTH, 0, 800);
+    hints_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                                 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(hints_.Get(), TTM_SETMAXTIPWIDTH, 0, 800);
   }
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -121,7 +174,7 @@ void TForm::ShowHintOf(TWinControl& control) {
   tool.hwnd = Handle();
   tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   tool.lpszText = LPSTR_TEXTCALLBACKW;  // asked for each time, so hints may change
-  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(hints_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 TForm* TForm::FormOf(HWND window) {
@@ -130,8 +183,18 @@ TForm* TForm::FormOf(HWND window) {
 
 bool TForm::PreTranslateMessage(MSG& message) {
   if (hints_ && message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST)
-    SendMessageW(hints_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+    SendMessageW(hints_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
   if (menu_ && menu_->Accelerators() && TranslateAcceleratorW(Handle(), menu_->Accelerators(), &message)) return true;
+  // Enter presses the focused button, as it would the default one.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN)
+    if (auto* button = dynamic_cast<TButton*>(FromHandle(GetFocus()))) {
+      button->Click();
+      return true;
+    }
+  // Without a button for it, Escape or Enter goes to the focused control as a key.
+  if (message.message == WM_KEYDOWN && ((message.wParam == VK_ESCAPE && !CancelButton) ||
+                                        (message.wParam == VK_RETURN && !DefaultButton)))
+    return false;
   return IsDialogMessageW(Handle(), &message) != FALSE;
 }
 
@@ -154,8 +217,17 @@ LRESULT TForm::HintText(NMHDR& header) {
   return 0;
 }
 
+void TForm::Resized() {
+  if (layout_) layout_->Apply(ClientSize(), Scale);
+  DoResize();
+}
+
 void TForm::DoShow() {
   if (OnShow) OnShow(*this);
+}
+
+void TForm::DoHide() {
+  if (OnHide) OnHide(*this);
 }
 
 void TForm::DoResize() {
@@ -168,36 +240,33 @@ bool TForm::DoCloseQuery() {
   return canClose;
 }
 
+void TForm::DoClose() {
+  if (OnClose) OnClose(*this);
+}
+
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // painted with everything else, off-screen
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_SIZE:
-      DoResize();
-      break;
     case WM_CLOSE:
-      if (DoCloseQuery()) {
-        Hide();
-        if (Application().MainForm() == this) Application().Terminate();
+      if (!DoCloseQuery()) return 0;
+      if (modal_) {
+        modalResult_ = TModalResult::Cancel;
+        return 0;
       }
+      DoClose();
+      Hide();
+      if (Application().MainForm() == this) Application().Terminate();
       return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-      RouteMouse(message, wParam, lParam);
+    case WM_GETMINMAXINFO: {
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+      if (MinimumWidth() > 0) limits.ptMinTrackSize.x = MinimumWidth();
+      if (MinimumHeight() > 0) limits.ptMinTrackSize.y = MinimumHeight();
       return 0;
-    case WM_CAPTURECHANGED:
-      mouseControl_ = nullptr;
+    }
+    case WM_DESTROY:  // a window destroys the menu bar it shows, and the menu is ours
+      if (menu_) ::SetMenu(Handle(), nullptr);
       break;
+    case DM_GETDEFID:  // the dialog manager's question before it sends IDOK for Enter
+      return DefaultButton ? MAKELRESULT(IDOK, DC_HASDEFID) : 0;
     case WM_COMMAND:  // from the menu, an accelerator or the dialog manager
       if (lParam == 0) Command(LOWORD(wParam));
       return 0;
@@ -205,70 +274,5 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW) return HintText(*reinterpret_cast<NMHDR*>(lParam));
       break;
   }
-  return DefaultProc(message, wParam, lParam);
-}
-
-void TForm::Paint() {
-  const PaintContext paint(Handle());
-  const RECT& area = paint.Area();
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return;
-  // Compose the damaged area in memory and put it on the screen in one go.
-  const MemoryDC memory(paint.Get());
-  const Bitmap buffer(CreateCompatibleBitmap(paint.Get(), width, height));
-  const SelectionGuard bufferSelected(memory.Get(), buffer.Get());
-  SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
-  const Brush background(CreateSolidBrush(ColourRef(Color)));
-  FillRect(memory.Get(), &area, background.Get());
-  for (TGraphicControl* control : graphics_) {
-    const RECT bounds{control->Left(), control->Top(), control->Left() + control->Width(),
-                      control->Top() + control->Height()};
-    RECT overlap;
-    if (!IntersectRect(&overlap, &bounds, &area)) continue;
-    const int saved = SaveDC(memory.Get());
-    SetViewportOrgEx(memory.Get(), bounds.left - area.left, bounds.top - area.top, nullptr);
-    IntersectClipRect(memory.Get(), 0, 0, control->Width(), control->Height());
-    {
-      TWin32Canvas canvas(memory.Get());
-      control->Paint(canvas);
-    }
-    RestoreDC(memory.Get(), saved);
-  }
-  SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
-  BitBlt(paint.Get(), area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
-}
-
-TGraphicControl* TForm::GraphicAt(int x, int y) const {
-  for (auto control = graphics_.rbegin(); control != graphics_.rend(); ++control)
-    if ((*control)->Contains(x, y)) return *control;
-  return nullptr;
-}
-
-void TForm::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-  const int x = GET_X_LPARAM(lParam);
-  const int y = GET_Y_LPARAM(lParam);
-  TMouseButton button = TMouseButton::Left;
-  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || message == WM_RBUTTONDBLCLK)
-    button = TMouseButton::Right;
-  else if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP || message == WM_MBUTTONDBLCLK)
-    button = TMouseButton::Middle;
-  TShiftState shift;
-  shift.Shift = (wParam & MK_SHIFT) != 0;
-  shift.Ctrl = (wParam & MK_CONTROL) != 0;
-
-  const bool release = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-  if (release) {
-    TGraphicControl* control = mouseControl_;
-    if (GetCapture() == Handle()) ReleaseCapture();  // clears mouseControl_
-    if (control) control->MouseUp(button, shift, x - control->Left(), y - control->Top());
-    return;
-  }
-  TGraphicControl* control = GraphicAt(x, y);
-  if (!control) return;
-  SetCapture(Handle());
-  mouseControl_ = control;
-  shift.Double = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
-  control->MouseDown(button, shift, x - control->Left(), y - control->Top());
-  if (message == WM_LBUTTONDBLCLK) control->DblClick();
+  return TCustomControl::WndProc(message, wParam, lParam);
 }

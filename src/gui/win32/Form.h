@@ -1,55 +1,83 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "gui/win32/Button.h"
-#include "gui/Colour.h"
-#include "gui/GraphicControl.h"
-#include "gui/win32/Menu.h"
+#include "gui/Dpi.h"
+#include "gui/Layout.h"
 #include "gui/Placement.h"
-#include "gui/win32/WinControl.h"
+#include "gui/win32/Button.h"
+#include "gui/win32/CustomControl.h"
+#include "gui/win32/Menu.h"
 
 enum class TBorderStyle { Sizeable, Dialog };
+enum class TFormPosition { Designed, ScreenCenter };
+
+class TForm;
+
+// How a form is made. Sizes and positions are design pixels (96 dots per inch).
+struct TFormOptions {
+  std::string Caption;
+  TBorderStyle Border = TBorderStyle::Sizeable;
+  bool MinimizeBox = true;
+  bool MaximizeBox = true;
+  TFormPosition Position = TFormPosition::Designed;
+  TRect Design;          // outer bounds; Left and Top matter for a designed position
+  TSize ClientSize;      // when given, the client area's size instead of Design's
+  const TForm* Owner = nullptr;  // a dialog's owner: kept above it and disabled while it is shown modally
+};
 
 // A top-level window that holds controls: windowed ones as child windows, graphic
-// ones painted here (off-screen first, so nothing flickers) and given the mouse.
-class TForm : public TWinControl, public GraphicHost, public PlacedWindow {
+// ones painted here. It can be shown modally, returning how it was closed; a shown
+// dialog answers Enter with its default button and Escape with its cancel button.
+class TForm : public TCustomControl, public PlacedWindow {
  public:
-  explicit TForm(TBorderStyle border = TBorderStyle::Sizeable, bool maximizeBox = true);
-  ~TForm() override;
+  explicit TForm(const TFormOptions& options);
 
   void SetCaption(std::string_view caption) { SetText(caption); }
   std::string Caption() const { return Text(); }
-  void SetClientSize(int width, int height);
   // Calls OnShow, then shows the window (as its placement says).
   void Show();
-  void Hide() { ShowWindow(Handle(), SW_HIDE); }
+  // Hides the window, then calls OnHide.
+  void Hide();
   // Asks the form to close, as the close box does.
   void Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
-  // Places a graphic control on this form.
-  void AddGraphic(TGraphicControl& control);
-  void InvalidateControl(TGraphicControl& control) override;
+  // Shows the form with its owner disabled until it closes; how it was closed.
+  TModalResult ShowModal();
+  // Closes a modal showing with this result; None keeps it open.
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  TModalResult ModalResult() const { return modalResult_; }
+
+  // The controls with their designed bounds, placed now and whenever the form resizes.
+  void SetLayout(TLayout layout);
 
   // Shows the menu bar; its shortcuts work while this form has the keyboard.
   void SetMenu(TMainMenu& menu);
   // Shows a control's Hint (as it is at that moment) when the mouse rests on it.
   void ShowHintOf(TWinControl& control);
 
-  TColor Color = clBtnFace;
-  // Clicked by Escape and by Enter, when enabled.
+  const DpiScale Scale;
+  // Clicked by Escape and by Enter, when enabled; buttons made as such set them.
   TButton* CancelButton = nullptr;
   TButton* DefaultButton = nullptr;
+  // Gets the keyboard whenever the form is shown.
+  TWinControl* ActiveControl = nullptr;
 
   TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
   TNotifyEvent OnResize;
   std::function<void(TComponent& sender, bool& canClose)> OnCloseQuery;
+  // The form closes for good (a modal showing is no closing).
+  TNotifyEvent OnClose;
 
   // The state and the bounds the window has when neither minimised nor maximised.
   TPlacement Placement() const override;
   void ApplyPlacement(const TPlacement& placement) override;
   std::vector<TScreenArea> MonitorWorkAreas() const override;
+  // The smallest size the user can drag the window to; 0 for no limit.
   int MinimumWidth() const override { return 0; }
   int MinimumHeight() const override { return 0; }
 
@@ -60,21 +88,25 @@ class TForm : public TWinControl, public GraphicHost, public PlacedWindow {
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Resized() override;
   virtual void DoShow();
+  virtual void DoHide();
   virtual void DoResize();
   virtual bool DoCloseQuery();
+  virtual void DoClose();
 
  private:
-  void Paint();
-  void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
-  TGraphicControl* GraphicAt(int x, int y) const;
-
+  class ModalScope;
   void Command(WORD command);
   LRESULT HintText(NMHDR& header);
+  void Centre();
 
-  std::vector<TGraphicControl*> graphics_;
-  TGraphicControl* mouseControl_ = nullptr;  // the one that got the press, until release
+  TFormPosition position_;
+  HWND owner_ = nullptr;
+  bool modal_ = false;
+  TModalResult modalResult_ = TModalResult::None;
+  std::optional<TLayout> layout_;
   TMainMenu* menu_ = nullptr;
-  HWND hints_ = nullptr;   // the tooltip window
+  WindowHandle hints_;     // the tooltip window
   std::wstring hintText_;  // what the tooltip shows now
 };

@@ -1,38 +1,8 @@
 #pragma once
 
 #include <string_view>
-#include <utility>
 
-#include "win32/WinApi.h"
-
-// Owns a GDI object (pen, brush, font, bitmap) and deletes it when it goes.
-template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    Reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  ~GdiObject() { Reset(); }
-
-  Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
-
-using Pen = GdiObject<HPEN>;
-using Brush = GdiObject<HBRUSH>;
-using FontHandle = GdiObject<HFONT>;
-using Bitmap = GdiObject<HBITMAP>;
+#include "win32/Handles.h"
 
 // Selects an object into a device context and puts the one it replaced back when it goes.
 class SelectionGuard {
@@ -47,43 +17,6 @@ class SelectionGuard {
   HGDIOBJ previous_;
 };
 
-// The device context of a window (the whole screen for none), released when it goes.
-class WindowDC {
- public:
-  explicit WindowDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
-// A device context made for us (in memory, of a printer), deleted when it goes.
-class OwnedDC {
- public:
-  explicit OwnedDC(HDC dc) : dc_(dc) {}
-  ~OwnedDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  OwnedDC(const OwnedDC&) = delete;
-  OwnedDC& operator=(const OwnedDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-// A memory device context compatible with another.
-class MemoryDC : public OwnedDC {
- public:
-  explicit MemoryDC(HDC compatibleWith) : OwnedDC(CreateCompatibleDC(compatibleWith)) {}
-};
-
 // Measures texts as a window draws them: in the font it uses, on its device context.
 class WindowTextMeasure {
  public:
@@ -93,6 +26,7 @@ class WindowTextMeasure {
     GetTextExtentPoint32W(dc_.Get(), text.data(), static_cast<int>(text.size()), &size);
     return size;
   }
+  HDC DC() const { return dc_.Get(); }
 
  private:
   static HGDIOBJ FontOf(HWND window) {

@@ -1,7 +1,11 @@
 #include "gui/win32/Glyph.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <vector>
+
+#include "gui/win32/GdiObjects.h"
 
 namespace {
 
@@ -40,13 +44,12 @@ TGlyph::TGlyph(std::string_view rows) {
     }
     start = end + 1;
   }
-  normal_ = Make(rows, true);
-  disabled_ = Make(rows, false);
-}
-
-TGlyph::~TGlyph() {
-  if (normal_) DestroyIcon(normal_);
-  if (disabled_) DestroyIcon(disabled_);
+  normal_.Reset(Make(rows, true));
+  disabled_.Reset(Make(rows, false));
+  // In the order of the push button states: normal, hot, pressed, disabled, default, stylus hot.
+  buttonImages_.Reset(ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 6, 0));
+  for (const bool enabled : {true, true, true, false, true, true})
+    ImageList_AddIcon(buttonImages_.Get(), Icon(enabled));
 }
 
 HICON TGlyph::Make(std::string_view rows, bool enabled) const {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "gui/win32/GdiObjects.h"
+#include "win32/Handles.h"
 
 // A small picture drawn as text, one character per pixel: '.' transparent, and the
 // letters of the palette below. Glyphs of buttons are made this way rather than
@@ -11,19 +11,21 @@
 class TGlyph {
  public:
   explicit TGlyph(std::string_view rows);
-  ~TGlyph();
-  TGlyph(const TGlyph&) = delete;
-  TGlyph& operator=(const TGlyph&) = delete;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The picture as an icon, in colour or greyed for a disabled control.
-  HICON Icon(bool enabled) const { return enabled ? normal_ : disabled_; }
+  HICON Icon(bool enabled) const { return enabled ? normal_.Get() : disabled_.Get(); }
+  // The picture for each state of a push button, greyed when it is disabled, as
+  // BCM_SETIMAGELIST takes it. Set once, the button needs no new picture when its
+  // state changes (giving it one each time leaks in some common-controls versions).
+  HIMAGELIST ButtonImages() const { return buttonImages_.Get(); }
 
  private:
   HICON Make(std::string_view rows, bool enabled) const;
   int width_ = 0;
   int height_ = 0;
-  HICON normal_ = nullptr;
-  HICON disabled_ = nullptr;
+  ::Icon normal_;
+  ::Icon disabled_;
+  ImageList buttonImages_;
 };

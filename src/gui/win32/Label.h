@@ -1,26 +1,41 @@
 #pragma once
 
+#include <string>
+
 #include "gui/win32/WinControl.h"
 
 enum class TAlignment { Left, Right };
 
-// A line of text. With AutoSize it takes the width of its text, keeping its left edge
-// (left-aligned) or its right edge (right-aligned) where it was.
+struct TLabelOptions {
+  std::string Caption;
+  TAlignment Alignment = TAlignment::Left;
+  // Takes the size of its text: a left-aligned label keeps its left edge, a
+  // right-aligned one its right edge; a word-wrapped one keeps its width.
+  bool AutoSize = true;
+  bool WordWrap = false;
+  std::string Hint;
+  TNotifyEvent OnClick;
+};
+
+// Text on a form, in the label's font and font colour, on the parent's face colour.
 class TLabel : public TWinControl {
  public:
-  TLabel(TWinControl& parent, TAlignment alignment = TAlignment::Left, bool autoSize = true);
+  TLabel(TWinControl& parent, const TLabelOptions& options = {});
   void SetCaption(std::string_view caption);
   std::string Caption() const { return Text(); }
-  // Text colour; none keeps the system's.
+  void SetBounds(int left, int top, int width, int height) override;
   void SetTextColour(TColor colour);
+
+  TNotifyEvent OnClick;
 
  protected:
   HBRUSH ColourNotification(HDC dc) override;
+  void CommandNotification(WORD code) override;
+  virtual void DoClick();
 
  private:
-  void AdjustWidth();
+  void AdjustSize();
   TAlignment alignment_;
   bool autoSize_;
-  bool hasColour_ = false;
-  TColor colour_ = 0;
+  bool wordWrap_;
 };

@@ -1,10 +1,15 @@
 #include "gui/win32/ListBox.h"
 
+#include "gui/win32/Screen.h"
+#include "support/Utf8.h"
 #include "win32/WideText.h"
 
-TListBox::TListBox(TWinControl& parent) {
+TListBox::TListBox(TWinControl& parent, const TListBoxOptions& options) {
   CreateHandle(L"LISTBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                WS_EX_CLIENTEDGE, parent.Handle());
+  OnClick = options.OnClick;
+  OnDblClick = options.OnDblClick;
+  if (options.ItemHeight > 0) SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, ScreenScale()(options.ItemHeight));
 }
 
 void TListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
@@ -17,11 +22,9 @@ void TListBox::BeginUpdate(int expected) {
 
 void TListBox::AddItem(const std::string& text, void* object) {
   // Straight to the list box's own procedure: a level may bring a hundred thousand lines.
-  wide_.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0) + 1);
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide_.data(),
-                      static_cast<int>(wide_.size()));
-  wide_.back() = L'\0';
-  const LRESULT index = DefaultProc(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide_.data()));
+  wide_.clear();
+  AppendUtf16(wide_, text);
+  const LRESULT index = DefaultProc(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide_.c_str()));
   if (index >= 0) DefaultProc(LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(object));
 }
 

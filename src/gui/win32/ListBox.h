@@ -3,11 +3,17 @@
 #include "gui/ItemList.h"
 #include "gui/win32/WinControl.h"
 
+struct TListBoxOptions {
+  int ItemHeight = 0;  // design pixels; 0 for the font's
+  TNotifyEvent OnClick;     // a line was chosen
+  TNotifyEvent OnDblClick;
+};
+
 // A list of text lines, each with an object reference. Filling it between
 // BeginUpdate and EndUpdate costs little even for a hundred thousand lines.
 class TListBox : public TWinControl, public TItemList {
  public:
-  explicit TListBox(TWinControl& parent);
+  explicit TListBox(TWinControl& parent, const TListBoxOptions& options = {});
 
   void Clear() override;
   void BeginUpdate(int expected) override;
@@ -31,5 +37,5 @@ class TListBox : public TWinControl, public TItemList {
 
  private:
   int updating_ = 0;
-  std::wstring wide_;  // reused for every added line
+  std::u16string wide_;  // reused for every added line
 };

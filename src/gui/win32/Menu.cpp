@@ -15,8 +15,8 @@ std::string ShortCutText(const TShortCut& shortcut) {
 
 }  // namespace
 
-TMenuItem::TMenuItem(std::string caption, TShortCut shortcut, std::string hint)
-    : Caption(std::move(caption)), ShortCut(shortcut), Hint(std::move(hint)) {}
+TMenuItem::TMenuItem(const TMenuItemOptions& options)
+    : Caption(options.Caption), ShortCut(options.ShortCut), Hint(options.Hint), OnClick(options.OnClick) {}
 
 void TMenuItem::Click() { DoClick(); }
 
@@ -27,31 +27,30 @@ void TMenuItem::DoClick() {
 TMainMenu::TMainMenu() : menu_(CreateMenu()) {}
 
 TMainMenu::~TMainMenu() {
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
-  if (window_ && IsWindow(window_) && GetMenu(window_) == menu_) SetMenu(window_, nullptr);
-  DestroyMenu(menu_);
+  // A window destroys the menu bar it shows: take it back first.
+  if (window_ && IsWindow(window_) && GetMenu(window_) == menu_.Get()) SetMenu(window_, nullptr);
 }
 
 void TMainMenu::AttachTo(HWND window) {
   window_ = window;
-  SetMenu(window, menu_);
+  SetMenu(window, menu_.Get());
 }
 
 void TMainMenu::AddMenu(std::string_view caption, const std::vector<TMenuItem*>& items) {
-  HMENU popup = CreatePopupMenu();
+  ::Menu popup(CreatePopupMenu());
   for (TMenuItem* item : items) {
     if (!item) {
-      AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(popup.Get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
     const UINT command = nextCommand_++;
     std::string text = item->Caption;
     if (item->ShortCut.Key) text += "\t" + ShortCutText(item->ShortCut);
-    AppendMenuW(popup, MF_STRING, command, Utf8ToWide(text).c_str());
+    AppendMenuW(popup.Get(), MF_STRING, command, Utf8ToWide(text).c_str());
     MENUITEMINFOW info{sizeof info};
     info.fMask = MIIM_DATA;
     info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
-    SetMenuItemInfoW(popup, command, FALSE, &info);
+    SetMenuItemInfoW(popup.Get(), command, FALSE, &info);
     if (item->ShortCut.Key) {
       BYTE flags = FVIRTKEY;
       if (item->ShortCut.Alt) flags |= FALT;
@@ -59,22 +58,21 @@ void TMainMenu::AddMenu(std::string_view caption, const std::vector<TMenuItem*>&
       shortcuts_.push_back({flags, item->ShortCut.Key, static_cast<WORD>(command)});
     }
   }
-  AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Utf8ToWide(caption).c_str());
-  if (accelerators_) {
-    DestroyAcceleratorTable(accelerators_);
-    accelerators_ = nullptr;
-  }
+  // The menu bar owns the drop-down once it holds it.
+  if (AppendMenuW(menu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), Utf8ToWide(caption).c_str()))
+    popup.Release();
+  accelerators_.Reset();
 }
 
 HACCEL TMainMenu::Accelerators() {
   if (!accelerators_ && !shortcuts_.empty())
-    accelerators_ = CreateAcceleratorTableW(shortcuts_.data(), static_cast<int>(shortcuts_.size()));
-  return accelerators_;
+    accelerators_.Reset(CreateAcceleratorTableW(shortcuts_.data(), static_cast<int>(shortcuts_.size())));
+  return accelerators_.Get();
 }
 
 TMenuItem* TMainMenu::ItemOf(UINT command) const {
   MENUITEMINFOW info{sizeof info};
   info.fMask = MIIM_DATA;
-  if (!GetMenuItemInfoW(menu_, command, FALSE, &info)) return nullptr;
+  if (!GetMenuItemInfoW(menu_.Get(), command, FALSE, &info)) return nullptr;
   return reinterpret_cast<TMenuItem*>(info.dwItemData);
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "gui/Component.h"
-#include "win32/WinApi.h"
+#include "win32/Handles.h"
 
 // A key that chooses a menu item from anywhere in its window.
 struct TShortCut {
@@ -13,10 +13,17 @@ struct TShortCut {
   bool Ctrl = false;
 };
 
+struct TMenuItemOptions {
+  std::string Caption;
+  TShortCut ShortCut;
+  std::string Hint;
+  TNotifyEvent OnClick;
+};
+
 // One command of a menu.
 class TMenuItem : public TComponent {
  public:
-  explicit TMenuItem(std::string caption, TShortCut shortcut = {}, std::string hint = {});
+  explicit TMenuItem(const TMenuItemOptions& options);
   void Click();
 
   const std::string Caption;
@@ -33,13 +40,11 @@ class TMainMenu : public TComponent {
  public:
   TMainMenu();
   ~TMainMenu() override;
-  TMainMenu(const TMainMenu&) = delete;
-  TMainMenu& operator=(const TMainMenu&) = delete;
 
   // Adds a drop-down menu; a null item is a separator line.
   void AddMenu(std::string_view caption, const std::vector<TMenuItem*>& items);
 
-  HMENU Handle() const { return menu_; }
+  HMENU Handle() const { return menu_.Get(); }
   HACCEL Accelerators();
   // The item behind a command identifier of this menu.
   TMenuItem* ItemOf(UINT command) const;
@@ -47,9 +52,9 @@ class TMainMenu : public TComponent {
   void AttachTo(HWND window);
 
  private:
-  HMENU menu_;
+  Menu menu_;
   HWND window_ = nullptr;
-  HACCEL accelerators_ = nullptr;
+  AcceleratorTable accelerators_;
   std::vector<ACCEL> shortcuts_;
   UINT nextCommand_ = 1000;  // clear of IDOK, IDCANCEL and the like
 };

@@ -1,18 +1,25 @@
 #include "gui/win32/Panel.h"
 
-TPanel::TPanel(TWinControl& parent) {
-  CreateHandle(OwnWindowClass(L"VelmoraPanel", 0, GetSysColorBrush(COLOR_BTNFACE)),
-               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent.Handle());
+#include "gui/win32/GdiObjects.h"
+#include "win32/WideText.h"
+
+TPanel::TPanel(TWinControl& parent, const TPanelOptions& options) {
+  CreateCustom(L"VelmoraPanel", WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT, parent.Handle(), options.Caption);
 }
 
-LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    const PaintContext paint(Handle());
-    RECT area{};
-    GetClientRect(Handle(), &area);
-    DrawEdge(paint.Get(), &area, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
-    return 0;
-  }
-  if (message == WM_SIZE) Invalidate();  // the frame moves with the size
-  return TWinControl::WndProc(message, wParam, lParam);
+void TPanel::SetCaption(std::string_view caption) {
+  SetText(caption);
+  Invalidate();
+}
+
+void TPanel::PaintWindow(HDC dc, const RECT& client) {
+  RECT area = client;
+  DrawEdge(dc, &area, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+  const std::wstring caption = Utf8ToWide(Text());
+  if (caption.empty()) return;
+  const SelectionGuard font(dc, GdiFont());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
 }

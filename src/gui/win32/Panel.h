@@ -1,13 +1,21 @@
 #pragma once
 
-#include "gui/win32/WinControl.h"
+#include <string>
 
-// A raised area that holds other controls, framed by a lowered outer and a raised
-// inner bevel.
-class TPanel : public TWinControl {
+#include "gui/win32/CustomControl.h"
+
+struct TPanelOptions {
+  std::string Caption;  // centred in the panel
+};
+
+// A raised area that holds other controls, windowed and graphic, framed by a lowered
+// outer and a raised inner bevel.
+class TPanel : public TCustomControl {
  public:
-  explicit TPanel(TWinControl& parent);
+  explicit TPanel(TWinControl& parent, const TPanelOptions& options = {});
+  void SetCaption(std::string_view caption);
 
  protected:
-  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintWindow(HDC dc, const RECT& client) override;
+  void Resized() override { Invalidate(); }  // the frame moves with the size
 };

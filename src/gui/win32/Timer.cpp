@@ -6,19 +6,18 @@ constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace
 
-TTimer::Window::Window(TTimer& timer) : timer_(timer) {
-  CreateHandle(OwnWindowClass(L"VelmoraTimer", 0, nullptr), 0, 0, HWND_MESSAGE);
+TTimer::Window::Window(TTimer& timer, std::string_view name) : timer_(timer) {
+  CreateHandle(OwnWindowClass(L"VelmoraTimer", 0, nullptr), 0, 0, HWND_MESSAGE, name);
 }
 
-LRESULT TTimer::Window::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_TIMER && wParam == kTimerId) {
-    timer_.DoTimer();
-    return 0;
-  }
-  return TWinControl::WndProc(message, wParam, lParam);
+bool TTimer::Window::Tick(UINT_PTR id) {
+  if (id != kTimerId) return false;
+  timer_.DoTimer();
+  return true;
 }
 
-TTimer::TTimer(unsigned interval, bool enabled) : interval_(interval), enabled_(enabled), window_(*this) {
+TTimer::TTimer(const TTimerOptions& options)
+    : OnTimer(options.OnTimer), interval_(options.Interval), enabled_(options.Enabled), window_(*this, options.Name) {
   Update();
 }
 
@@ -42,3 +41,23 @@ void TTimer::Update() {
 void TTimer::DoTimer() {
   if (OnTimer) OnTimer(*this);
 }
+
+namespace {
+
+class TimerTicker : public TTicker {
+ public:
+  TimerTicker() {
+    timer_.OnTimer = [this](TComponent&) {
+      if (OnTick) OnTick();
+    };
+  }
+  void SetInterval(unsigned milliseconds) override { timer_.SetInterval(milliseconds); }
+  void SetEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
+
+ private:
+  TTimer timer_{{.Enabled = false}};
+};
+
+}  // namespace
+
+std::unique_ptr<TTicker> MakeTicker() { return std::make_unique<TimerTicker>(); }

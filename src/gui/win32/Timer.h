@@ -1,11 +1,22 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
+#include "gui/Ticker.h"
 #include "gui/win32/WinControl.h"
+
+struct TTimerOptions {
+  unsigned Interval = 1000;  // milliseconds
+  bool Enabled = true;
+  TNotifyEvent OnTimer;
+  std::string Name;  // the caption of its window, by which tools tell timers apart
+};
 
 // A window timer that calls OnTimer every Interval milliseconds while enabled.
 class TTimer : public TComponent {
  public:
-  TTimer(unsigned interval, bool enabled);
+  explicit TTimer(const TTimerOptions& options);
   void SetEnabled(bool enabled);
   bool Enabled() const { return enabled_; }
   // Takes effect at once; a running timer starts counting anew.
@@ -21,10 +32,10 @@ class TTimer : public TComponent {
   // A message-only window that receives the ticks.
   class Window : public TWinControl {
    public:
-    explicit Window(TTimer& timer);
+    Window(TTimer& timer, std::string_view name);
 
    protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool Tick(UINT_PTR id) override;
 
    private:
     TTimer& timer_;
@@ -35,3 +46,6 @@ class TTimer : public TComponent {
   bool enabled_;
   Window window_;
 };
+
+// A window timer for a control that makes its timer when it first needs one.
+std::unique_ptr<TTicker> MakeTicker();

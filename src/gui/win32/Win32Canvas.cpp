@@ -1,5 +1,6 @@
 #include "gui/win32/Win32Canvas.h"
 
+#include "gui/win32/GdiObjects.h"
 #include "win32/WideText.h"
 
 COLORREF ColourRef(TColor colour) {
@@ -7,7 +8,7 @@ COLORREF ColourRef(TColor colour) {
   return static_cast<COLORREF>(colour) & 0xFFFFFF;
 }
 
-FontHandle MakeFont(const TFont& font, int pixelsPerInch) {
+LOGFONTW LogFontOf(const TFont& font, int pixelsPerInch) {
   LOGFONTW description{};
   description.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
   description.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
@@ -18,6 +19,11 @@ FontHandle MakeFont(const TFont& font, int pixelsPerInch) {
   description.lfQuality = DEFAULT_QUALITY;
   const std::wstring face = Utf8ToWide(font.Name).substr(0, LF_FACESIZE - 1);
   face.copy(description.lfFaceName, face.size());
+  return description;
+}
+
+FontHandle MakeFont(const TFont& font, int pixelsPerInch) {
+  const LOGFONTW description = LogFontOf(font, pixelsPerInch);
   return FontHandle(CreateFontIndirectW(&description));
 }
 
@@ -82,6 +88,35 @@ void TWin32Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
   ::Pie(dc_, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
+void TWin32Canvas::FillRect(const TRect& area) {
+  RequireBrush();
+  const RECT rect{area.Left, area.Top, area.Right(), area.Bottom()};
+  ::FillRect(dc_, &rect, brush_.Get());
+}
+
+void TWin32Canvas::DrawEdge(const TRect& area, TEdge edge) {
+  RECT rect{area.Left, area.Top, area.Right(), area.Bottom()};
+  ::DrawEdge(dc_, &rect, edge == TEdge::Raised ? EDGE_RAISED : EDGE_SUNKEN, BF_RECT);
+}
+
+void TWin32Canvas::DrawFocusRect(const TRect& area) {
+  const RECT rect{area.Left, area.Top, area.Right(), area.Bottom()};
+  SetTextColor(dc_, GetSysColor(COLOR_BTNTEXT));
+  SetBkColor(dc_, GetSysColor(COLOR_BTNFACE));
+  ::DrawFocusRect(dc_, &rect);
+}
+
+void TWin32Canvas::DrawGlyph(int x, int y, const TBitmapImage& image) {
+  // Pictures drawn this way are a few pixels each (arrows of a spin button).
+  if (image.Width <= 0 || image.Height <= 0) return;
+  const TColor transparent = image.Pixels[(image.Height - 1) * image.Width];
+  for (int row = 0; row < image.Height; ++row)
+    for (int column = 0; column < image.Width; ++column) {
+      const TColor pixel = image.Pixels[row * image.Width + column];
+      if (pixel != transparent) SetPixelV(dc_, x + column, y + row, ColourRef(pixel));
+    }
+}
+
 void TWin32Canvas::TextOut(int x, int y, std::string_view text) {
   RequireFont();
   RequireBrush();
@@ -109,19 +144,15 @@ void TWin32Canvas::DrawComposed(int x, int y, int width, int height,
   TMetafile picture(width, height);
   {
     TMetafileCanvas recorder(picture);
-    draw(recorder.Canvas());
+    if (TCanvas* canvas = recorder.Canvas()) draw(*canvas);
   }
   picture.Draw(dc_, x, y);
-}
-
-TMetafile::~TMetafile() {
-  if (handle_) DeleteEnhMetaFile(handle_);
 }
 
 void TMetafile::Draw(HDC dc, int x, int y) const {
   if (!handle_) return;
   const RECT area{x, y, x + width_, y + height_};
-  PlayEnhMetaFile(dc, handle_, &area);
+  PlayEnhMetaFile(dc, handle_.Get(), &area);
 }
 
 TMetafileCanvas::TMetafileCanvas(TMetafile& target) : target_(target) {
@@ -133,12 +164,11 @@ TMetafileCanvas::TMetafileCanvas(TMetafile& target) : target_(target) {
   const int heightPixels = GetDeviceCaps(screen.Get(), VERTRES);
   const RECT frame{0, 0, MulDiv(target.Width(), widthMm * 100, widthPixels),
                    MulDiv(target.Height(), heightMm * 100, heightPixels)};
-  dc_ = CreateEnhMetaFileW(screen.Get(), nullptr, &frame, nullptr);
-  canvas_.emplace(dc_);
+  dc_.Reset(CreateEnhMetaFileW(screen.Get(), nullptr, &frame, nullptr));
+  if (dc_) canvas_.emplace(dc_.Get());
 }
 
 TMetafileCanvas::~TMetafileCanvas() {
   canvas_.reset();  // gives the recording its own objects back first
-  if (target_.handle_) DeleteEnhMetaFile(target_.handle_);
-  target_.handle_ = CloseEnhMetaFile(dc_);
+  if (dc_) target_.handle_.Reset(CloseEnhMetaFile(dc_.Release()));
 }

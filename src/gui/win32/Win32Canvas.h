@@ -3,12 +3,14 @@
 #include <optional>
 
 #include "gui/Canvas.h"
-#include "gui/win32/GdiObjects.h"
+#include "win32/Handles.h"
 
 // Resolves a colour code, system colours included, to a GDI colour.
 COLORREF ColourRef(TColor colour);
 
-// A GDI font made from a font description, for a device of the given resolution.
+// A font as GDI describes it, and a GDI font made from it, for a device of the given
+// resolution.
+LOGFONTW LogFontOf(const TFont& font, int pixelsPerInch);
 FontHandle MakeFont(const TFont& font, int pixelsPerInch);
 
 // A canvas over a device context it does not own. Pen, brush and font objects are made
@@ -27,6 +29,10 @@ class TWin32Canvas : public TCanvas {
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+  void FillRect(const TRect& area) override;
+  void DrawEdge(const TRect& area, TEdge edge) override;
+  void DrawFocusRect(const TRect& area) override;
+  void DrawGlyph(int x, int y, const TBitmapImage& image) override;
   void TextOut(int x, int y, std::string_view text) override;
   int TextWidth(std::string_view text) override;
   int TextHeight(std::string_view text) override;
@@ -52,17 +58,14 @@ class TWin32Canvas : public TCanvas {
   TFont fontMade_;
 };
 
-// An enhanced metafile of a given size, deleted when it goes.
+// An enhanced metafile of a given size.
 class TMetafile {
  public:
   TMetafile(int width, int height) : width_(width), height_(height) {}
-  ~TMetafile();
-  TMetafile(const TMetafile&) = delete;
-  TMetafile& operator=(const TMetafile&) = delete;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  HENHMETAFILE Handle() const { return handle_; }
+  HENHMETAFILE Handle() const { return handle_.Get(); }
   // Plays the picture into the rectangle at (x, y) of its own size.
   void Draw(HDC dc, int x, int y) const;
 
@@ -70,7 +73,7 @@ class TMetafile {
   friend class TMetafileCanvas;
   int width_;
   int height_;
-  HENHMETAFILE handle_ = nullptr;
+  EnhMetafile handle_;
 };
 
 // Records into a metafile through its canvas; the recording ends, and the metafile
@@ -82,10 +85,11 @@ class TMetafileCanvas {
   TMetafileCanvas(const TMetafileCanvas&) = delete;
   TMetafileCanvas& operator=(const TMetafileCanvas&) = delete;
 
-  TCanvas& Canvas() { return *canvas_; }
+  // None when the system could not start the recording (out of GDI objects).
+  TCanvas* Canvas() { return canvas_ ? &*canvas_ : nullptr; }
 
  private:
   TMetafile& target_;
-  HDC dc_;
+  MetafileDC dc_;
   std::optional<TWin32Canvas> canvas_;
 };

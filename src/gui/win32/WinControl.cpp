@@ -2,11 +2,13 @@
 
 #include <stdexcept>
 
-#include "gui/win32/Application.h"
+#include "gui/win32/Guarded.h"
 #include "gui/win32/Win32Canvas.h"
 #include "win32/WideText.h"
 
-TWinControl::~TWinControl() {
+TWinControl::~TWinControl() { DestroyHandle(); }
+
+void TWinControl::DestroyHandle() {
   if (handle_) DestroyWindow(handle_);  // WM_NCDESTROY detaches
 }
 
@@ -46,8 +48,9 @@ void TWinControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exSt
     standardProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StandardClassProc)));
   }
-  if (TWinControl* owner = FromHandle(parent)) SetFont(owner->Font());
-  else SetFont(font_);
+  // A child takes its parent's font, as designed forms do.
+  const TWinControl* owner = (style & WS_CHILD) ? FromHandle(parent) : nullptr;
+  SetFont(owner ? owner->Font() : font_);
 }
 
 void TWinControl::Attach(HWND window) {
@@ -77,17 +80,12 @@ LRESULT CALLBACK TWinControl::StandardClassProc(HWND window, UINT message, WPARA
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA))->Dispatch(message, wParam, lParam);
 }
 
-LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  try {
+LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  const LRESULT result = Guarded(LRESULT{0}, [&] {
     bool handled = false;
-    result = ReflectToChild(message, wParam, lParam, handled);
-    if (!handled) result = WndProc(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    Application().HandleException(error);
-  } catch (...) {
-    Application().HandleException(std::runtime_error("unexpected error"));
-  }
+    const LRESULT reflected = ReflectToChild(message, wParam, lParam, handled);
+    return handled ? reflected : WndProc(message, wParam, lParam);
+  });
   if (message == WM_NCDESTROY) Detach();  // the window is gone; its object may live on
   return result;
 }
@@ -117,6 +115,13 @@ LRESULT TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, 
       }
       return 0;
     }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lParam && (child = FromHandle(reinterpret_cast<HWND>(lParam)))) {
+        handled = true;
+        child->ScrollNotification(LOWORD(wParam));
+      }
+      return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -133,6 +138,53 @@ LRESULT TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, 
 }
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE: {
+      const LRESULT result = DefaultProc(message, wParam, lParam);
+      Resized();
+      return result;
+    }
+    case WM_KEYDOWN: {
+      auto key = static_cast<WORD>(wParam);
+      KeyDown(key);
+      if (key == 0) return 0;
+      wParam = key;
+      break;
+    }
+    case WM_CHAR: {
+      auto key = static_cast<char16_t>(wParam);
+      KeyPress(key);
+      if (key == 0) return 0;
+      wParam = key;
+      break;
+    }
+    case WM_SETFOCUS: {
+      const LRESULT result = DefaultProc(message, wParam, lParam);
+      FocusEnter();
+      return result;
+    }
+    case WM_KILLFOCUS: {
+      const LRESULT result = DefaultProc(message, wParam, lParam);
+      FocusExit();
+      return result;
+    }
+    case WM_GETDLGCODE:
+      return DialogCode(static_cast<UINT>(DefaultProc(message, wParam, lParam)), reinterpret_cast<const MSG*>(lParam));
+    case WM_TIMER:
+      if (Tick(wParam)) return 0;
+      break;
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+      if (!EditingAllowed()) return 0;
+      break;
+    case WM_SETCURSOR:
+      if (Cursor == TCursor::HandPoint && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+  }
   return DefaultProc(message, wParam, lParam);
 }
 
@@ -141,33 +193,38 @@ LRESULT TWinControl::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
-void TWinControl::CommandNotification(WORD) {}
-LRESULT TWinControl::NotifyNotification(NMHDR&) { return 0; }
-bool TWinControl::DrawItemNotification(const DRAWITEMSTRUCT&) { return false; }
-HBRUSH TWinControl::ColourNotification(HDC) { return nullptr; }
+void TWinControl::KeyPress(char16_t& key) { DoKeyPress(key); }
 
-RECT TWinControl::Bounds() const {
+void TWinControl::DoKeyPress(char16_t& key) {
+  if (OnKeyPress) OnKeyPress(*this, key);
+}
+
+TRect TWinControl::BoundsRect() const {
   RECT bounds{};
   GetWindowRect(handle_, &bounds);
   if (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)
     MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&bounds), 2);
-  return bounds;
+  return {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int TWinControl::ClientWidth() const {
-  RECT client{};
-  GetClientRect(handle_, &client);
-  return client.right;
+void TWinControl::SetTop(int top) {
+  const TRect bounds = BoundsRect();
+  SetBounds(bounds.Left, top, bounds.Width, bounds.Height);
 }
 
-int TWinControl::ClientHeight() const {
+void TWinControl::SetWidth(int width) {
+  const TRect bounds = BoundsRect();
+  SetBounds(bounds.Left, bounds.Top, width, bounds.Height);
+}
+
+TSize TWinControl::ClientSize() const {
   RECT client{};
   GetClientRect(handle_, &client);
-  return client.bottom;
+  return {client.right, client.bottom};
 }
 
 void TWinControl::SetVisible(bool visible) { ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE); }
@@ -192,4 +249,5 @@ void TWinControl::SetFont(const TFont& font) {
 }
 
 void TWinControl::SetFocus() { ::SetFocus(handle_); }
+bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 void TWinControl::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }

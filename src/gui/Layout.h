@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gui/Dpi.h"
+
+struct TSize {
+  int Width = 0;
+  int Height = 0;
+  bool operator==(const TSize&) const = default;
+};
+
+// Left, top, width and height, in pixels of the parent's client area.
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  int Right() const { return Left + Width; }
+  int Bottom() const { return Top + Height; }
+  bool operator==(const TRect&) const = default;
+};
+
+// Which edges of its parent a control keeps its distance to when the parent resizes.
+// Left and right together stretch it; right alone moves it; likewise top and bottom.
+enum TAnchor : uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = uint8_t;
+constexpr TAnchors kTopLeft = akLeft | akTop;
+constexpr TAnchors kAllSides = akLeft | akTop | akRight | akBottom;
+
+// Anything a layout can place.
+class TPlaced {
+ public:
+  virtual void SetBounds(int left, int top, int width, int height) = 0;
+
+ protected:
+  ~TPlaced() = default;
+};
+
+// Where a control designed at `design` (design pixels, 96 dots per inch) goes when its
+// form, designed with the client size `designClient`, has the client size `client`
+// (screen pixels): scaled, then moved or stretched by the growth beyond the scaled
+// design for the edges it is anchored to. Controls inside containers follow the form's
+// growth too, which is right as long as their containers stretch with it.
+TRect PlacedBounds(const TRect& design, TAnchors anchors, TSize designClient, TSize client, const DpiScale& scale);
+
+// One control of a form's layout.
+struct TLayoutRow {
+  TPlaced& Control;
+  TRect Design;
+  TAnchors Anchors = kTopLeft;
+};
+
+// The layout of a form: every control with its designed bounds, placed in one go.
+class TLayout {
+ public:
+  TLayout(TSize designClient, std::vector<TLayoutRow> rows);
+  void Apply(TSize client, const DpiScale& scale) const;
+  TSize DesignClient() const { return designClient_; }
+
+ private:
+  TSize designClient_;
+  std::vector<TLayoutRow> rows_;
+};
+
+// Where a box of `size` sits centred in `area`.
+TRect Centred(TSize size, const TRect& area);
+
+// The bounds of item `index` of `count` choices stacked in a radio group of `group`
+// size, below a caption `captionHeight` high: the height left is shared evenly.
+TRect RadioItemBounds(TSize group, int count, int index, int captionHeight, const DpiScale& scale);

@@ -1,0 +1,86 @@
+#include "gui/win32/PageControl.h"
+
+#include <algorithm>
+
+#include <commctrl.h>
+
+#include "win32/WideText.h"
+
+TPageControl::TPageControl(TWinControl& parent) {
+  CreateHandle(WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+               WS_EX_CONTROLPARENT, parent.Handle());
+}
+
+void TPageControl::Add(TTabSheet& page) {
+  pages_.push_back(&page);
+  if (!active_) active_ = &page;
+  UpdateTabs();
+}
+
+std::vector<TTabSheet*> TPageControl::ShownPages() const {
+  std::vector<TTabSheet*> shown;
+  for (TTabSheet* page : pages_)
+    if (page->TabVisible()) shown.push_back(page);
+  return shown;
+}
+
+void TPageControl::UpdateTabs() {
+  const std::vector<TTabSheet*> shown = ShownPages();
+  if (active_ && !active_->TabVisible()) active_ = shown.empty() ? nullptr : shown.front();
+  SendMessageW(Handle(), TCM_DELETEALLITEMS, 0, 0);
+  for (size_t i = 0; i < shown.size(); ++i) {
+    std::wstring caption = Utf8ToWide(shown[i]->Caption());
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    SendMessageW(Handle(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    if (shown[i] == active_) SendMessageW(Handle(), TCM_SETCURSEL, i, 0);
+  }
+  for (TTabSheet* page : pages_) page->SetVisible(page == active_);
+  Resized();
+}
+
+void TPageControl::SetActivePage(TTabSheet& page) {
+  if (&page == active_ || !page.TabVisible()) return;
+  active_ = &page;
+  const std::vector<TTabSheet*> shown = ShownPages();
+  const auto index = std::find(shown.begin(), shown.end(), &page) - shown.begin();
+  SendMessageW(Handle(), TCM_SETCURSEL, index, 0);
+  for (TTabSheet* other : pages_) other->SetVisible(other == active_);
+}
+
+void TPageControl::Resized() {
+  RECT display{0, 0, ClientWidth(), ClientHeight()};
+  SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  for (TTabSheet* page : pages_)
+    page->SetBounds(display.left, display.top, display.right - display.left, display.bottom - display.top);
+}
+
+LRESULT TPageControl::NotifyNotification(NMHDR& header) {
+  if (header.code == TCN_SELCHANGE) {
+    const auto index = static_cast<size_t>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
+    const std::vector<TTabSheet*> shown = ShownPages();
+    if (index < shown.size()) {
+      active_ = shown[index];
+      for (TTabSheet* page : pages_) page->SetVisible(page == active_);
+      DoChange();
+    }
+  }
+  return 0;
+}
+
+void TPageControl::DoChange() {
+  if (OnChange) OnChange(*this);
+}
+
+TTabSheet::TTabSheet(TPageControl& pageControl, std::string_view caption)
+    : pageControl_(pageControl), caption_(caption) {
+  CreateCustom(L"VelmoraPage", WS_CHILD, WS_EX_CONTROLPARENT, pageControl.Handle());
+  pageControl.Add(*this);
+}
+
+void TTabSheet::SetTabVisible(bool visible) {
+  if (visible == tabVisible_) return;
+  tabVisible_ = visible;
+  pageControl_.UpdateTabs();
+}

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/OptionsExchange.h"
+#include "settings/OptionsRules.h"
+
+namespace {
+
+// The main window's side, writing down what it is asked to do. A scan of a whole
+// drive with its free space sets the compressed measure, as the real one does.
+class RecordingWindow : public OptionsTarget {
+ public:
+  explicit RecordingWindow(TSettings& held) : held_(held) {}
+  void SetRepeatTimer(bool enabled, int32_t minutes) override {
+    Calls.push_back("timer " + std::to_string(enabled) + " " + std::to_string(minutes));
+  }
+  void UpdateFolderMenu(bool enable) override { Calls.push_back("verb " + std::to_string(enable)); }
+  void SelectDisplay(uint8_t units, uint8_t mode) override {
+    Calls.push_back("select " + std::to_string(units) + " " + std::to_string(mode));
+  }
+  void RunScan() override {
+    Calls.push_back("scan units " + std::to_string(held_.DisplayUnits));
+    if (ScansWholeDrive && held_.DisplayFreeDiskSpace && held_.DisplayCompressed != 0) held_.DisplayCompressed = 1;
+  }
+  void ShowCurrentLevel() override { Calls.push_back("show"); }
+  void SetListFont(const TFont& font) override { Calls.push_back("list font " + font.Name); }
+  void SetPieFont(const TFont& font) override { Calls.push_back("pie font " + font.Name); }
+  void SetPieColours(const std::string& colours) override { Calls.push_back("colours " + colours); }
+
+  std::vector<std::string> Calls;
+  bool ScansWholeDrive = false;
+
+ private:
+  TSettings& held_;
+};
+
+class OptionsExchange : public ::testing::Test {
+ protected:
+  OptionsExchange() {
+    held.DisplayCompressed = 2;
+    chosen = held;
+  }
+  std::vector<std::string> Apply() {
+    ApplyOptions(held, chosen, window);
+    return window.Calls;
+  }
+  TSettings held;
+  TSettings chosen;
+  RecordingWindow window{held};
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(OptionsExchange, NothingChangedOnlyReappliesTheTimer) {
+  EXPECT_EQ(Apply(), (Calls{"timer 0 10"}));
+  EXPECT_EQ(held, chosen);
+}
+
+TEST_F(OptionsExchange, UnitsOrMeasureAloneRedisplayWithoutARescan) {
+  chosen.DisplayUnits = 3;
+  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 3 1", "show"}));
+  EXPECT_EQ(held, chosen);
+}
+
+TEST_F(OptionsExchange, FreeSpaceWithUnitsRescansOnceInTheNewUnits) {
+  chosen.DisplayFreeDiskSpace = false;
+  chosen.DisplayUnits = 0;
+  chosen.DisplayCompressed = 1;
+  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 0 1", "scan units 0"}));
+  EXPECT_EQ(held, chosen);
+}
+
+TEST_F(OptionsExchange, CompressionWithUnitsRescansOnceInTheNewUnits) {
+  chosen.DisplayCompressed = 1;
+  chosen.DisplayUnits = 2;
+  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 2 1", "scan units 2"}));
+}
+
+TEST_F(OptionsExchange, AScanThatTurnsOnCompressionAsksForNoSecondOne) {
+  held.DisplayFreeDiskSpace = false;
+  chosen.DisplayFreeDiskSpace = true;
+  window.ScansWholeDrive = true;
+  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 1 1", "scan units 1"}));
+  EXPECT_EQ(held.DisplayCompressed, 1);
+}
+
+TEST_F(OptionsExchange, VerbFontsAndColoursChangeOnlyWhatChangedInOrder) {
+  chosen.RightClickFolder = false;
+  chosen.RepeatedScan = true;
+  chosen.RepeatInterval = 5;
+  chosen.ListboxFont.Name = "Arial";
+  chosen.PieChartColours = "$000000FF";
+  EXPECT_EQ(Apply(), (Calls{"timer 1 5", "verb 0", "list font Arial", "colours $000000FF"}));
+  EXPECT_EQ(held, chosen);
+}
+
+TEST(OptionsRules, FormShowSelectsOnlyKnownCodes) {
+  EXPECT_EQ(MeasureChoice(2), 2);
+  EXPECT_EQ(MeasureChoice(3), std::nullopt);
+  EXPECT_EQ(UnitsChoice(4), 4);
+  EXPECT_EQ(UnitsChoice(5), std::nullopt);
+}
+
+TEST(OptionsRules, OkTakesTheChoicesAndFreeSpaceForcesAllocated) {
+  TSettings settings;
+  settings.DisplayCompressed = 1;
+  settings.DisplayFreeDiskSpace = false;
+  ConfirmChoices(settings, {.Measure = 2, .Units = 4, .Compressed = false});
+  EXPECT_EQ(settings.DisplayMode, 2);
+  EXPECT_EQ(settings.DisplayUnits, 4);
+  EXPECT_EQ(settings.DisplayCompressed, 2);
+  ConfirmChoices(settings, {});  // nothing selected: nominal bytes
+  EXPECT_EQ(settings.DisplayMode, 0);
+  EXPECT_EQ(settings.DisplayUnits, 0);
+
+  settings.DisplayFreeDiskSpace = true;
+  settings.DisplayCompressed = 0;  // not offered: stays
+  ConfirmChoices(settings, {.Measure = 2, .Units = 1, .Compressed = true});
+  EXPECT_EQ(settings.DisplayMode, 1);
+  EXPECT_EQ(settings.DisplayCompressed, 0);
+}
+
+TEST(OptionsRules, PreviewHasOneFallingEntryPerColour) {
+  const std::vector<TPieLine> lines = PreviewLines(6);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0].Text, "20   Colour0");
+  EXPECT_EQ(lines[5].Text, "15   Colour5");
+  EXPECT_EQ(PreviewColourIndex(lines[2].Object), 2);
+}
+
+}  // namespace

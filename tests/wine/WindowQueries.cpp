@@ -1,0 +1,71 @@
+#include "WindowQueries.h"
+
+#include "win32/WideText.h"
+
+namespace {
+
+struct ChildSearch {
+  std::wstring ClassName;
+  std::wstring Caption;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
+  auto& search = *reinterpret_cast<ChildSearch*>(data);
+  if (_wcsicmp(ClassName(child).c_str(), search.ClassName.c_str()) != 0) return TRUE;
+  if (!search.Caption.empty() && WindowText(child) != search.Caption) return TRUE;
+  search.Found = child;
+  return FALSE;
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds, const std::function<void()>& pump) {
+  for (int waited = 0; waited < milliseconds; waited += 10) {
+    if (condition()) return true;
+    if (pump) pump();
+    Sleep(10);
+  }
+  return condition();
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[1024];
+  return std::wstring(text, GetWindowTextW(window, text, 1024));
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256];
+  return std::wstring(name, GetClassNameW(window, name, 256));
+}
+
+HWND FindChild(HWND parent, const std::wstring& className, const std::wstring& text) {
+  ChildSearch search{className, text, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+std::vector<std::string> ListBoxLines(HWND list) {
+  std::vector<std::string> lines;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t text[1024] = {};
+    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 1024) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    lines.push_back(WideToUtf8(text));
+  }
+  return lines;
+}
+
+UINT MenuCommand(HWND window, const std::wstring& caption) {
+  HMENU bar = GetMenu(window);
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    HMENU menu = GetSubMenu(bar, i);
+    for (int j = 0; j < GetMenuItemCount(menu); ++j) {
+      wchar_t text[256] = {};
+      GetMenuStringW(menu, j, text, 256, MF_BYPOSITION);
+      const std::wstring item(text);
+      if (item.substr(0, item.find(L'\t')) == caption) return GetMenuItemID(menu, j);
+    }
+  }
+  return 0;
+}

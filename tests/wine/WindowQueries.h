@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win32/WinApi.h"
+
+// Looking at windows as a user sees them: by class and caption, in this process or
+// another one.
+
+// Polls until the condition holds or the time is up; whether it held. `pump` runs
+// between polls (this process's messages, when its windows are the ones looked at).
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000,
+             const std::function<void()>& pump = nullptr);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
+// The first descendant of a window of a class (any case), and caption when one is
+// given, in creation order.
+HWND FindChild(HWND parent, const std::wstring& className, const std::wstring& text = L"");
+// The lines of a list box.
+std::vector<std::string> ListBoxLines(HWND list);
+// The command of a menu item of a window's menu bar, by its caption ("&Refresh").
+UINT MenuCommand(HWND window, const std::wstring& caption);
