@@ -31,7 +31,8 @@ cmake --build "$out" -j2 --target version_block_fuzz >/dev/null
 
 seeds="$out/seeds"
 mkdir -p "$seeds" "$out/corpus"
-if have i686-w64-mingw32-g++-posix && have wine && dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q installed; then
+if have i686-w64-mingw32-g++-posix && have wine &&
+    [ "$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null)" = "install ok installed" ]; then
   # shellcheck source=build.sh
   source scripts/build.sh
   configure_windows
