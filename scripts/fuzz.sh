@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Usage: fuzz.sh [SECONDS]
+# Fuzzes the version block reader with libFuzzer (default 60 s) in build/fuzz. The
+# corpus starts from the stored blocks (tests/fuzz/corpus) and, when mingw-w64 and
+# Wine are here, from fresh ones: Velmora.exe's and a few system libraries' of the
+# Wine prefix, as GetFileVersionInfoW returns them.
+set -eu
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+out=build/fuzz
+
+missing=()
+have() { command -v "$1" >/dev/null 2>&1; }
+have clang++ || missing+=(clang)
+have cmake || missing+=(cmake)
+have ninja || missing+=(ninja-build)
+[ -d /usr/src/googletest ] || missing+=(googletest)
+mkdir -p "$out"
+if have clang++ && ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
+    clang++ -x c++ -fsanitize=fuzzer,address,undefined - -o "$out/runtime-check" 2>/dev/null; then
+  missing+=(libclang-rt-14-dev)
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "fuzz.sh: missing packages: ${missing[*]} (apt-get install ${missing[*]})" >&2
+  exit 1
+fi
+
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$out" -j2 --target version_block_fuzz >/dev/null
+
+seeds="$out/seeds"
+mkdir -p "$seeds" "$out/corpus"
+if have i686-w64-mingw32-g++-posix && have wine &&
+    [ "$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null)" = "install ok installed" ]; then
+  # shellcheck source=build.sh
+  source scripts/build.sh
+  configure_windows
+  cmake --build build/windows -j2 --target Velmora >/dev/null
+  i686-w64-mingw32-g++-posix -O2 -municode -static -o "$out/dump_version_blocks.exe" \
+    tests/fuzz/win32/DumpVersionBlocks.cpp -lversion
+  windows_path() { local path; path="$(realpath "$1")"; echo "Z:${path//\//\\}"; }
+  scripts/wine-run.sh --unmanaged "$PWD/build/windows/wineprefix" "$out/dump_version_blocks.exe" \
+    "$(windows_path "$seeds")" "$(windows_path build/windows/Velmora.exe)" \
+    'C:\windows\system32\kernel32.dll' 'C:\windows\system32\user32.dll' \
+    'C:\windows\system32\comctl32.dll' 'C:\windows\system32\shell32.dll'
+else
+  echo "fuzz.sh: no fresh blocks without g++-mingw-w64-i686-posix, wine and wine32:i386; using the stored ones" >&2
+fi
+
+log="$out/fuzz.log"
+if ! "$out/tests/fuzz/version_block_fuzz" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$out/" \
+    "$out/corpus" tests/fuzz/corpus "$seeds" >"$log" 2>&1; then
+  tail -n 40 "$log" >&2
+  echo "fuzz.sh: the fuzzer found a fault; the input is in $out/" >&2
+  exit 1
+fi
+runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+inputs=$(find "$out/corpus" -type f | wc -l)
+echo "version_block_fuzz: $runs executions in $seconds s without a fault; corpus of $inputs inputs"
