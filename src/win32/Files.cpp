@@ -16,8 +16,8 @@ std::string SystemMessage(unsigned long error) {
   const DWORD length =
       FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                      nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+  const LocalMemory<wchar_t> owned(buffer);
   std::wstring message(buffer ? buffer : L"", length);
-  LocalFree(buffer);
   while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
     message.pop_back();
   if (message.empty()) return "error " + std::to_string(error);

@@ -14,7 +14,7 @@
 // back, so a test can tell when something leaks.
 enum class HandleKind {
   Kernel, Search, GdiObject, DeviceContext, Icon, ImageList, Menu, Accelerators, Window, Metafile,
-  RegistryKey, ShellMemory, Count
+  RegistryKey, ShellMemory, LocalMemory, Count
 };
 
 // How many handles of a kind are held now.
@@ -154,6 +154,12 @@ struct ShellMemoryTraits : NullIsNone<T*, HandleKind::ShellMemory> {
   void Close(T* memory) const { CoTaskMemFree(memory); }
 };
 
+// Memory the system allocated for an answer (a message text, split arguments).
+template <typename T>
+struct LocalMemoryTraits : NullIsNone<T*, HandleKind::LocalMemory> {
+  void Close(T* memory) const { LocalFree(memory); }
+};
+
 using FileHandle = UniqueHandle<KernelTraits>;
 using FindHandle = UniqueHandle<SearchTraits>;
 using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -171,6 +177,8 @@ using EnhMetafile = UniqueHandle<MetafileTraits>;
 using RegistryKeyHandle = UniqueHandle<RegistryKeyTraits>;
 template <typename T>
 using ShellMemory = UniqueHandle<ShellMemoryTraits<T>>;
+template <typename T>
+using LocalMemory = UniqueHandle<LocalMemoryTraits<T>>;
 
 // The device context of a window (the whole screen for none), released when it goes.
 class WindowDC : public UniqueHandle<WindowDCTraits> {

@@ -9,10 +9,13 @@
 #include "gui/win32/CheckBox.h"
 #include "gui/win32/Form.h"
 #include "gui/win32/GdiObjects.h"
+#include "dialogs/VersionInfo.h"
 #include "gui/win32/GroupBox.h"
 #include "gui/win32/ListBox.h"
+#include "gui/win32/ListView.h"
 #include "gui/win32/PageControl.h"
 #include "gui/win32/Win32Canvas.h"
+#include "win32/Win32VersionSource.h"
 
 #include <commctrl.h>
 
@@ -216,6 +219,30 @@ TEST(Controls, ALayoutPlacesItsRowsAndFollowsTheForm) {
   EXPECT_EQ(corner.Left(), before.Left + 40);
   EXPECT_EQ(corner.Top(), before.Top + 30);
   EXPECT_EQ(fixed.Left(), form.Scale(10));
+}
+
+TEST(Controls, AListViewLinkedToTheVersionReaderShowsItsRows) {
+  TForm form{{.Design = {0, 0, 400, 300}}};
+  TListView view(form);
+  view.SetBounds(0, 0, 380, 250);
+  Win32VersionSource source;
+  TvlxVersionInfoResource reader(source);
+  reader.SetFilename("C:\\windows\\system32\\kernel32.dll");
+  reader.SetVersionListView(&view);
+  reader.Loaded();
+  const auto cell = [&](int row, int column) {
+    wchar_t text[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    SendMessageW(view.Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return std::wstring(text);
+  };
+  ASSERT_GT(SendMessageW(view.Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(cell(0, 0), L"Product Name");
+  EXPECT_FALSE(cell(0, 1).empty());
+  EXPECT_GT(SendMessageW(view.Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 50);  // sized to its texts
 }
 
 TEST(Handles, FormsMadeAndGoneLeaveNoHandleOrGdiObjectBehind) {

@@ -17,6 +17,7 @@
 #include "WindowQueries.h"
 #include "app/win32/FormMain.h"
 #include "gui/win32/Application.h"
+#include "dialogs/win32/FileProp.h"
 #include "settings/win32/OptnDlg.h"
 #include "win32/WideText.h"
 
@@ -381,6 +382,49 @@ TEST_F(OptionsFromTheMainWindow, ShowsTheHeldSettingsWithTheIntervalWithinItsRan
   // Free space is shown, so the measure is allocated whatever was chosen.
   EXPECT_EQ(form->Settings().DisplayMode, 1);
   EXPECT_EQ(form->Settings().RepeatInterval, 1440);
+}
+
+}  // namespace
+
+namespace {
+
+// Each showing starts anew: the Version page only for a file with version data, the
+// error display for a file that is not there.
+TEST(FilePropertiesDialog, ShowsEachFileAfreshAndTheErrorForOneThatIsGone) {
+  TForm owner{{}};
+  TfrmFileProperties1 dialog(owner);
+  const auto show = [&](const std::string& file, const std::function<void()>& look) {
+    dialog.FileName = file;
+    TTimer shown({.Interval = 10});
+    shown.OnTimer = [&](TComponent&) {
+      shown.SetEnabled(false);
+      look();
+      SendMessageW(FindChild(dialog.Handle(), L"Button", L"OK"), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(dialog.ShowModal(), TModalResult::Ok);
+  };
+  HWND tabs = FindChild(dialog.Handle(), L"SysTabControl32");
+  HWND names = FindChild(dialog.Handle(), L"ListBox");
+  show("C:\\windows\\system32\\kernel32.dll", [&] {
+    EXPECT_EQ(WindowText(dialog.Handle()), L"kernel32.dll properties");
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_FALSE(ListBoxLines(names).empty());
+  });
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring text = std::wstring(folder) + L"velmora-properties.txt";
+  CloseHandle(CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  show(WideToUtf8(text), [&] {
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_TRUE(ListBoxLines(names).empty());
+    EXPECT_NE(FindChild(dialog.Handle(), L"Static", L"0 bytes (0 bytes)"), nullptr);
+  });
+  DeleteFileW(text.c_str());
+  show(WideToUtf8(text), [&] {
+    EXPECT_EQ(WindowText(dialog.Handle()), L"Error - can't find this file");
+    EXPECT_FALSE(IsWindowVisible(tabs));
+    EXPECT_EQ(WindowText(FindChild(dialog.Handle(), L"VelmoraPanel")), text);
+  });
 }
 
 }  // namespace

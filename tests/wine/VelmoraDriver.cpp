@@ -1,6 +1,7 @@
 #include "VelmoraDriver.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -115,6 +116,51 @@ void Velmora::DoubleClickLine(const std::string& line) const {
   SendMessageW(list_, WM_LBUTTONUP, 0, at);
 }
 
+void Velmora::RightClickChart(double angle) const {
+  // The chart lies left of the list, between the tool bar and the status bar.
+  RECT list{}, status{}, client{};
+  GetWindowRect(list_, &list);
+  MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&list), 2);
+  GetWindowRect(statusBar_, &status);
+  GetClientRect(window_, &client);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+  const int side = std::min<int>(list.left - scale(12),
+                                 client.bottom - scale(30) - (status.bottom - status.top) - scale(12));
+  const int cx = scale(5) + side / 2;
+  const int cy = scale(37) + side / 2;
+  const LPARAM at = MAKELPARAM(cx + static_cast<int>(std::cos(angle) * side / 4),
+                               cy - static_cast<int>(std::sin(angle) * side / 4));
+  PostMessageW(window_, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  PostMessageW(window_, WM_RBUTTONUP, 0, at);
+}
+
+void Velmora::Select(HWND combo, int index) const {
+  SendMessageW(combo, CB_SETCURSEL, index, 0);
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+void Velmora::ClickTab(HWND tabs, int index) const {
+  const RemoteMemory memory(process_.Get(), sizeof(RECT));
+  SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(memory.Address()));
+  RECT tab{};
+  memory.Read(0, &tab, sizeof tab);
+  const LPARAM at = MAKELPARAM(tab.left + 5, tab.top + 5);
+  SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(tabs, WM_LBUTTONUP, 0, at);
+}
+
+HWND Velmora::WaitForDialog(const std::wstring& caption) const {
+  HWND dialog = WaitForWindow(caption);
+  if (dialog) {
+    EXPECT_FALSE(IsWindowEnabled(window_)) << "the main window waits for the dialog";
+  }
+  return dialog;
+}
+
 HWND Velmora::ToolButton(int index) const {
   // The tool bar's picture buttons have no caption; they come first, Open then Print.
   HWND button = nullptr;
@@ -142,13 +188,13 @@ void Velmora::Type(HWND edit, const std::wstring& text) const {
   for (const wchar_t c : text) PostMessageW(edit, WM_CHAR, c, 1);
 }
 
-HWND Velmora::WaitForWindow(const std::wstring& caption) const {
+HWND Velmora::WaitForWindow(const std::wstring& caption, int milliseconds) const {
   HWND found = nullptr;
   WaitFor([&] {
     WindowSearch search{processId_, L"", caption, nullptr};
     EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return (found = search.Found) != nullptr;
-  });
+  }, milliseconds);
   return found;
 }
 

@@ -25,6 +25,7 @@ class Velmora {
   Velmora& operator=(const Velmora&) = delete;
 
   HWND Window() const { return window_; }
+  HANDLE Process() const { return process_.Get(); }
   std::wstring Caption() const { return WindowText(window_); }
   bool Scanning() const { return IsWindowEnabled(cancel_) != FALSE; }
   bool UpEnabled() const { return IsWindowEnabled(up_) != FALSE; }
@@ -37,6 +38,13 @@ class Velmora {
   int SelectedUnits() const { return static_cast<int>(SendMessageW(UnitsSelector(), CB_GETCURSEL, 0, 0)); }
 
   void DoubleClickLine(const std::string& line) const;
+  // A press and release of the right button on the chart, at an angle from its centre
+  // (counter-clockwise from the right) half way to the rim.
+  void RightClickChart(double angle) const;
+  // Chooses an item of a drop-down list as the user does.
+  void Select(HWND combo, int index) const;
+  // Clicks the tab of a page control.
+  void ClickTab(HWND tabs, int index) const;
   void ClickUp() const { SendMessageW(up_, BM_CLICK, 0, 0); }
   // The tool bar's buttons, clicked as the mouse would (the click returns at once).
   void ClickOpen() const { PostMessageW(ToolButton(0), BM_CLICK, 0, 0); }
@@ -48,12 +56,17 @@ class Velmora {
   // Types text into an edit control, replacing what it held.
   void Type(HWND edit, const std::wstring& text) const;
 
-  // A top-level window of the program with that caption, once it shows.
-  HWND WaitForWindow(const std::wstring& caption) const;
+  // A top-level window of the program with that caption, once it shows; none when
+  // it does not show within the time.
+  HWND WaitForWindow(const std::wstring& caption, int milliseconds = 20000) const;
   // The first child of a window (the main one when none is given) of a class, and
   // caption when one is given, in creation order.
   HWND Child(const std::wstring& className, const std::wstring& text, HWND parent = nullptr) const;
   std::wstring TreeItemText(HWND tree, HTREEITEM item) const;
+
+  // A dialog of the program shown modally over the main window, once it shows;
+  // checks it was made to wait for it.
+  HWND WaitForDialog(const std::wstring& caption) const;
 
   // Closes the main window as the user would and waits for the program to end.
   bool Close(DWORD& exitCode) const;

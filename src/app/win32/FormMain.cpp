@@ -6,6 +6,8 @@
 #include "app/MainLayout.h"
 #include "app/RepeatTimer.h"
 #include "app/UsageView.h"
+#include "dialogs/win32/FileProp.h"
+#include "dialogs/win32/OrvAboutBox.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Printer.h"
 #include "scan/VolumeProbe.h"
@@ -271,7 +273,7 @@ void TMainForm::Options1Click(TComponent&) {
 }
 
 void TMainForm::About(TComponent&) {
-  // TODO-DIALOGS about
+  if (dialogs_.About) dialogs_.About->ShowModal();
 }
 
 void TMainForm::SetRepeatTimer(bool enabled, int32_t minutes) {
@@ -321,8 +323,8 @@ void TMainForm::PieChart1RightClick(TComponent&) {
   // The chart shows names lower-cased; the record has the name as listed, which a
   // case-sensitive file system needs.
   const std::string path = currentLevel_->Path() + std::string(entry->Name());
-  // TODO-DIALOGS dialogs_.FileProperties->FileName = path;
-  // TODO-DIALOGS if (FileExists(path)) dialogs_.FileProperties->ShowModal();
+  dialogs_.FileProperties->FileName = path;
+  if (FileExists(path)) dialogs_.FileProperties->ShowModal();
 }
 
 void TMainForm::ListBox1DblClick(TComponent&) {

@@ -3,12 +3,16 @@
 #include <string>
 
 #include "app/win32/FormMain.h"
+#include "dialogs/win32/AboutBx.h"
+#include "dialogs/win32/FileProp.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Guarded.h"
 #include "settings/win32/OptnDlg.h"
+#include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
+#include "win32/Win32VersionSource.h"
 #include "win32/Win32VolumeApi.h"
 #include "win32/WinApi.h"
 
@@ -20,11 +24,9 @@ namespace {
 // The first command-line argument, split as Windows splits arguments.
 std::optional<std::string> FirstArgument() {
   int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::optional<std::string> first;
-  if (arguments && count >= 2) first = WideToUtf8(arguments[1]);
-  LocalFree(arguments);
-  return first;
+  const LocalMemory<LPWSTR> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+  if (!arguments || count < 2) return std::nullopt;
+  return WideToUtf8(arguments.Get()[1]);
 }
 
 int Run() {
@@ -34,10 +36,13 @@ int Run() {
   Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
   Win32VolumeApi volumeApi;
   Win32Registry registry;
+  Win32VersionSource versionSource;
   // The forms, in this order, each living until the program ends.
   TMainForm mainForm(scanPlatform, volumeApi, registry, FirstArgument());
   TOptionsDialog optionsDialog(mainForm);
-  mainForm.SetDialogs({.Options = &optionsDialog});
+  TfrmFileProperties1 fileProperties(mainForm);
+  TAboutBoxOrv1 aboutBox(mainForm, versionSource);
+  mainForm.SetDialogs({.Options = &optionsDialog, .FileProperties = &fileProperties, .About = &aboutBox});
   Application().Run(mainForm);
   return 0;
 }

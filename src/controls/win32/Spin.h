@@ -63,8 +63,6 @@ class TSpinEdit : public TEdit {
   virtual void StepDown();
   int MinimumHeight() const;
 
-  TSpinButton& Arrows() { return arrows_; }
-
  protected:
   void KeyDown(WORD& key) override;
   void KeyPress(char16_t& key) override;

@@ -74,6 +74,10 @@ TForm::TForm(const TFormOptions& options)
     RECT outer{0, 0, Scale(options.ClientSize.Width), Scale(options.ClientSize.Height)};
     AdjustWindowRectEx(&outer, StyleOf(options), FALSE, exStyle);
     SetBounds(Scale(design.Left), Scale(design.Top), outer.right - outer.left, outer.bottom - outer.top);
+    designClient_ = options.ClientSize;
+  } else {
+    const TSize client = ClientSize();
+    designClient_ = {MulDiv(client.Width, 96, Scale.PixelsPerInch()), MulDiv(client.Height, 96, Scale.PixelsPerInch())};
   }
 }
 

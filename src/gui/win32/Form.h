@@ -53,6 +53,8 @@ class TForm : public TCustomControl, public PlacedWindow {
 
   // The controls with their designed bounds, placed now and whenever the form resizes.
   void SetLayout(TLayout layout);
+  // The client area's size as designed, in design pixels.
+  TSize DesignClientSize() const { return designClient_; }
 
   // Shows the menu bar; its shortcuts work while this form has the keyboard.
   void SetMenu(TMainMenu& menu);
@@ -102,6 +104,7 @@ class TForm : public TCustomControl, public PlacedWindow {
   void Centre();
 
   TFormPosition position_;
+  TSize designClient_;
   HWND owner_ = nullptr;
   bool modal_ = false;
   TModalResult modalResult_ = TModalResult::None;

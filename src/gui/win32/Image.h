@@ -8,7 +8,6 @@ class TImage : public TCustomControl {
   explicit TImage(TWinControl& parent);
   // Takes the icon, giving back the one held before.
   void SetIcon(Icon icon);
-  HICON CurrentIcon() const { return icon_.Get(); }
 
  protected:
   void PaintWindow(HDC dc, const RECT& client) override;

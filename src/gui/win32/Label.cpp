@@ -9,6 +9,8 @@ namespace {
 DWORD StyleOf(const TLabelOptions& options) {
   // SS_NOTIFY: the label takes the mouse, so its hint can show and clicks reach it.
   DWORD style = WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX;
+  if (options.Ellipsis == TEllipsis::End) style |= SS_ENDELLIPSIS;
+  if (options.Ellipsis == TEllipsis::Path) style |= SS_PATHELLIPSIS;
   if (options.Alignment == TAlignment::Right) return style | SS_RIGHT;
   return style | (options.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
 }
@@ -36,6 +38,14 @@ void TLabel::SetTextColour(TColor colour) {
   TFont font = Font();
   font.Color = colour;
   SetFont(font);
+  Invalidate();
+}
+
+void TLabel::SetWordWrap(bool wordWrap) {
+  wordWrap_ = wordWrap;
+  const LONG style = GetWindowLongW(Handle(), GWL_STYLE) & ~(SS_LEFT | SS_LEFTNOWORDWRAP);
+  if (alignment_ == TAlignment::Left) SetWindowLongW(Handle(), GWL_STYLE, style | (wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP));
+  AdjustSize();
   Invalidate();
 }
 

@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "gui/CaptionView.h"
 #include "gui/win32/WinControl.h"
 
 enum class TAlignment { Left, Right };
+// How a text too long for a label that does not size itself is cut.
+enum class TEllipsis { None, End, Path };
 
 struct TLabelOptions {
   std::string Caption;
@@ -13,18 +16,21 @@ struct TLabelOptions {
   // right-aligned one its right edge; a word-wrapped one keeps its width.
   bool AutoSize = true;
   bool WordWrap = false;
+  TEllipsis Ellipsis = TEllipsis::None;
   std::string Hint;
   TNotifyEvent OnClick;
 };
 
 // Text on a form, in the label's font and font colour, on the parent's face colour.
-class TLabel : public TWinControl {
+class TLabel : public TWinControl, public TCaptionView {
  public:
   TLabel(TWinControl& parent, const TLabelOptions& options = {});
-  void SetCaption(std::string_view caption);
+  void SetCaption(std::string_view caption) override;
+  TComponent& Component() override { return *this; }
   std::string Caption() const { return Text(); }
   void SetBounds(int left, int top, int width, int height) override;
   void SetTextColour(TColor colour);
+  void SetWordWrap(bool wordWrap);
 
   TNotifyEvent OnClick;
 

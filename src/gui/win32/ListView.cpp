@@ -57,13 +57,3 @@ int TListView::ColumnCount() const {
 }
 
 int TListView::RowCount() const { return static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0)); }
-
-std::string TListView::Cell(int row, int column) const {
-  wchar_t text[1024] = {};
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = 1024;
-  SendMessageW(Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-  return WideToUtf8(text);
-}

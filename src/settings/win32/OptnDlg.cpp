@@ -10,7 +10,8 @@ TOptionsDialog::TOptionsDialog(const TForm& owner)
   PieChart1.OnDblClick = Bind(this, &TOptionsDialog::PieChart1DblClick);
   Panel1.AddGraphic(PieChart1);
   // Positions within each control's page or frame; the buttons lie over the pages.
-  // Two frames are wider than designed, so that their texts fit in the fonts Wine has.
+  // Two frames and the timer's line are wider than designed, so that their texts fit
+  // in the fonts Wine has.
   SetLayout(TLayout({410, 270}, {{PageControl1, {0, 0, 410, 270}},
                                  {RadioGroup1, {16, 8, 265, 105}},
                                  {btnActual, {24, 32, 254, 17}},
@@ -31,9 +32,9 @@ TOptionsDialog::TOptionsDialog(const TForm& owner)
                                  {Label8, {264, 16, 127, 65}},
                                  {Label6, {16, 136, 370, 60}},
                                  {GroupBox1, {16, 8, 241, 105}},
-                                 {CheckBoxRepeatedScan, {16, 40, 113, 17}},
-                                 {SpinEditScanInterval, {136, 40, 49, 22}},
-                                 {Label10, {192, 41, 40, 13}},
+                                 {CheckBoxRepeatedScan, {16, 40, 133, 17}},
+                                 {SpinEditScanInterval, {152, 40, 49, 22}},
+                                 {Label10, {208, 44, 40, 13}},
                                  {Label9, {16, 136, 370, 60}},
                                  {Panel1, {8, 8, 225, 193}},
                                  {PieChart1, {72, 8, 145, 145}},

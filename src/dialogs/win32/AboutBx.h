@@ -1,0 +1,9 @@
+#pragma once
+
+#include "dialogs/win32/OrvAboutBox.h"
+
+// The about box as the program makes it.
+class TAboutBoxOrv1 final : public TAboutBoxOrv {
+ public:
+  using TAboutBoxOrv::TAboutBoxOrv;
+};

@@ -1,0 +1,61 @@
+#include "dialogs/win32/OrvAboutBox.h"
+
+#include <shellapi.h>
+
+#include "app/win32/Glyphs.h"
+#include "dialogs/AboutTexts.h"
+#include "win32/WideText.h"
+#include "win32/Win32VersionSource.h"
+
+namespace {
+
+constexpr TColor kNavy = 0x800000;  // 0x00BBGGRR
+
+}  // namespace
+
+TAboutBoxOrv::TAboutBoxOrv(const TForm& owner, VersionSource& versionSource)
+    : TAboutBox(owner), versionSource_(versionSource), VI(versionSource, VersionCaptionsFromResources()) {
+  SetLayout(TLayout(DesignClientSize(), {{Panel1, {8, 8, 281, 161}},
+                                         {ProgramIcon, {16, 16, 32, 32}},
+                                         {ProductName, {64, 16, 81, 13}},
+                                         {Version, {64, 40, 210, 13}},
+                                         {Copyright, {8, 80, 265, 13}},
+                                         {Comments, {8, 104, 199, 13}},
+                                         {WebSite, {232, 136, 41, 13}},
+                                         {OKButton, {111, 180, 75, 25}}}));
+  TFont bold = ProductName.Font();
+  bold.Bold = true;
+  ProductName.SetFont(bold);
+  Comments.SetWordWrap(false);
+  Comments.SetCaption("May not be reproduced without permission");
+  TFont link = WebSite.Font();
+  link.Color = kNavy;
+  link.Underline = true;
+  WebSite.SetFont(link);
+  WebSite.Cursor = TCursor::HandPoint;
+  OKButton.OnKeyPress = [this](TComponent& sender, char16_t& key) { OKButtonKeyPress(sender, key); };
+  VI.SetCopyrightLabel(&Copyright);
+  VI.SetProductLabel(&ProductName);
+  VI.SetShowResource({pdCompanyName, pdFileDescription, pdInternalName, pdLegalTrademarks, pdOriginalFilename,
+                      pdProductVersion, pdComments, pdBuildFlags});
+  VI.Loaded();
+  OnShow = Bind(this, &TAboutBoxOrv::FormShow);
+}
+
+void TAboutBoxOrv::FormShow(TComponent&) {
+  SetCaption(AboutCaption(VI.GetPredefinedValue(pdProductName)));
+  ProgramIcon.SetIcon(::Icon(CopyIcon(ProgramGlyph().Icon(true))));
+  Version.SetCaption(AboutVersionLine(versionSource_.ExecutablePath(), VI.FileVersionNumber().AsString(),
+                                      VI.GetPredefinedValue(pdComments)));
+  WebSite.SetCaption(VI.GetVersionString("Web site"));
+}
+
+void TAboutBoxOrv::WebSiteClick(TComponent&) {
+  const std::optional<std::string> address = WebAddressToOpen(WebSite.Caption());
+  if (!address) return;
+  ShellExecuteW(Handle(), L"open", Utf8ToWide(*address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TAboutBoxOrv::OKButtonKeyPress(TComponent&, char16_t& key) {
+  if (key == 27) Close();
+}
