@@ -21,8 +21,14 @@ if have clang++ && ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, un
   missing+=(libclang-rt-14-dev)
 fi
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "fuzz.sh: missing packages: ${missing[*]} (apt-get install ${missing[*]})" >&2
-  exit 1
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "fuzz.sh: missing packages: ${missing[*]}; run this as root, or apt-get install them" >&2
+    exit 1
+  fi
+  # clang is the compiler; its fuzzer runtime is only recommended, so it is named too.
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" clang libclang-rt-14-dev >/dev/null
 fi
 
 cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

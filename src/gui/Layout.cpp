@@ -26,7 +26,16 @@ TLayout::TLayout(TSize designClient, std::vector<TLayoutRow> rows)
 void TLayout::Apply(TSize client, const DpiScale& scale) const {
   for (const TLayoutRow& row : rows_) {
     const TRect at = PlacedBounds(row.Design, row.Anchors, designClient_, client, scale);
-    row.Control.SetBounds(at.Left, at.Top, at.Width, at.Height);
+    row.Control.get().SetBounds(at.Left, at.Top, at.Width, at.Height);
+  }
+}
+
+void TLayout::Override(const std::vector<TLayoutRow>& rows) {
+  for (const TLayoutRow& row : rows) {
+    const auto same = std::find_if(rows_.begin(), rows_.end(),
+                                   [&](const TLayoutRow& held) { return &held.Control.get() == &row.Control.get(); });
+    if (same == rows_.end()) rows_.push_back(row);
+    else *same = row;
   }
 }
 

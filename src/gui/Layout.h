@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "gui/Dpi.h"
@@ -47,7 +48,7 @@ TRect PlacedBounds(const TRect& design, TAnchors anchors, TSize designClient, TS
 
 // One control of a form's layout.
 struct TLayoutRow {
-  TPlaced& Control;
+  std::reference_wrapper<TPlaced> Control;
   TRect Design;
   TAnchors Anchors = kTopLeft;
 };
@@ -57,6 +58,8 @@ class TLayout {
  public:
   TLayout(TSize designClient, std::vector<TLayoutRow> rows);
   void Apply(TSize client, const DpiScale& scale) const;
+  // A derived form's changes: each row replaces the one of its control, or is added.
+  void Override(const std::vector<TLayoutRow>& rows);
   TSize DesignClient() const { return designClient_; }
 
  private:

@@ -17,7 +17,7 @@ constexpr TSize kDesignClient{410, 270};
 TSize Grown(const DpiScale& scale) { return {scale(410) + 40, scale(270) + 30}; }
 
 TEST(Layout, ScalesDesignBoundsAtEachResolution) {
-  for (const auto [dpi, expected] : std::vector<std::pair<int, TRect>>{
+  for (const auto& [dpi, expected] : std::vector<std::pair<int, TRect>>{
            {96, {256, 224, 62, 25}}, {120, {320, 280, 78, 31}}, {144, {384, 336, 93, 38}}}) {
     const DpiScale scale(dpi);
     const TSize client{scale(410), scale(270)};
@@ -40,12 +40,17 @@ TEST(Layout, AnchoredEdgesFollowTheGrowthBeyondTheScaledDesign) {
   EXPECT_EQ(PlacedBounds({0, 0, 20, 20}, kAllSides, kDesignClient, {100, 100}, DpiScale(96)).Width, 0);
 }
 
-TEST(Layout, AppliesEveryRowInOneGo) {
-  Recorder ok, cancel;
-  const TLayout layout(kDesignClient, {{ok, {256, 224, 62, 25}}, {cancel, {336, 224, 62, 25}, akRight}});
+TEST(Layout, AppliesEveryRowInOneGoAndTakesADerivedFormsChanges) {
+  Recorder ok, cancel, extra;
+  TLayout layout(kDesignClient, {{ok, {256, 224, 62, 25}}, {cancel, {336, 224, 62, 25}, akRight}});
   layout.Apply({420, 270}, DpiScale(96));
   EXPECT_EQ(ok.Bounds, (TRect{256, 224, 62, 25}));
   EXPECT_EQ(cancel.Bounds, (TRect{346, 224, 62, 25}));
+  layout.Override({{cancel, {10, 10, 50, 20}}, {extra, {1, 2, 3, 4}}});
+  layout.Apply({420, 270}, DpiScale(96));
+  EXPECT_EQ(cancel.Bounds, (TRect{10, 10, 50, 20}));
+  EXPECT_EQ(extra.Bounds, (TRect{1, 2, 3, 4}));
+  EXPECT_EQ(ok.Bounds, (TRect{256, 224, 62, 25}));
 }
 
 TEST(Layout, CentresWithDivisionsTruncated) {

@@ -147,7 +147,7 @@ void TvlxBrowseDirectoryDlg::ApplySelection() {
   const bool network = selection_.rfind("\\\\", 0) == 0;
   if (!network) {
     // Sent before the parse below: Wine's browser ignores a path selection that
-    // follows a parse through the desktop folder.
+    // follows a parse through the desktop folder. Should the parse fail, it stands.
     const std::wstring path = Utf8ToWide(SelectionForBrowser(selection_));
     SendMessageW(dialog_, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
   }
@@ -155,7 +155,9 @@ void TvlxBrowseDirectoryDlg::ApplySelection() {
   PIDLIST_RELATIVE parsed = nullptr;
   if (FAILED(desktop->ParseDisplayName(dialog_, nullptr, name.data(), nullptr, &parsed, nullptr)) || !parsed) return;
   item_.Reset(reinterpret_cast<PIDLIST_ABSOLUTE>(parsed));
-  if (network) SendMessageW(dialog_, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(item_.Get()));
+  // Wine's browser does not always take the path (it depends on how far it has
+  // filled its tree); the item it always takes.
+  SendMessageW(dialog_, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(item_.Get()));
 }
 
 void TvlxBrowseDirectoryDlg::SendStatusText() {

@@ -15,14 +15,11 @@ constexpr TColor kNavy = 0x800000;  // 0x00BBGGRR
 
 TAboutBoxOrv::TAboutBoxOrv(const TForm& owner, VersionSource& versionSource)
     : TAboutBox(owner), versionSource_(versionSource), VI(versionSource, VersionCaptionsFromResources()) {
-  SetLayout(TLayout(DesignClientSize(), {{Panel1, {8, 8, 281, 161}},
-                                         {ProgramIcon, {16, 16, 32, 32}},
-                                         {ProductName, {64, 16, 81, 13}},
-                                         {Version, {64, 40, 210, 13}},
-                                         {Copyright, {8, 80, 265, 13}},
-                                         {Comments, {8, 104, 199, 13}},
-                                         {WebSite, {232, 136, 41, 13}},
-                                         {OKButton, {111, 180, 75, 25}}}));
+  ChangeLayout({{ProgramIcon, {16, 16, 32, 32}},
+                {ProductName, {64, 16, 81, 13}},
+                {Version, {64, 40, 210, 13}},
+                {Comments, {8, 104, 199, 13}},
+                {WebSite, {232, 136, 41, 13}, akTop | akRight}});
   TFont bold = ProductName.Font();
   bold.Bold = true;
   ProductName.SetFont(bold);

@@ -4,6 +4,18 @@
 
 #include "gui/win32/Form.h"
 
+void TButtonControl::Click() {
+  if (Enabled() && Visible()) Clicked();
+}
+
+void TButtonControl::CommandNotification(WORD code) {
+  if (code == BN_CLICKED) Clicked();
+}
+
+void TButtonControl::DoClick() {
+  if (OnClick) OnClick(*this);
+}
+
 TButton::TButton(TWinControl& parent, const TButtonOptions& options) : modalResult_(options.ModalResult) {
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | (options.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                0, parent.Handle(), options.Caption);
@@ -19,16 +31,8 @@ TButton::TButton(TWinControl& parent, const TButtonOptions& options) : modalResu
   }
 }
 
-void TButton::Click() {
-  if (Enabled() && Visible()) DoClick();
-}
-
-void TButton::CommandNotification(WORD code) {
-  if (code == BN_CLICKED) DoClick();
-}
-
 void TButton::DoClick() {
-  if (OnClick) OnClick(*this);
+  TButtonControl::DoClick();
   if (modalResult_ != TModalResult::None)
     if (TForm* form = TForm::FormOf(Handle())) form->SetModalResult(modalResult_);
 }
@@ -37,18 +41,6 @@ TSpeedButton::TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& optio
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, parent.Handle());
   Hint = options.Hint;
   OnClick = options.OnClick;
-}
-
-void TSpeedButton::Click() {
-  if (Enabled() && Visible()) DoClick();
-}
-
-void TSpeedButton::CommandNotification(WORD code) {
-  if (code == BN_CLICKED) DoClick();
-}
-
-void TSpeedButton::DoClick() {
-  if (OnClick) OnClick(*this);
 }
 
 bool TSpeedButton::DrawItemNotification(const DRAWITEMSTRUCT& item) {

@@ -8,6 +8,21 @@
 // How a modal showing of a form ended.
 enum class TModalResult { None, Ok, Cancel };
 
+// What the buttons have in common: a click, by the mouse, the keyboard or Click.
+class TButtonControl : public TWinControl {
+ public:
+  // Clicks as the user does, when the button is enabled and shows.
+  void Click();
+
+  TNotifyEvent OnClick;
+
+ protected:
+  void CommandNotification(WORD code) override;
+  // The user clicked: a push button runs its click, a box changes its tick.
+  virtual void Clicked() { DoClick(); }
+  virtual void DoClick();
+};
+
 struct TButtonOptions {
   std::string Caption;
   const TGlyph* Glyph = nullptr;  // a picture before the caption
@@ -20,42 +35,32 @@ struct TButtonOptions {
 };
 
 // A push button.
-class TButton : public TWinControl {
+class TButton : public TButtonControl {
  public:
   TButton(TWinControl& parent, const TButtonOptions& options);
-  // Presses the button as a click would, when it is enabled and shows.
-  void Click();
-
-  TNotifyEvent OnClick;
 
  protected:
-  void CommandNotification(WORD code) override;
-  virtual void DoClick();
+  void DoClick() override;
 
  private:
   TModalResult modalResult_;
 };
 
-// A flat tool-bar button that shows only its picture, greyed while disabled, and
-// raises its edge under the mouse.
 struct TSpeedButtonOptions {
   const TGlyph& Glyph;
   std::string Hint;
   TNotifyEvent OnClick;
 };
 
-class TSpeedButton : public TWinControl {
+// A flat tool-bar button that shows only its picture, greyed while disabled, and
+// raises its edge under the mouse.
+class TSpeedButton : public TButtonControl {
  public:
   TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& options);
-  void Click();
-
-  TNotifyEvent OnClick;
 
  protected:
-  void CommandNotification(WORD code) override;
   bool DrawItemNotification(const DRAWITEMSTRUCT& item) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  virtual void DoClick();
 
  private:
   const TGlyph& glyph_;

@@ -2,7 +2,19 @@
 
 #include <string>
 
-#include "gui/win32/WinControl.h"
+#include "gui/win32/Button.h"
+
+// A button with a tick; setting the tick clicks it, as the user's click does.
+class TCheckedButton : public TButtonControl {
+ public:
+  bool Checked() const;
+  virtual void SetChecked(bool checked);
+
+ protected:
+  // Sets the tick; whether that changed it.
+  bool ChangeTick(bool checked);
+  HBRUSH ColourNotification(HDC dc) override;
+};
 
 struct TCheckBoxOptions {
   std::string Caption;
@@ -10,19 +22,12 @@ struct TCheckBoxOptions {
 };
 
 // A box with a tick, and its caption beside it.
-class TCheckBox : public TWinControl {
+class TCheckBox : public TCheckedButton {
  public:
   TCheckBox(TWinControl& parent, const TCheckBoxOptions& options);
-  bool Checked() const;
-  // A change clicks the box, as the user's click does.
-  void SetChecked(bool checked);
-
-  TNotifyEvent OnClick;
 
  protected:
-  void CommandNotification(WORD code) override;
-  HBRUSH ColourNotification(HDC dc) override;
-  virtual void DoClick();
+  void Clicked() override { SetChecked(!Checked()); }
 };
 
 struct TRadioButtonOptions {
@@ -31,16 +36,11 @@ struct TRadioButtonOptions {
 };
 
 // One choice of several: checking it clears the other radio buttons of its parent.
-class TRadioButton : public TWinControl {
+class TRadioButton : public TCheckedButton {
  public:
   TRadioButton(TWinControl& parent, const TRadioButtonOptions& options);
-  bool Checked() const;
-  void SetChecked(bool checked);
-
-  TNotifyEvent OnClick;
+  void SetChecked(bool checked) override;
 
  protected:
-  void CommandNotification(WORD code) override;
-  HBRUSH ColourNotification(HDC dc) override;
-  virtual void DoClick();
+  void Clicked() override { SetChecked(true); }
 };

@@ -126,6 +126,12 @@ void TForm::SetLayout(TLayout layout) {
   layout_->Apply(ClientSize(), Scale);
 }
 
+void TForm::ChangeLayout(const std::vector<TLayoutRow>& rows) {
+  if (!layout_) layout_.emplace(DesignClientSize(), std::vector<TLayoutRow>{});
+  layout_->Override(rows);
+  layout_->Apply(ClientSize(), Scale);
+}
+
 TPlacement TForm::Placement() const {
   WINDOWPLACEMENT placement{sizeof placement};
   GetWindowPlacement(Handle(), &placement);

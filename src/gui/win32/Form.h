@@ -53,6 +53,8 @@ class TForm : public TCustomControl, public PlacedWindow {
 
   // The controls with their designed bounds, placed now and whenever the form resizes.
   void SetLayout(TLayout layout);
+  // Changes rows of the layout (as a derived form does) and places the controls again.
+  void ChangeLayout(const std::vector<TLayoutRow>& rows);
   // The client area's size as designed, in design pixels.
   TSize DesignClientSize() const { return designClient_; }
 
