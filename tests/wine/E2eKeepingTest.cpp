@@ -56,7 +56,7 @@ TEST_F(SmallTree, UnitsChosenAreKeptAcrossARestart) {
   const Velmora again(Root());
   ASSERT_TRUE(again.WaitUntilShown());
   EXPECT_EQ(again.SelectedUnits(), 2);
-  EXPECT_EQ(again.ListLines().front(), "0.14   big.iso");
+  EXPECT_EQ(again.FirstLine(), "0.14   big.iso");
 }
 
 TEST_F(SmallTree, TheWindowReopensWhereItWasLeft) {

@@ -46,7 +46,7 @@ TEST_F(SmallTree, DrillsDownGoesBackAndChangesUnits) {
 
   velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);  // KB -> MB
   EXPECT_TRUE(WaitFor([&] { return velmora.Panel(0) == "0.27 MB"; }));
-  EXPECT_EQ(velmora.ListLines().front(), "0.14   big.iso");
+  EXPECT_EQ(velmora.FirstLine(), "0.14   big.iso");
 }
 
 TEST_F(SmallTree, OpenPicksAnotherFolderInTheShellsBrowser) {

@@ -94,6 +94,11 @@ bool Velmora::WaitUntilShown() const {
   return WaitFor([this] { return !Scanning() && Caption().rfind(L"Velmora - ", 0) == 0; });
 }
 
+std::string Velmora::FirstLine() const {
+  const std::vector<std::string> lines = ListLines();
+  return lines.empty() ? std::string() : lines.front();
+}
+
 // The status bar keeps its texts in its own process: ask it to copy one there, then read it.
 std::string Velmora::Panel(int index) const {
   const RemoteMemory memory(process_.Get(), 2048);
@@ -169,12 +174,18 @@ HWND Velmora::ToolButton(int index) const {
 }
 
 void Velmora::ChooseMenu(wchar_t menuKey, wchar_t itemKey) const {
-  PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, menuKey);  // as Alt+key opens it
-  WaitFor([this] {  // the drop-down menu shows
+  const auto menuShows = [this] {
     WindowSearch search{processId_, L"#32768", L"", nullptr};
     EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.Found != nullptr;
-  }, 5000);
+  };
+  // As Alt and the key open it; a window that is not yet active again (a dialog has
+  // just closed) may let the first try pass.
+  SetForegroundWindow(window_);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
+    if (WaitFor(menuShows, 3000)) break;
+  }
   PostMessageW(window_, WM_CHAR, itemKey, 1);
 }
 
