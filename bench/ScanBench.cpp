@@ -1,4 +1,5 @@
-// Times the folder scan against a bare FindFirstFileW walk of the same tree, in one
+// Times the folder scan against a bare FindFirstFileW walk of the same tree, and the
+// scan platform's listings alone (the scan without its tree and message pump), in one
 // process and alternating, and measures the tree's memory per entry.
 // Usage: scan_bench FOLDER [ROUNDS]
 #include <algorithm>
@@ -75,6 +76,30 @@ WalkCounts BareWalk(const std::wstring& root) {
   return counts;
 }
 
+// The platform's listings of every folder, depth first, and nothing else.
+WalkCounts ListingWalk(const std::string& root, ScanPlatform& platform) {
+  WalkCounts counts;
+  std::vector<std::string> pending{root};
+  FolderListing listing;
+  while (!pending.empty()) {
+    const std::string folder = std::move(pending.back());
+    pending.pop_back();
+    listing.Clear();
+    platform.ListFolder(folder, listing);
+    for (size_t i = 0; i < listing.Count(); ++i) {
+      const FoundEntry entry = listing[i];
+      if (!(entry.Attributes & kAttributeDirectory)) {
+        ++counts.Files;
+        counts.Bytes += static_cast<double>(entry.Size);
+      } else if (entry.Name != "." && entry.Name != "..") {
+        ++counts.Folders;
+        pending.push_back(folder + std::string(entry.Name) + '\\');
+      }
+    }
+  }
+  return counts;
+}
+
 void PumpMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -106,17 +131,22 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring extendedRoot = ExtendedLengthPath(Utf8ToWide(path));
 
   Win32ScanPlatform platform(PumpMessages);
+  Win32ScanPlatform listingPlatform(nullptr);
   const bool cancel = false;
   TFolderList root;
   BareWalk(extendedRoot);  // warm the caches
 
-  std::vector<double> bareTimes, scanTimes;
-  WalkCounts bare;
+  std::vector<double> bareTimes, listTimes, scanTimes, ratios;
+  WalkCounts bare, listed;
   size_t treeBytes = 0;
   for (int round = 0; round < rounds; ++round) {
     auto start = std::chrono::steady_clock::now();
     bare = BareWalk(extendedRoot);
     bareTimes.push_back(Seconds(start));
+
+    start = std::chrono::steady_clock::now();
+    listed = ListingWalk(path, listingPlatform);
+    listTimes.push_back(Seconds(start));
 
     root.Reset(path);
     const size_t heapBefore = g_heapBytes;
@@ -124,21 +154,28 @@ int wmain(int argc, wchar_t** argv) {
     root.Scan(cancel, 4096, false, nullptr, platform);
     scanTimes.push_back(Seconds(start));
     treeBytes = g_heapBytes - heapBefore;
-    std::printf("round %d: bare %.3f s, scan %.3f s\n", round + 1, bareTimes.back(), scanTimes.back());
+    ratios.push_back(scanTimes.back() / bareTimes.back());
+    std::printf("round %d: bare %.3f s, listings %.3f s, scan %.3f s\n", round + 1, bareTimes.back(), listTimes.back(),
+                scanTimes.back());
     std::fflush(stdout);
   }
 
   const long long entries = static_cast<long long>(root.FileCount()) + root.FolderCount();
-  if (root.FileCount() != bare.Files || root.FolderCount() != bare.Folders || root.NominalTotal() != bare.Bytes) {
+  if (root.FileCount() != bare.Files || root.FolderCount() != bare.Folders || root.NominalTotal() != bare.Bytes ||
+      listed.Files != bare.Files || listed.Folders != bare.Folders || listed.Bytes != bare.Bytes) {
     std::fprintf(stderr, "scan and bare walk disagree: %d/%lld files, %d/%lld folders\n", root.FileCount(),
                  bare.Files, root.FolderCount(), bare.Folders);
     return 1;
   }
   const double bareMedian = Median(bareTimes);
   const double scanMedian = Median(scanTimes);
-  std::printf("scan-bench entries=%lld files=%d folders=%d nominal=%.0f allocated=%.0f bare_s=%.3f scan_s=%.3f "
-              "ratio=%.3f bytes_per_entry=%.1f\n",
-              entries, root.FileCount(), root.FolderCount(), root.NominalTotal(), root.AllocatedTotal(),
-              bareMedian, scanMedian, scanMedian / bareMedian, static_cast<double>(treeBytes) / entries);
+  const size_t nameStart = path.find_last_of('\\', path.size() - 2) + 1;
+  const std::string tree = path.substr(nameStart, path.size() - 1 - nameStart);
+  const auto [lowRatio, highRatio] = std::minmax_element(ratios.begin(), ratios.end());
+  std::printf("scan-bench tree=%s entries=%lld files=%d folders=%d nominal=%.0f allocated=%.0f bare_s=%.3f list_s=%.3f "
+              "scan_s=%.3f ratio=%.3f ratio_range=%.2f-%.2f bytes_per_entry=%.1f\n",
+              tree.c_str(), entries, root.FileCount(), root.FolderCount(), root.NominalTotal(), root.AllocatedTotal(),
+              bareMedian, Median(listTimes), scanMedian, scanMedian / bareMedian, *lowRatio, *highRatio,
+              static_cast<double>(treeBytes) / entries);
   return 0;
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Velmora and runs its benchmarks under Wine, on a virtual X display when
-# there is none; each prints one line of figures. The scan benchmark walks FOLDER, or
-# a generated tree of 202,110 entries when none is given.
+# there is none; each prints one line of figures. Without a folder, the scan benchmark
+# walks two generated trees (uniform: 202,110 entries, 100 files in each deepest
+# folder; disk: 220,000 entries shaped like a real disk) and the run benchmark times
+# the run command on the disk tree; with FOLDER, both use that folder.
 # Usage: scripts/bench.sh [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,18 +15,22 @@ source scripts/build.sh
 build_native
 build_windows
 
-tree="${1:-}"
-if [ -z "$tree" ]; then
-  tree="$PWD/build/bench-tree"
-  build/native/bench/make_bench_tree "$tree"
+if [ $# -gt 0 ]; then
+  trees=("$(cd "$1" && pwd)")
+else
+  trees=("$PWD/build/bench-tree" "$PWD/build/bench-disk")
+  build/native/bench/make_bench_tree uniform "${trees[0]}"
+  build/native/bench/make_bench_tree disk "${trees[1]}"
 fi
 
 prefix="$PWD/build/windows/wineprefix"
 # Wine's calls are often round trips to wineserver; with both on one CPU they are far
 # cheaper and the figures far steadier.
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-WINEPREFIX="$prefix" taskset -c 0 wineserver -p5
-run_pinned() { taskset -c 0 scripts/wine-run.sh --unmanaged "$prefix" "$@"; }
-run_pinned build/windows/bench/scan_bench.exe "Z:${tree//\//\\}"
+run_pinned() { scripts/wine-run.sh --unmanaged --pin "$prefix" "$@"; }
+for tree in "${trees[@]}"; do
+  run_pinned build/windows/bench/scan_bench.exe "Z:${tree//\//\\}"
+done
 run_pinned build/windows/bench/chart_bench.exe
 run_pinned build/windows/bench/level_bench.exe
+bench/run-bench.sh "${trees[-1]}"

@@ -12,11 +12,16 @@ packages=(
   libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libcups2:i386
   xvfb xauth xdotool imagemagick
   cups printer-driver-cups-pdf poppler-utils
+  ncdu  # the scan benchmark's native reference
 )
 
 installed() {
   [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
 }
+
+# One query for all: this runs before every start of the program.
+statuses="$(dpkg-query -W -f='${Status}\n' "${packages[@]}" 2>/dev/null || true)"
+[ "$(grep -cx 'install ok installed' <<<"$statuses")" -eq ${#packages[@]} ] && exit 0
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,5 +40,3 @@ fi
 echo "setup: installing ${missing[*]}"
 apt-get update -qq
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-# A running wineserver keeps the fonts it found at start.
-wineserver -k 2>/dev/null || true

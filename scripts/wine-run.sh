@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
-# Usage: wine-run.sh [--unmanaged] PREFIX PROGRAM [ARGS...]
+# Usage: wine-run.sh [--unmanaged] [--pin] PREFIX PROGRAM [ARGS...]
 # Runs a Windows program under Wine in a private prefix, quietly. The prefix is
 # created on first use; the lock keeps parallel test runs from creating it twice.
 # --unmanaged: the display has no window manager (tests); Wine then manages windows
 # itself rather than wait two seconds for one whenever a window is hidden.
+# --pin: the prefix's wineserver and the program run on one CPU (see pin.sh).
 set -eu
 unmanaged=false
-if [ "$1" = "--unmanaged" ]; then
-  unmanaged=true
+pin=false
+while true; do
+  case "$1" in
+    --unmanaged) unmanaged=true ;;
+    --pin) pin=true ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 export WINEPREFIX="$1"
 shift
+if $pin; then
+  source "$(dirname "$0")/pin.sh"
+  pin_to_one_cpu "$WINEPREFIX"
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko installer prompts when the prefix is created.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   (
