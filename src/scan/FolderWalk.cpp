@@ -4,6 +4,14 @@
 #include "scan/ReparsePoints.h"
 #include "support/Utf8.h"
 
+namespace {
+
+bool IsDotFolder(const FoundEntry& entry) {
+  return (entry.Attributes & kAttributeDirectory) && (entry.Name == "." || entry.Name == "..");
+}
+
+}  // namespace
+
 FolderWalk::FolderWalk(const bool& cancel, int32_t clusterSize, bool compressed,
                        const ProgressProc& progress, ScanPlatform& platform)
     : cancel_(cancel),
@@ -25,7 +33,7 @@ void FolderWalk::Run(TFolderList& root) {
     const FoundEntry entry = listing[top.Next++];
     TFolderList& level = *top.Level;
     if (entry.Attributes & kAttributeDirectory) {
-      if (entry.Name == "." || entry.Name == "..") {
+      if (IsDotFolder(entry)) {
         StopLevelIfCancelled();
         continue;
       }
@@ -57,6 +65,10 @@ void FolderWalk::Enter(TFolderList& level, TFolderData* folderEntry) {
   FolderListing& listing = listings_[stack_.size() - 1];
   listing.Clear();
   platform_.ListFolder(path_, listing);
+  // Room for exactly what the listing adds, so no level holds spare capacity.
+  size_t added = 0;
+  for (size_t i = 0; i < listing.Count(); ++i) added += !IsDotFolder(listing[i]);
+  level.entries_.reserve(level.entries_.size() + added);
 }
 
 void FolderWalk::Leave() {

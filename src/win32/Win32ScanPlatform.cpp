@@ -7,15 +7,40 @@
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
+#include <winternl.h>
+
 namespace {
 
-FindHandle StartSearch(const std::wstring& pattern, WIN32_FIND_DATAW& found) {
-  // Basic information and large fetches save work on Windows 7 and later.
-  FindHandle search(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
-  if (!search && GetLastError() == ERROR_INVALID_PARAMETER)
-    search.Reset(FindFirstFileW(pattern.c_str(), &found));
-  return search;
+// Not declared by the headers at hand; ntdll has it on every NT version.
+extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE, HANDLE, PIO_APC_ROUTINE, PVOID, PIO_STATUS_BLOCK, PVOID, ULONG,
+                                               FILE_INFORMATION_CLASS, BOOLEAN, PUNICODE_STRING, BOOLEAN);
+
+constexpr ULONG kListingBufferSize = 64 * 1024;
+// An entry with the longest name a file system gives (255 UTF-16 units), aligned.
+constexpr ULONG kLongestEntry = (sizeof(FILE_FULL_DIR_INFORMATION) + 255 * 2 + 7) / 8 * 8;
+
+// Opens a folder for listing as the directory search does; invalid when it cannot.
+FileHandle OpenFolder(const std::wstring& extendedPath) {
+  // Not absolute (its full path could not be had), or longer than a path can be.
+  if (extendedPath.rfind(L"\\\\?\\", 0) != 0 || extendedPath.size() > 32767) return FileHandle();
+  // "\\?\C:\x\" and "\\?\UNC\server\share\" name the same as "\??\C:\x\" and "\??\UNC\...".
+  std::wstring ntPath = L"\\??\\" + extendedPath.substr(4);
+  UNICODE_STRING name{static_cast<USHORT>(ntPath.size() * 2), static_cast<USHORT>(ntPath.size() * 2), ntPath.data()};
+  OBJECT_ATTRIBUTES attributes{sizeof attributes, nullptr, &name, OBJ_CASE_INSENSITIVE, nullptr, nullptr};
+  IO_STATUS_BLOCK io;
+  HANDLE folder = INVALID_HANDLE_VALUE;
+  if (!NT_SUCCESS(NtOpenFile(&folder, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &io,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT)))
+    folder = INVALID_HANDLE_VALUE;
+  return FileHandle(folder);
+}
+
+// Wine answers a listing query with every entry that fits, so a buffer left with room
+// for another entry holds the rest of the folder; on Windows a file system (a network
+// redirector) may send fewer, so there only "no more files" ends a listing.
+bool ListingFillsTheBuffer() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 // True when `tail` holds only names as the walk appends them: no "." or ".." folder,
@@ -50,7 +75,7 @@ std::wstring ExtendedLengthPath(const std::wstring& path) {
 }
 
 Win32ScanPlatform::Win32ScanPlatform(std::function<void()> processMessages)
-    : processMessages_(std::move(processMessages)) {}
+    : processMessages_(std::move(processMessages)), listingFillsTheBuffer_(ListingFillsTheBuffer()) {}
 
 std::wstring Win32ScanPlatform::ExtendedPath(const std::string& path) {
   if (givenRoot_.empty() || path.compare(0, givenRoot_.size(), givenRoot_) != 0 ||
@@ -61,17 +86,31 @@ std::wstring Win32ScanPlatform::ExtendedPath(const std::string& path) {
   return extendedRoot_ + Utf8ToWide(std::string_view(path).substr(givenRoot_.size()));
 }
 
+// One open and, mostly, one query per folder: each is a round trip to the server under
+// Wine, where the directory search needs one more query to learn that nothing is left.
 void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing& listing) {
-  WIN32_FIND_DATAW found;
-  const FindHandle search = StartSearch(ExtendedPath(folderPath) + L"*", found);
-  if (!search) return;
-  do {
-    const uint64_t size = static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
-    const uint32_t tag = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? found.dwReserved0 : 0;
-    name_.clear();
-    AppendUtf8(name_, reinterpret_cast<const char16_t*>(found.cFileName));
-    listing.Add(name_, found.dwFileAttributes, tag, size);
-  } while (FindNextFileW(search.Get(), &found));
+  const FileHandle folder = OpenFolder(ExtendedPath(folderPath));
+  if (!folder) return;
+  if (buffer_.empty()) buffer_.resize(kListingBufferSize / sizeof(uint64_t));  // aligned as the entries need
+  IO_STATUS_BLOCK io;
+  for (BOOLEAN restart = TRUE;; restart = FALSE) {
+    if (!NT_SUCCESS(NtQueryDirectoryFile(folder.Get(), nullptr, nullptr, nullptr, &io, buffer_.data(),
+                                         kListingBufferSize, FileFullDirectoryInformation, FALSE, nullptr, restart)) ||
+        io.Information == 0)
+      return;
+    const char* const start = reinterpret_cast<const char*>(buffer_.data());
+    for (ULONG offset = 0;;) {
+      const auto& entry = *reinterpret_cast<const FILE_FULL_DIR_INFORMATION*>(start + offset);
+      name_.clear();
+      AppendUtf8(name_, std::u16string_view(reinterpret_cast<const char16_t*>(entry.FileName), entry.FileNameLength / 2));
+      // For a reparse point the EA size field holds its tag.
+      const uint32_t tag = (entry.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? entry.EaSize : 0;
+      listing.Add(name_, entry.FileAttributes, tag, static_cast<uint64_t>(entry.EndOfFile.QuadPart));
+      if (entry.NextEntryOffset == 0) break;
+      offset += entry.NextEntryOffset;
+    }
+    if (listingFillsTheBuffer_ && io.Information + kLongestEntry <= kListingBufferSize) return;
+  }
 }
 
 std::optional<uint64_t> Win32ScanPlatform::CompressedFileSize(const std::string& filePath) {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "scan/ScanPlatform.h"
 
-// The folder scan's view of Windows: wide-character directory searches with the
-// "\\?\" prefix, so long paths and any names are listed, and the caller's message pump.
+// The folder scan's view of Windows: the native directory listing calls on "\\?\" paths,
+// so long paths and any names are listed, and the caller's message pump.
 class Win32ScanPlatform : public ScanPlatform {
  public:
   explicit Win32ScanPlatform(std::function<void()> processMessages);
@@ -24,6 +26,8 @@ class Win32ScanPlatform : public ScanPlatform {
   std::string givenRoot_;
   std::wstring extendedRoot_;
   std::string name_;  // reused for every listed name
+  std::vector<uint64_t> buffer_;  // listing answers, reused
+  bool listingFillsTheBuffer_;
 };
 
 // An absolute "\\?\" form of a path as a user gives it (relative, with "." or "..",

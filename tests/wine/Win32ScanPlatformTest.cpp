@@ -55,6 +55,15 @@ TEST_F(RealTreeScan, CountsEveryKindOfEntry) {
   EXPECT_EQ(pumps, 3);  // once per folder
 }
 
+TEST_F(RealTreeScan, ListsAFolderThatTakesSeveralListingQueries) {
+  // 1,500 names of 50 characters fill the 64 KB answer of one query four times.
+  if (!temp.RunUnixScript("for i in $(seq 1000 2499); do : > $(printf 'f%049d' $i); done"))
+    GTEST_SKIP() << "Unix scripts need Wine";
+  Scan(temp.PathUtf8());
+  EXPECT_EQ(root.FileCount(), 1500);
+  EXPECT_EQ(root.Count(), 1500);
+}
+
 TEST_F(RealTreeScan, ListsAndCountsPathsBeyond260Characters) {
   const std::wstring segment(60, L'd');
   std::wstring folder;
