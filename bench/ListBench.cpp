@@ -19,6 +19,7 @@
 #include "win32/WideText.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
+#include "Timing.h"
 
 extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE, HANDLE, PVOID, PVOID, PIO_STATUS_BLOCK, PVOID, ULONG,
                                                FILE_INFORMATION_CLASS, BOOLEAN, PUNICODE_STRING, BOOLEAN);
@@ -246,16 +247,6 @@ class AheadWalk {
   CONDITION_VARIABLE changed_ = CONDITION_VARIABLE_INIT;
   std::deque<Listing> queue_;
 };
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t middle = values.size() / 2;
-  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 }  // namespace
 

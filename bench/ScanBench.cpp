@@ -15,6 +15,7 @@
 #include "win32/WideText.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
+#include "Timing.h"
 
 // Heap bytes held through operator new: each block as the Windows heap keeps it on
 // 32 bits, the request rounded up to 8 plus an 8-byte header.
@@ -106,16 +107,6 @@ void PumpMessages() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-}
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t middle = values.size() / 2;
-  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 }  // namespace
