@@ -19,6 +19,7 @@
 #include "win32/WideText.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
+#include "Messages.h"
 #include "Timing.h"
 
 extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE, HANDLE, PVOID, PVOID, PIO_STATUS_BLOCK, PVOID, ULONG,
@@ -35,14 +36,6 @@ struct Counts {
 
 bool IsDots(const wchar_t* name, size_t length) {
   return (length == 1 && name[0] == L'.') || (length == 2 && name[0] == L'.' && name[1] == L'.');
-}
-
-void Pump() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 // One folder's entries: names of sub-folders to enter, in listing order.
@@ -80,7 +73,7 @@ Counts SearchWalk(const std::wstring& root, bool basic, bool pump) {
   };
   std::vector<Frame> stack;
   auto enter = [&](std::wstring path) {
-    if (pump) Pump();
+    if (pump) PumpMessages();
     Frame frame{{std::move(path), {}, 0, 0}, 0};
     ListWithSearch(frame.Done, basic);
     counts.Files += frame.Done.Files;
@@ -186,7 +179,7 @@ class AheadWalk {
     };
     std::vector<Frame> stack;
     auto enter = [&] {
-      Pump();
+      PumpMessages();
       Frame frame{Take(), 0};
       counts.Files += frame.Done.Files;
       counts.Bytes += frame.Done.Bytes;
@@ -265,7 +258,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND shown = CreateWindowW(L"STATIC", L"list-bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
                                nullptr, nullptr, nullptr);
     UpdateWindow(shown);
-    Pump();
+    PumpMessages();
   }
 
   NativeWalk absolute(false, false), relative(true, false), absoluteOnce(false, true), relativeOnce(true, true);

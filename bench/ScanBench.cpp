@@ -15,6 +15,7 @@
 #include "win32/WideText.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
+#include "Messages.h"
 #include "Timing.h"
 
 // Heap bytes held through operator new: each block as the Windows heap keeps it on
@@ -99,14 +100,6 @@ WalkCounts ListingWalk(const std::string& root, ScanPlatform& platform) {
     }
   }
   return counts;
-}
-
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 }  // namespace

@@ -57,10 +57,7 @@ class MainWindow : public ::testing::Test {
   std::string Caption() const { return WideToUtf8(WindowText(Window())); }
   HWND List() const { return FindChild(Window(), L"ListBox"); }
   Lines ListLines() const { return ListBoxLines(List()); }
-  std::string FirstLine() const {
-    const Lines lines = ListLines();
-    return lines.empty() ? std::string() : lines.front();
-  }
+  std::string FirstLine() const { return ListBoxFirstLine(List()); }
   HWND Button(const wchar_t* caption) const { return FindChild(Window(), L"Button", caption); }
   HWND Selector(int index) const {  // 0 units, 1 measure
     HWND combo = FindChild(Window(), L"ComboBox");

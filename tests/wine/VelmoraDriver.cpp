@@ -94,11 +94,6 @@ bool Velmora::WaitUntilShown() const {
   return WaitFor([this] { return !Scanning() && Caption().rfind(L"Velmora - ", 0) == 0; });
 }
 
-std::string Velmora::FirstLine() const {
-  const std::vector<std::string> lines = ListLines();
-  return lines.empty() ? std::string() : lines.front();
-}
-
 // The status bar keeps its texts in its own process: ask it to copy one there, then read it.
 std::string Velmora::Panel(int index) const {
   const RemoteMemory memory(process_.Get(), 2048);

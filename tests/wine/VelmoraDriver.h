@@ -34,7 +34,7 @@ class Velmora {
 
   std::vector<std::string> ListLines() const { return ListBoxLines(list_); }
   // The list's first line; empty while it has none.
-  std::string FirstLine() const;
+  std::string FirstLine() const { return ListBoxFirstLine(list_); }
   std::string Panel(int index) const;
   HWND UnitsSelector() const { return Child(L"ComboBox", L""); }
   int SelectedUnits() const { return static_cast<int>(SendMessageW(UnitsSelector(), CB_GETCURSEL, 0, 0)); }

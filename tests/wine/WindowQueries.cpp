@@ -45,15 +45,26 @@ HWND FindChild(HWND parent, const std::wstring& className, const std::wstring& t
   return search.Found;
 }
 
+namespace {
+
+std::string ListBoxLine(HWND list, LRESULT index) {
+  wchar_t text[1024] = {};
+  if (SendMessageW(list, LB_GETTEXTLEN, index, 0) < 1024)
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+  return WideToUtf8(text);
+}
+
+}  // namespace
+
 std::vector<std::string> ListBoxLines(HWND list) {
   std::vector<std::string> lines;
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t text[1024] = {};
-    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 1024) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-    lines.push_back(WideToUtf8(text));
-  }
+  for (LRESULT i = 0; i < count; ++i) lines.push_back(ListBoxLine(list, i));
   return lines;
+}
+
+std::string ListBoxFirstLine(HWND list) {
+  return SendMessageW(list, LB_GETCOUNT, 0, 0) > 0 ? ListBoxLine(list, 0) : std::string();
 }
 
 UINT MenuCommand(HWND window, const std::wstring& caption) {

@@ -21,5 +21,7 @@ std::wstring ClassName(HWND window);
 HWND FindChild(HWND parent, const std::wstring& className, const std::wstring& text = L"");
 // The lines of a list box.
 std::vector<std::string> ListBoxLines(HWND list);
+// The first line of a list box, empty when it has none.
+std::string ListBoxFirstLine(HWND list);
 // The command of a menu item of a window's menu bar, by its caption ("&Refresh").
 UINT MenuCommand(HWND window, const std::wstring& caption);
