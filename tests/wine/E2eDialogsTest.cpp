@@ -120,8 +120,7 @@ TEST_F(FileProperties, NothingOpensForAFolderOrAFileThatHasGone) {
 TEST_F(SmallTree, AboutShowsTheProgramFromItsVersionResourceAndEscapeClosesIt) {
   const Velmora velmora(Root());
   ASSERT_TRUE(velmora.WaitUntilShown());
-  velmora.ChooseMenu(L'h', L'a');
-  HWND about = velmora.WaitForDialog(L"About Quillfen's Velmora");
+  HWND about = velmora.OpenFromMenu(L'h', L'a', L"About Quillfen's Velmora");
   ASSERT_NE(about, nullptr);
   EXPECT_NE(FindChild(about, L"Static", L"Velmora.exe, V1.1.0.0, 2026 Dec 07"), nullptr);
   EXPECT_NE(FindChild(about, L"Static", L"Copyright (C) 2026 Quillfen"), nullptr);

@@ -122,8 +122,7 @@ class SavedListing : public SmallTree {
  protected:
   // Saves through the File menu's Save and the system's save dialog, typing the name.
   void SaveAs(const Velmora& velmora, const std::wstring& path) {
-    velmora.ChooseMenu(L'f', L's');  // File, Save
-    HWND dialog = velmora.WaitForWindow(L"Save piechart listing");
+    HWND dialog = velmora.OpenFromMenu(L'f', L's', L"Save piechart listing");  // File, Save
     ASSERT_NE(dialog, nullptr);
     HWND name = velmora.Child(L"Edit", L"", dialog);
     ASSERT_NE(name, nullptr);

@@ -17,8 +17,7 @@ class Options : public SmallTree {
  protected:
   // Opens the dialog from the View menu.
   HWND Open(const Velmora& velmora) {
-    velmora.ChooseMenu(L'v', L'o');
-    HWND dialog = velmora.WaitForDialog(L"Velmora Options");
+    HWND dialog = velmora.OpenFromMenu(L'v', L'o', L"Velmora Options");
     EXPECT_NE(dialog, nullptr);
     return dialog;
   }

@@ -168,20 +168,35 @@ HWND Velmora::ToolButton(int index) const {
   return button;
 }
 
+bool Velmora::MenuShows() const {
+  WindowSearch search{processId_, L"#32768", L"", nullptr};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.Found != nullptr;
+}
+
 void Velmora::ChooseMenu(wchar_t menuKey, wchar_t itemKey) const {
-  const auto menuShows = [this] {
-    WindowSearch search{processId_, L"#32768", L"", nullptr};
-    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.Found != nullptr;
-  };
-  // As Alt and the key open it; a window that is not yet active again (a dialog has
-  // just closed) may let the first try pass.
+  // A window that is not yet active again (a dialog has just closed) may let the
+  // first try pass.
   SetForegroundWindow(window_);
+  WaitFor([this] { return GetForegroundWindow() == window_; }, 2000);
   for (int attempt = 0; attempt < 3; ++attempt) {
     PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
-    if (WaitFor(menuShows, 3000)) break;
+    if (WaitFor([this] { return MenuShows(); }, 3000)) break;
   }
   PostMessageW(window_, WM_CHAR, itemKey, 1);
+}
+
+HWND Velmora::OpenFromMenu(wchar_t menuKey, wchar_t itemKey, const std::wstring& caption) const {
+  // Activation arriving late closes the menu before the item's key reaches it. The
+  // command then never ran and the main window is still enabled: choose again. A
+  // dialog takes far less than the wait to show, so the command is never run twice.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ChooseMenu(menuKey, itemKey);
+    if (WaitForWindow(caption, 8000) || !IsWindowEnabled(window_)) return WaitForDialog(caption);
+    if (MenuShows()) PressKey(window_, VK_ESCAPE);
+    WaitFor([this] { return !MenuShows(); }, 2000);
+  }
+  return nullptr;
 }
 
 void Velmora::PressKey(HWND target, WPARAM key) const {

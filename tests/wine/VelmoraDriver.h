@@ -51,8 +51,9 @@ class Velmora {
   // The tool bar's buttons, clicked as the mouse would (the click returns at once).
   void ClickOpen() const { PostMessageW(ToolButton(0), BM_CLICK, 0, 0); }
   void ClickPrint() const { PostMessageW(ToolButton(1), BM_CLICK, 0, 0); }
-  // Chooses a menu item with the keyboard: Alt and the menu's access key, then the item's.
-  void ChooseMenu(wchar_t menuKey, wchar_t itemKey) const;
+  // Chooses a menu item that opens a dialog, with the keyboard: Alt and the menu's
+  // access key, then the item's. The dialog once it shows, as WaitForDialog.
+  HWND OpenFromMenu(wchar_t menuKey, wchar_t itemKey, const std::wstring& caption) const;
   // A key as the keyboard would bring it to a window of the program.
   void PressKey(HWND target, WPARAM key) const;
   // Types text into an edit control, replacing what it held.
@@ -76,6 +77,8 @@ class Velmora {
  private:
   void Start(const std::wstring& command, const std::wstring& program);
   HWND ToolButton(int index) const;
+  bool MenuShows() const;
+  void ChooseMenu(wchar_t menuKey, wchar_t itemKey) const;
 
   FileHandle process_;
   DWORD processId_ = 0;
