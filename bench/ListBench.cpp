@@ -5,8 +5,6 @@
 // Usage: list_bench FOLDER [ROUNDS] [--window] [VARIANT...]
 //   --window: a window is shown first, as in the program, so the pump also reads X.
 //   VARIANT: only these (all when none are named).
-#include <winternl.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,14 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "win32/NtDirectory.h"
 #include "win32/WideText.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
 #include "Messages.h"
 #include "Timing.h"
-
-extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE, HANDLE, PVOID, PVOID, PIO_STATUS_BLOCK, PVOID, ULONG,
-                                               FILE_INFORMATION_CLASS, BOOLEAN, PUNICODE_STRING, BOOLEAN);
 
 namespace {
 
@@ -64,23 +60,23 @@ void ListWithSearch(Listing& listing, bool basic) {
   FindClose(search);
 }
 
-// Depth first, sub-folders in listing order, as the scan goes.
-Counts SearchWalk(const std::wstring& root, bool basic, bool pump) {
+// Takes the listings depth first, sub-folders in listing order, as the scan goes:
+// `list(parent, index)` gives the listing of the parent's index-th sub-folder, or of
+// the root when there is no parent.
+template <class List>
+Counts DepthFirst(List list) {
   Counts counts;
   struct Frame {
     Listing Done;
     size_t Next;
   };
   std::vector<Frame> stack;
-  auto enter = [&](std::wstring path) {
-    if (pump) PumpMessages();
-    Frame frame{{std::move(path), {}, 0, 0}, 0};
-    ListWithSearch(frame.Done, basic);
-    counts.Files += frame.Done.Files;
-    counts.Bytes += frame.Done.Bytes;
-    stack.push_back(std::move(frame));
+  auto enter = [&](Listing listing) {
+    counts.Files += listing.Files;
+    counts.Bytes += listing.Bytes;
+    stack.push_back({std::move(listing), 0});
   };
-  enter(root);
+  enter(list(nullptr, 0));
   while (!stack.empty()) {
     Frame& top = stack.back();
     if (top.Next == top.Done.Folders.size()) {
@@ -88,10 +84,18 @@ Counts SearchWalk(const std::wstring& root, bool basic, bool pump) {
       continue;
     }
     ++counts.Folders;
-    std::wstring path = top.Done.Path + top.Done.Folders[top.Next++] + L"\\";
-    enter(std::move(path));
+    enter(list(&top.Done, top.Next++));
   }
   return counts;
+}
+
+Counts SearchWalk(const std::wstring& root, bool basic, bool pump) {
+  return DepthFirst([&](const Listing* parent, size_t index) {
+    if (pump) PumpMessages();
+    Listing listing{parent ? parent->Path + parent->Folders[index] + L"\\" : root, {}, 0, 0};
+    ListWithSearch(listing, basic);
+    return listing;
+  });
 }
 
 // NtOpenFile by full NT path or relative to the parent's open handle, then
@@ -146,7 +150,7 @@ class NativeWalk {
         if (!entry.NextEntryOffset) break;
         offset += entry.NextEntryOffset;
       }
-      if (once_ && io.Information + kLongestEntry <= buffer_.size()) break;
+      if (once_ && io.Information + kLongestDirectoryEntry <= buffer_.size()) break;
     }
     for (const std::wstring& name : subFolders) {
       ++counts_.Folders;
@@ -157,7 +161,6 @@ class NativeWalk {
     NtClose(folder);
   }
 
-  static constexpr size_t kLongestEntry = sizeof(FILE_FULL_DIR_INFORMATION) + 255 * 2 + 8;
   bool relative_;
   bool once_;
   std::vector<char> buffer_;
@@ -172,30 +175,10 @@ class AheadWalk {
     queue_.clear();
     root_ = root;
     HANDLE thread = CreateThread(nullptr, 0, &AheadWalk::Lister, this, 0, nullptr);
-    Counts counts;
-    struct Frame {
-      Listing Done;
-      size_t Next;
-    };
-    std::vector<Frame> stack;
-    auto enter = [&] {
+    const Counts counts = DepthFirst([this](const Listing*, size_t) {
       PumpMessages();
-      Frame frame{Take(), 0};
-      counts.Files += frame.Done.Files;
-      counts.Bytes += frame.Done.Bytes;
-      stack.push_back(std::move(frame));
-    };
-    enter();
-    while (!stack.empty()) {
-      Frame& top = stack.back();
-      if (top.Next == top.Done.Folders.size()) {
-        stack.pop_back();
-        continue;
-      }
-      ++top.Next;
-      ++counts.Folders;
-      enter();
-    }
+      return Take();
+    });
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     return counts;

@@ -4,20 +4,13 @@
 
 #include "support/Utf8.h"
 #include "win32/Handles.h"
+#include "win32/NtDirectory.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
-#include <winternl.h>
-
 namespace {
 
-// Not declared by the headers at hand; ntdll has it on every NT version.
-extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE, HANDLE, PIO_APC_ROUTINE, PVOID, PIO_STATUS_BLOCK, PVOID, ULONG,
-                                               FILE_INFORMATION_CLASS, BOOLEAN, PUNICODE_STRING, BOOLEAN);
-
 constexpr ULONG kListingBufferSize = 64 * 1024;
-// An entry with the longest name a file system gives (255 UTF-16 units), aligned.
-constexpr ULONG kLongestEntry = (sizeof(FILE_FULL_DIR_INFORMATION) + 255 * 2 + 7) / 8 * 8;
 
 // Opens a folder for listing as the directory search does; invalid when it cannot.
 FileHandle OpenFolder(const std::wstring& extendedPath) {
@@ -109,7 +102,7 @@ void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing&
       if (entry.NextEntryOffset == 0) break;
       offset += entry.NextEntryOffset;
     }
-    if (listingFillsTheBuffer_ && io.Information + kLongestEntry <= kListingBufferSize) return;
+    if (listingFillsTheBuffer_ && io.Information + kLongestDirectoryEntry <= kListingBufferSize) return;
   }
 }
 
