@@ -110,25 +110,12 @@ class NativeWalk {
     counts_ = {};
     // "\\?\Z:\x\" becomes "\??\Z:\x\".
     std::wstring ntRoot = L"\\??\\" + root.substr(4);
-    HANDLE handle = Open(nullptr, ntRoot);
+    HANDLE handle = OpenFolderForListing(nullptr, ntRoot);
     if (handle) Walk(handle, ntRoot);
     return counts_;
   }
 
  private:
-  HANDLE Open(HANDLE parent, const std::wstring& name) {
-    UNICODE_STRING text{static_cast<USHORT>(name.size() * 2), static_cast<USHORT>(name.size() * 2),
-                        const_cast<wchar_t*>(name.data())};
-    OBJECT_ATTRIBUTES attributes{sizeof attributes, parent, &text, OBJ_CASE_INSENSITIVE, nullptr, nullptr};
-    IO_STATUS_BLOCK io;
-    HANDLE handle = nullptr;
-    const NTSTATUS status =
-        NtOpenFile(&handle, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &io,
-                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                   FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT);
-    return status >= 0 ? handle : nullptr;
-  }
-
   void Walk(HANDLE folder, const std::wstring& path) {
     std::vector<std::wstring> subFolders;
     IO_STATUS_BLOCK io;
@@ -155,7 +142,7 @@ class NativeWalk {
     for (const std::wstring& name : subFolders) {
       ++counts_.Folders;
       const std::wstring subPath = path + name + L"\\";
-      HANDLE sub = relative_ ? Open(folder, name) : Open(nullptr, subPath);
+      HANDLE sub = relative_ ? OpenFolderForListing(folder, name) : OpenFolderForListing(nullptr, subPath);
       if (sub) Walk(sub, subPath);
     }
     NtClose(folder);

@@ -18,11 +18,15 @@
 #include "Messages.h"
 #include "Timing.h"
 
-// Heap bytes held through operator new: each block as the Windows heap keeps it on
-// 32 bits, the request rounded up to 8 plus an 8-byte header.
+// Heap bytes held through operator new: each block as the Windows heap keeps it, the
+// request rounded up to its granularity plus a header of that size (8 bytes in a
+// 32-bit process, 16 in a 64-bit one).
 static size_t g_heapBytes = 0;
 
-static size_t BlockCost(size_t size) { return (size + 7) / 8 * 8 + 8; }
+static size_t BlockCost(size_t size) {
+  constexpr size_t unit = 2 * sizeof(void*);
+  return (size + unit - 1) / unit * unit + unit;
+}
 
 void* operator new(size_t size) {
   void* block = std::malloc(size + sizeof(size_t) * 2);

@@ -12,8 +12,10 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 source scripts/build.sh
+choose_windows_build
+say_windows_build bench
 build_native
-build_windows
+build_windows "$windows_arch"
 
 if [ $# -gt 0 ]; then
   trees=("$(cd "$1" && pwd)")
@@ -23,14 +25,14 @@ else
   build/native/bench/make_bench_tree disk "${trees[1]}"
 fi
 
-prefix="$PWD/build/windows/wineprefix"
+prefix="$PWD/$windows_build/wineprefix"
 # Wine's calls are often round trips to wineserver; with both on one CPU they are far
 # cheaper and the figures far steadier.
 WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
 run_pinned() { scripts/wine-run.sh --unmanaged --pin "$prefix" "$@"; }
 for tree in "${trees[@]}"; do
-  run_pinned build/windows/bench/scan_bench.exe "Z:${tree//\//\\}"
+  run_pinned "$windows_build"/bench/scan_bench.exe "Z:${tree//\//\\}"
 done
-run_pinned build/windows/bench/chart_bench.exe
-run_pinned build/windows/bench/level_bench.exe
+run_pinned "$windows_build"/bench/chart_bench.exe
+run_pinned "$windows_build"/bench/level_bench.exe
 bench/run-bench.sh "${trees[-1]}"

@@ -1,7 +1,10 @@
 # Build functions shared by the project's scripts (sourced, not run).
-# Two build trees: build/native (host compiler, portable core and its tests) and
-# build/windows (mingw-w64 i686, everything, tests run under Wine). A tree is
-# configured once; after that ninja re-runs CMake itself when a CMake file changes.
+# Three build trees: build/native (host compiler, portable core and its tests),
+# build/i686 and build/x86_64 (mingw-w64 for 32- and 64-bit Windows: everything, the
+# tests run under Wine). A tree is configured once; after that ninja re-runs CMake
+# itself when a CMake file changes.
+
+source "$(dirname "${BASH_SOURCE[0]}")/machine.sh"
 
 build_native() {
   if [ ! -f build/native/build.ninja ]; then
@@ -10,15 +13,19 @@ build_native() {
   cmake --build build/native -j "$(nproc)"
 }
 
+# Usage: configure_windows ARCH (i686 or x86_64)
 configure_windows() {
-  if [ ! -f build/windows/build.ninja ]; then
-    cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake" \
+  if [ ! -f "build/$1/build.ninja" ]; then
+    cmake -S . -B "build/$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-$1.cmake" \
       -DVELMORA_NATIVE_BUILD="$PWD/build/native" >/dev/null
   fi
 }
 
+# Usage: build_windows ARCH [TARGET...]
 build_windows() {
-  configure_windows
-  cmake --build build/windows -j "$(nproc)"
+  local arch="$1"
+  shift
+  configure_windows "$arch"
+  cmake --build "build/$arch" -j "$(nproc)" ${1:+--target "$@"}
 }

@@ -37,21 +37,23 @@ cmake --build "$out" -j2 --target version_block_fuzz >/dev/null
 
 seeds="$out/seeds"
 mkdir -p "$seeds" "$out/corpus"
-if have i686-w64-mingw32-g++-posix && have wine &&
-    [ "$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null)" = "install ok installed" ]; then
-  # shellcheck source=build.sh
-  source scripts/build.sh
-  configure_windows
-  cmake --build build/windows -j2 --target Velmora >/dev/null
-  i686-w64-mingw32-g++-posix -O2 -municode -static -o "$out/dump_version_blocks.exe" \
+# shellcheck source=build.sh
+source scripts/build.sh
+choose_windows_build
+source scripts/wine-loader.sh
+loader="$(wine_loader "$windows_arch")"
+if have "$windows_arch-w64-mingw32-g++-posix" && [ -x "$loader" ]; then
+  say_windows_build fuzz.sh
+  build_windows i686 Velmora >/dev/null
+  "$windows_arch-w64-mingw32-g++-posix" -O2 -municode -static -o "$out/dump_version_blocks.exe" \
     tests/fuzz/win32/DumpVersionBlocks.cpp -lversion
   windows_path() { local path; path="$(realpath "$1")"; echo "Z:${path//\//\\}"; }
-  scripts/wine-run.sh --unmanaged "$PWD/build/windows/wineprefix" "$out/dump_version_blocks.exe" \
-    "$(windows_path "$seeds")" "$(windows_path build/windows/Velmora.exe)" \
+  scripts/wine-run.sh --unmanaged "$PWD/$windows_build/wineprefix" "$out/dump_version_blocks.exe" \
+    "$(windows_path "$seeds")" "$(windows_path build/i686/Velmora.exe)" \
     'C:\windows\system32\kernel32.dll' 'C:\windows\system32\user32.dll' \
     'C:\windows\system32\comctl32.dll' 'C:\windows\system32\shell32.dll'
 else
-  echo "fuzz.sh: no fresh blocks without g++-mingw-w64-i686-posix, wine and wine32:i386; using the stored ones" >&2
+  echo "fuzz.sh: no fresh blocks without $windows_arch-w64-mingw32-g++-posix and $loader; using the stored ones" >&2
 fi
 
 log="$out/fuzz.log"

@@ -8,8 +8,10 @@ here="$PWD"
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 source scripts/build.sh
-configure_windows
-ninja -C build/windows Velmora
+choose_windows_build
+say_windows_build run
+configure_windows "$windows_arch"
+ninja -C "$windows_build" Velmora
 
 # Wine shows the Linux root as drive Z:.
 windows_path() { local path; path="$(cd "$1" && pwd)"; echo "Z:${path//\//\\}"; }
@@ -17,7 +19,7 @@ arguments=()
 if [ $# -gt 0 ]; then arguments=("$(cd "$here" && windows_path "$1")"); fi
 
 prefix="${VELMORA_WINEPREFIX:-$HOME/.velmora-wine}"
-run=("$PWD/scripts/wine-run.sh" --pin "$prefix" "$PWD/build/windows/Velmora.exe" "${arguments[@]}")
+run=("$PWD/scripts/wine-run.sh" --pin "$prefix" "$PWD/$windows_build/Velmora.exe" "${arguments[@]}")
 cd "$here"  # Velmora's current folder is the caller's
 if [ -z "${DISPLAY:-}" ]; then
   echo "run: no X display; Velmora runs on a virtual one (xvfb-run)" >&2

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Usage: wine-run.sh [--unmanaged] [--pin] PREFIX PROGRAM [ARGS...]
-# Runs a Windows program under Wine in a private prefix, quietly. The prefix is
-# created on first use; the lock keeps parallel test runs from creating it twice.
+# Runs a Windows program under Wine in a private prefix, quietly, with the Wine loader
+# of the program's kind (32- or 64-bit), never the one the `wine` wrapper would pick.
+# The prefix is created on first use; the lock keeps parallel test runs from creating
+# it twice.
 # --unmanaged: the display has no window manager (tests); Wine then manages windows
 # itself rather than wait two seconds for one whenever a window is hidden.
 # --pin: the prefix's wineserver and the program run on one CPU (see pin.sh).
@@ -18,6 +20,9 @@ while true; do
 done
 export WINEPREFIX="$1"
 shift
+source "$(dirname "$0")/wine-loader.sh"
+WINELOADER="$(wine_loader_for "$1")"
+export WINELOADER
 if $pin; then
   source "$(dirname "$0")/pin.sh"
   pin_to_one_cpu "$WINEPREFIX"
@@ -30,14 +35,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   (
     flock 9
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      wineboot -i >/dev/null 2>&1 || true
+      "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
       if $unmanaged; then
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+        "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
         # A program that crashes in a test ends; no dialog waits for a click that never comes.
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
+        "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
       fi
-      wineserver -w
+      "$(wineserver_program)" -w
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
-exec wine "$@"
+exec "$WINELOADER" "$@"

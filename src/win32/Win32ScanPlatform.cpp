@@ -17,16 +17,7 @@ FileHandle OpenFolder(const std::wstring& extendedPath) {
   // Not absolute (its full path could not be had), or longer than a path can be.
   if (extendedPath.rfind(L"\\\\?\\", 0) != 0 || extendedPath.size() > 32767) return FileHandle();
   // "\\?\C:\x\" and "\\?\UNC\server\share\" name the same as "\??\C:\x\" and "\??\UNC\...".
-  std::wstring ntPath = L"\\??\\" + extendedPath.substr(4);
-  UNICODE_STRING name{static_cast<USHORT>(ntPath.size() * 2), static_cast<USHORT>(ntPath.size() * 2), ntPath.data()};
-  OBJECT_ATTRIBUTES attributes{sizeof attributes, nullptr, &name, OBJ_CASE_INSENSITIVE, nullptr, nullptr};
-  IO_STATUS_BLOCK io;
-  HANDLE folder = INVALID_HANDLE_VALUE;
-  if (!NT_SUCCESS(NtOpenFile(&folder, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &io,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT)))
-    folder = INVALID_HANDLE_VALUE;
-  return FileHandle(folder);
+  return FileHandle(OpenFolderForListing(nullptr, L"\\??\\" + extendedPath.substr(4)));
 }
 
 // Wine answers a listing query with every entry that fits, so a buffer left with room
@@ -82,7 +73,8 @@ std::wstring Win32ScanPlatform::ExtendedPath(const std::string& path) {
 // One open and, mostly, one query per folder: each is a round trip to the server under
 // Wine, where the directory search needs one more query to learn that nothing is left.
 void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing& listing) {
-  const FileHandle folder = OpenFolder(ExtendedPath(folderPath));
+  const std::wstring path = ExtendedPath(folderPath);
+  const FileHandle folder = OpenFolder(path);
   if (!folder) return;
   if (buffer_.empty()) buffer_.resize(kListingBufferSize / sizeof(uint64_t));  // aligned as the entries need
   IO_STATUS_BLOCK io;

@@ -4,6 +4,9 @@
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
+// The VWIN32 device exists only on Windows 9x, which runs no 64-bit program; its
+// registers carry 32-bit addresses.
+#ifndef _WIN64
 namespace {
 
 constexpr DWORD kVwin32DosIoctl = 1;  // VWIN32_DIOC_DOS_IOCTL
@@ -25,6 +28,7 @@ class Vwin32Device : public VolumeApi::DosDevice {
 };
 
 }  // namespace
+#endif
 
 std::optional<VolumeApi::FreeSpace> Win32VolumeApi::DiskFreeSpace(const std::string& root) {
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
@@ -49,9 +53,13 @@ std::optional<VolumeApi::FreeSpaceEx> Win32VolumeApi::DiskFreeSpaceEx(const std:
 uint32_t Win32VolumeApi::VersionCode() { return GetVersion(); }
 
 std::unique_ptr<VolumeApi::DosDevice> Win32VolumeApi::OpenVwin32() {
+#ifdef _WIN64
+  return nullptr;
+#else
   FileHandle device(CreateFileW(L"\\\\.\\VWIN32", 0, 0, nullptr, 0, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   if (!device) return nullptr;
   return std::make_unique<Vwin32Device>(std::move(device));
+#endif
 }
 
 std::optional<uint32_t> Win32VolumeApi::VolumeFlags(const std::string& root) {

@@ -20,13 +20,19 @@ TEST_F(SmallTree, ScansTheFolderGivenAndShowsItsLevel) {
   EXPECT_EQ(WideToUtf8(velmora.Caption()), Caption());
   EXPECT_EQ(velmora.ListLines(),
             (std::vector<std::string>{"148.0   big.iso", "88.0   \\music", "40.0   \\docs", "4.0   readme.txt"}));
+  EXPECT_FALSE(velmora.UpEnabled());
+  EXPECT_FALSE(velmora.Scanning());
+  EXPECT_TRUE(SaveClientScreenshot(velmora.Window(), L"main-window.bmp"));
+  CloseCleanly(velmora);
+}
+
+TEST_F(SmallTree, TheStatusBarTellsTheLevelsSizeCountsAndPath) {
+  const Velmora velmora(Root());
+  ASSERT_TRUE(velmora.WaitUntilShown());
   EXPECT_EQ(velmora.Panel(0), "280.0 KB");
   EXPECT_EQ(velmora.Panel(1), "Files: 5");
   EXPECT_EQ(velmora.Panel(2), "Folders: 3");
   EXPECT_EQ(velmora.Panel(3), WideToUtf8(temp.Path()) + "....");
-  EXPECT_FALSE(velmora.UpEnabled());
-  EXPECT_FALSE(velmora.Scanning());
-  EXPECT_TRUE(SaveClientScreenshot(velmora.Window(), L"main-window.bmp"));
 }
 
 TEST_F(SmallTree, DrillsDownGoesBackAndChangesUnits) {

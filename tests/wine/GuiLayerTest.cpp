@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "GdiObjects.h"
+#include "GdiObjectCount.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/CheckBox.h"
 #include "gui/win32/Form.h"
@@ -256,12 +256,12 @@ TEST(Handles, FormsMadeAndGoneLeaveNoHandleOrGdiObjectBehind) {
     UpdateWindow(form.Handle());
   };
   makeOne();  // the first makes what lives for good (classes, stock objects)
-  const long gdi = GdiObjectsOf(GetCurrentProcess());
+  const long gdi = GdiObjectsOfThisProcess();
   long live[static_cast<int>(HandleKind::Count)];
   for (int kind = 0; kind < static_cast<int>(HandleKind::Count); ++kind)
     live[kind] = LiveHandles(static_cast<HandleKind>(kind));
   for (int i = 0; i < 5; ++i) makeOne();
-  EXPECT_EQ(GdiObjectsOf(GetCurrentProcess()), gdi);
+  EXPECT_EQ(GdiObjectsOfThisProcess(), gdi);
   for (int kind = 0; kind < static_cast<int>(HandleKind::Count); ++kind)
     EXPECT_EQ(LiveHandles(static_cast<HandleKind>(kind)), live[kind]) << "kind " << kind;
 }

@@ -12,7 +12,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakeVolumeApi.h"
-#include "GdiObjects.h"
+#include "GdiObjectCount.h"
 #include "MemoryRegistry.h"
 #include "WindowQueries.h"
 #include "app/win32/FormMain.h"
@@ -305,10 +305,10 @@ TEST_F(MainWindow, RescansLeaveNoGdiObjectOrHandleBehind) {
     UpdateWindow(Window());
   };
   settle();
-  const long gdi = GdiObjectsOf(GetCurrentProcess());
+  const long gdi = GdiObjectsOfThisProcess();
   const long icons = LiveHandles(HandleKind::Icon), gdiHandles = LiveHandles(HandleKind::GdiObject);
   for (int i = 0; i < 10; ++i) settle();
-  EXPECT_EQ(GdiObjectsOf(GetCurrentProcess()), gdi);
+  EXPECT_EQ(GdiObjectsOfThisProcess(), gdi);
   EXPECT_EQ(LiveHandles(HandleKind::Icon), icons);
   EXPECT_EQ(LiveHandles(HandleKind::GdiObject), gdiHandles);
 }

@@ -53,6 +53,8 @@ class RemoteMemory {
 
 std::wstring ProgramPath() {
   wchar_t path[MAX_PATH];
+  if (const DWORD length = GetEnvironmentVariableW(L"VELMORA_PROGRAM", path, MAX_PATH); length > 0 && length < MAX_PATH)
+    return path;
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path);
   folder.resize(folder.rfind(L'\\'));  // ...\tests
@@ -239,7 +241,7 @@ std::wstring Velmora::TreeItemText(HWND tree, HTREEITEM item) const {
 
 bool Velmora::Close(DWORD& exitCode) const {
   PostMessageW(window_, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process_.Get(), 20000) != WAIT_OBJECT_0) return false;
+  if (WaitForSingleObject(process_.Get(), 20000 * Patience()) != WAIT_OBJECT_0) return false;
   return GetExitCodeProcess(process_.Get(), &exitCode) != FALSE;
 }
 

@@ -10,7 +10,7 @@
 
 #include <commctrl.h>
 
-// The Velmora.exe built beside the tests.
+// The Velmora.exe built beside the tests, or the one VELMORA_PROGRAM names.
 std::wstring ProgramPath();
 
 // A running Velmora and its windows, driven from outside its process as a user's

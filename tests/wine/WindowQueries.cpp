@@ -20,8 +20,18 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
 
 }  // namespace
 
+int Patience() {
+  static const int patience = [] {
+    wchar_t text[16] = {};
+    const DWORD length = GetEnvironmentVariableW(L"VELMORA_PATIENCE", text, 16);
+    const int value = length > 0 && length < 16 ? _wtoi(text) : 0;
+    return value > 0 ? value : 1;
+  }();
+  return patience;
+}
+
 bool WaitFor(const std::function<bool()>& condition, int milliseconds, const std::function<void()>& pump) {
-  for (int waited = 0; waited < milliseconds; waited += 10) {
+  for (int waited = 0; waited < milliseconds * Patience(); waited += 10) {
     if (condition()) return true;
     if (pump) pump();
     Sleep(10);

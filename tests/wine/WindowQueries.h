@@ -9,8 +9,13 @@
 // Looking at windows as a user sees them: by class and caption, in this process or
 // another one.
 
-// Polls until the condition holds or the time is up; whether it held. `pump` runs
-// between polls (this process's messages, when its windows are the ones looked at).
+// How many times the usual time the program under test may take for a step: the
+// whole number in VELMORA_PATIENCE, 1 when unset (a program under emulation is slow).
+int Patience();
+
+// Polls until the condition holds or the time (times the patience) is up; whether it
+// held. `pump` runs between polls (this process's messages, when its windows are the
+// ones looked at).
 bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000,
              const std::function<void()>& pump = nullptr);
 
