@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Prints with the real program, first with no printer (it must say so), then to a PDF
-# printer of CUPS (started here when it is not running), and checks the PDF: one page
-# that shows the chart (its first segment's colour covers a good part of it). The PDF
-# and a picture of its page are left in the artifacts folder.
+# printer of CUPS (started here when it is not running) while Velmora's window lies
+# mostly beyond the screen's edge and another window covers the rest, and checks the
+# PDF: one page that shows the chart (its first segment's colour covers a good part of
+# it) and nothing of the covering window. The PDF and a
+# picture of its page are left in the artifacts folder.
 # Usage: print-test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -29,8 +31,9 @@ run "$build/print-prefix" "$tests" --gtest_filter='*PrintingSendsTheWindow*'
 
 pdf=""
 for _ in $(seq 120); do
+  # Complete once the printer's queue is empty: cups-pdf writes the file as it goes.
   pdf="$(find "$output" -name '*.pdf' -newer "$started" | head -n 1)"
-  [ -n "$pdf" ] && break
+  [ -n "$pdf" ] && [ -z "$(lpstat -o VelmoraPDF 2>/dev/null)" ] && break
   sleep 0.5
 done
 rm -f "$started"
@@ -41,16 +44,24 @@ fi
 cp "$pdf" "$artifacts/printed-window.pdf"
 pages="$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')"
 pdftoppm -r 40 -png -singlefile "$pdf" "$artifacts/printed-window"
-# The share of the page in the chart's first colour, rgb(255,224,224).
-chart="$(convert "$artifacts/printed-window.png" -fuzz 6% -fill black -opaque "rgb(255,224,224)" \
-  -fill white +opaque black -colorspace Gray -format '%[fx:1-mean]' info:)"
-echo "pages=$pages first_segment_share=$chart"
+# The share of the page in a colour.
+share() {
+  convert "$artifacts/printed-window.png" -fuzz 6% -fill white +opaque "$1" -fill black -opaque "$1" \
+    -colorspace Gray -format '%[fx:1-mean]' info:
+}
+chart="$(share "rgb(255,224,224)")"  # the chart's first colour
+cover="$(share "rgb(0,255,0)")"      # the window the test put over Velmora's
+echo "pages=$pages first_segment_share=$chart covering_window_share=$cover"
 if [ "$pages" != 1 ]; then
   echo "FAIL: the PDF has $pages pages" >&2
   exit 1
 fi
 if ! awk -v share="$chart" 'BEGIN { exit !(share > 0.01) }'; then
   echo "FAIL: the printed page does not show the chart" >&2
+  exit 1
+fi
+if ! awk -v share="$cover" 'BEGIN { exit !(share < 0.001) }'; then
+  echo "FAIL: the printed page shows the window that covered Velmora's" >&2
   exit 1
 fi
 echo "PASS"

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "GdiObjectCount.h"
+#include "WindowQueries.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/CheckBox.h"
 #include "gui/win32/Form.h"
@@ -14,6 +17,7 @@
 #include "gui/win32/ListBox.h"
 #include "gui/win32/ListView.h"
 #include "gui/win32/PageControl.h"
+#include "gui/win32/Timer.h"
 #include "gui/win32/Win32Canvas.h"
 #include "win32/Win32VersionSource.h"
 
@@ -138,11 +142,72 @@ TEST_F(ModalDialog, EndsWithEnterEscapeOrTheCloseBoxAndCanBeShownAgain) {
   EXPECT_EQ(bounds.Left, (GetSystemMetrics(SM_CXSCREEN) - bounds.Width) / 2);
 }
 
+TEST_F(ModalDialog, AButtonPressedFromOutsideWhileNoMessageWaitsEndsTheShowing) {
+  // As automation presses a button: a message sent from another thread, which the
+  // modal loop's GetMessage runs without returning.
+  ok.SetBounds(10, 10, 75, 25);  // a click counts where the button is
+  std::atomic<bool> ended = false;
+  std::thread presser([&] {
+    // Shown and painted: nothing is left for the loop to take.
+    WaitFor([&] {
+      return IsWindowVisible(dialog.Handle()) && !GetUpdateRect(dialog.Handle(), nullptr, FALSE) &&
+             !GetUpdateRect(ok.Handle(), nullptr, FALSE) && !GetUpdateRect(cancel.Handle(), nullptr, FALSE);
+    });
+    SendMessageW(ok.Handle(), BM_CLICK, 0, 0);
+    // A loop left asleep is woken by a close after a while, so the test ends either way.
+    if (!WaitFor([&] { return ended.load(); }, 3000)) PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(dialog.ShowModal(), TModalResult::Ok);
+  ended = true;
+  presser.join();
+}
+
 TEST_F(ModalDialog, AFailingShowLeavesTheOwnerEnabledAndTheDialogHidden) {
   dialog.OnShow = [](TComponent&) { throw std::runtime_error("cannot show"); };
   EXPECT_THROW(dialog.ShowModal(), std::runtime_error);
   EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
   EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+}
+
+// A form whose painting fails.
+class FormThatCannotPaint : public TForm {
+ public:
+  FormThatCannotPaint() : TForm({.Design = {0, 0, 200, 100}}) {}
+  int Paints = 0;
+
+ protected:
+  void PaintWindow(HDC, const RECT&) override {
+    ++Paints;
+    throw std::runtime_error("cannot paint");
+  }
+};
+
+TEST(ErrorDisplay, ShowsOneErrorAtATimeAndAFailedPaintOrTimerDoesNotComeBack) {
+  FormThatCannotPaint form;
+  int shown = 0;
+  const int unshown = Application().UnshownErrors();
+  Application().OnException = [&](const std::string& message) {
+    ++shown;
+    EXPECT_EQ(message, "cannot paint");
+    // As a message box would: messages run while the error shows; meanwhile the
+    // window fails once more.
+    Application().ProcessMessages();
+    InvalidateRect(form.Handle(), nullptr, FALSE);
+    UpdateWindow(form.Handle());
+    Application().ProcessMessages();
+  };
+  form.Show();
+  UpdateWindow(form.Handle());
+  Application().ProcessMessages();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(form.Paints, 2);
+  EXPECT_EQ(Application().UnshownErrors(), unshown + 1);
+
+  TTimer timer{{.Interval = 10, .OnTimer = [](TComponent&) { throw std::runtime_error("cannot tick"); }}};
+  Application().OnException = [&](const std::string&) { ++shown; };
+  EXPECT_TRUE(WaitFor([&] { return shown == 2; }, 2000, [] { Application().ProcessMessages(); }));
+  Application().OnException = nullptr;
+  EXPECT_FALSE(timer.Enabled());
 }
 
 TEST(Dialog, EscapeWithoutACancelButtonReachesTheFocusedControlAsAKey) {

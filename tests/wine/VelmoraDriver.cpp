@@ -155,6 +155,11 @@ void Velmora::ClickTab(HWND tabs, int index) const {
   SendMessageW(tabs, WM_LBUTTONUP, 0, at);
 }
 
+bool Velmora::ClickPrintAndWait() const {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(ToolButton(1), BM_CLICK, 0, 0, SMTO_NORMAL, 60000 * Patience(), &result) != 0;
+}
+
 HWND Velmora::WaitForDialog(const std::wstring& caption) const {
   HWND dialog = WaitForWindow(caption);
   if (dialog) {

@@ -51,6 +51,9 @@ class Velmora {
   // The tool bar's buttons, clicked as the mouse would (the click returns at once).
   void ClickOpen() const { PostMessageW(ToolButton(0), BM_CLICK, 0, 0); }
   void ClickPrint() const { PostMessageW(ToolButton(1), BM_CLICK, 0, 0); }
+  // Clicks Print and waits until the program has done with the click; false when it
+  // has not within a minute (a message it shows waits for the user).
+  bool ClickPrintAndWait() const;
   // Chooses a menu item that opens a dialog, with the keyboard: Alt and the menu's
   // access key, then the item's. The dialog once it shows, as WaitForDialog.
   HWND OpenFromMenu(wchar_t menuKey, wchar_t itemKey, const std::wstring& caption) const;

@@ -50,11 +50,21 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 }
 
 void TApplication::HandleException(const std::string& message) {
-  if (OnException) {
-    OnException(message);
+  if (showingError_) {
+    ++unshownErrors_;
     return;
   }
-  MessageBoxW(GetActiveWindow(), Utf8ToWide(message).c_str(), Utf8ToWide(Title).c_str(), MB_OK | MB_ICONERROR);
+  showingError_ = true;
+  try {
+    if (OnException)
+      OnException(message);
+    else
+      MessageBoxW(GetActiveWindow(), Utf8ToWide(message).c_str(), Utf8ToWide(Title).c_str(), MB_OK | MB_ICONERROR);
+  } catch (...) {
+    showingError_ = false;
+    throw;
+  }
+  showingError_ = false;
 }
 
 void ShowUncaughtError(const char* message) noexcept {

@@ -25,9 +25,12 @@ class TApplication {
   bool Terminated() const { return terminated_; }
 
   // An error that reached a callback: given to OnException when set, else shown in
-  // a message box with the program's title.
+  // a message box with the program's title. One at a time: an error while one is
+  // shown (the box runs a message loop) is only counted.
   void HandleException(const std::string& message);
   std::function<void(const std::string& message)> OnException;
+  // How many errors came while another was being shown.
+  int UnshownErrors() const { return unshownErrors_; }
 
   // A message box over the main form with the given buttons (MB_ flags); the button chosen.
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
@@ -38,6 +41,8 @@ class TApplication {
  private:
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
+  bool showingError_ = false;
+  int unshownErrors_ = 0;
 };
 
 TApplication& Application();

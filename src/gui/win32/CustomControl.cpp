@@ -33,9 +33,17 @@ LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // painted with everything else, off-screen
-    case WM_PAINT:
-      Paint();
+    case WM_PAINT: {
+      const PaintContext paint(Handle());
+      Compose(paint.Get(), paint.Area());
       return 0;
+    }
+    case WM_PRINTCLIENT: {  // drawn as on the screen, into the DC given
+      RECT client{};
+      GetClientRect(Handle(), &client);
+      Compose(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -55,15 +63,13 @@ LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return TWinControl::WndProc(message, wParam, lParam);
 }
 
-void TCustomControl::Paint() {
-  const PaintContext paint(Handle());
-  const RECT& area = paint.Area();
+void TCustomControl::Compose(HDC target, const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
-  // Compose the damaged area in memory and put it on the screen in one go.
-  const MemoryDC memory(paint.Get());
-  const Bitmap buffer(CreateCompatibleBitmap(paint.Get(), width, height));
+  // Compose the area in memory and put it on the target in one go.
+  const MemoryDC memory(target);
+  const Bitmap buffer(CreateCompatibleBitmap(target, width, height));
   const SelectionGuard bufferSelected(memory.Get(), buffer.Get());
   SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
   {
@@ -88,7 +94,7 @@ void TCustomControl::Paint() {
     RestoreDC(memory.Get(), saved);
   }
   SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
-  BitBlt(paint.Get(), area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+  BitBlt(target, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }
 
 TGraphicControl* TCustomControl::GraphicAt(int x, int y) const {

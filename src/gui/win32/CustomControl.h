@@ -7,8 +7,9 @@
 #include "gui/win32/WinControl.h"
 
 // A window of this layer's own class that paints itself off-screen, so nothing
-// flickers, and hosts graphic controls: it paints them over its background and hands
-// them the mouse, holding it for the one pressed until the button is released.
+// flickers (and into any device context that asks for it, WM_PRINTCLIENT), and hosts
+// graphic controls: it paints them over its background and hands them the mouse,
+// holding it for the one pressed until the button is released.
 class TCustomControl : public TWinControl, public GraphicHost {
  public:
   ~TCustomControl() override;
@@ -31,7 +32,8 @@ class TCustomControl : public TWinControl, public GraphicHost {
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint();
+  // Draws `area` of the client area onto `target`: composed in memory, put in one go.
+  void Compose(HDC target, const RECT& area);
   void RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
   TGraphicControl* GraphicAt(int x, int y) const;
 

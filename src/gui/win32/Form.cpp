@@ -114,6 +114,12 @@ TModalResult TForm::ShowModal() {
   return modalResult_;
 }
 
+void TForm::SetModalResult(TModalResult result) {
+  modalResult_ = result;
+  // A sent message runs inside GetMessage, which returns only for a posted one.
+  if (modal_ && result != TModalResult::None) PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
 void TForm::Centre() {
   const TRect bounds = BoundsRect();
   const TRect at = Centred({bounds.Width, bounds.Height},
@@ -259,7 +265,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (!DoCloseQuery()) return 0;
       if (modal_) {
-        modalResult_ = TModalResult::Cancel;
+        SetModalResult(TModalResult::Cancel);
         return 0;
       }
       DoClose();

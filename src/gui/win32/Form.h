@@ -47,8 +47,9 @@ class TForm : public TCustomControl, public PlacedWindow {
 
   // Shows the form with its owner disabled until it closes; how it was closed.
   TModalResult ShowModal();
-  // Closes a modal showing with this result; None keeps it open.
-  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  // Closes a modal showing with this result; None keeps it open. The modal loop wakes
+  // for it, also when no message follows (a button pressed from another process).
+  void SetModalResult(TModalResult result);
   TModalResult ModalResult() const { return modalResult_; }
 
   // The controls with their designed bounds, placed now and whenever the form resizes.

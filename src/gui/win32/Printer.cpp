@@ -27,7 +27,7 @@ std::wstring DefaultPrinter() {
 void PrintClientArea(HWND window, const std::string& jobTitle) {
   const std::wstring printer = DefaultPrinter();
   if (printer.empty()) throw std::runtime_error("There is no printer to print on. Install a printer and try again.");
-  const ClientImage image = CaptureClientArea(window);
+  const ClientImage image = RenderClientArea(window);
   const OwnedDC dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr));
   if (!dc.Get()) throw std::runtime_error("Cannot print: " + SystemMessage(GetLastError()));
   const WindowDC screen;

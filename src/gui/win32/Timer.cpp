@@ -16,6 +16,11 @@ bool TTimer::Window::Tick(UINT_PTR id) {
   return true;
 }
 
+void TTimer::Window::HandlerFailed(UINT message, WPARAM wParam) noexcept {
+  TWinControl::HandlerFailed(message, wParam);
+  if (message == WM_TIMER && wParam == kTimerId) timer_.enabled_ = false;
+}
+
 TTimer::TTimer(const TTimerOptions& options)
     : OnTimer(options.OnTimer), interval_(options.Interval), enabled_(options.Enabled), window_(*this, options.Name) {
   Update();

@@ -13,7 +13,8 @@ struct TTimerOptions {
   std::string Name;  // the caption of its window, by which tools tell timers apart
 };
 
-// A window timer that calls OnTimer every Interval milliseconds while enabled.
+// A window timer that calls OnTimer every Interval milliseconds while enabled; an
+// OnTimer that fails disables it.
 class TTimer : public TComponent {
  public:
   explicit TTimer(const TTimerOptions& options);
@@ -36,6 +37,8 @@ class TTimer : public TComponent {
 
    protected:
     bool Tick(UINT_PTR id) override;
+    // A timer whose handler failed is turned off, as a user would see it.
+    void HandlerFailed(UINT message, WPARAM wParam) noexcept override;
 
    private:
     TTimer& timer_;

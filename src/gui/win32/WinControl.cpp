@@ -81,13 +81,21 @@ LRESULT CALLBACK TWinControl::StandardClassProc(HWND window, UINT message, WPARA
 }
 
 LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  const LRESULT result = Guarded(LRESULT{0}, [&] {
-    bool handled = false;
-    const LRESULT reflected = ReflectToChild(message, wParam, lParam, handled);
-    return handled ? reflected : WndProc(message, wParam, lParam);
-  });
+  const LRESULT result = Guarded(
+      LRESULT{0},
+      [&] {
+        bool handled = false;
+        const LRESULT reflected = ReflectToChild(message, wParam, lParam, handled);
+        return handled ? reflected : WndProc(message, wParam, lParam);
+      },
+      [&] { HandlerFailed(message, wParam); });
   if (message == WM_NCDESTROY) Detach();  // the window is gone; its object may live on
   return result;
+}
+
+void TWinControl::HandlerFailed(UINT message, WPARAM wParam) noexcept {
+  if (message == WM_PAINT) ValidateRect(handle_, nullptr);
+  if (message == WM_TIMER) KillTimer(handle_, wParam);
 }
 
 LRESULT TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

@@ -85,6 +85,9 @@ class TWinControl : public TComponent, public TPlaced {
   virtual bool EditingAllowed() const { return true; }
   // A window timer of this control's; false when it is none of its own.
   virtual bool Tick(UINT_PTR /*id*/) { return false; }
+  // A handler of `message` failed: what would bring the failure straight back stops,
+  // the paint of the same area or the timer's next tick.
+  virtual void HandlerFailed(UINT message, WPARAM wParam) noexcept;
 
   // What the parent hears about this control, handed to it.
   virtual void CommandNotification(WORD /*code*/) {}
