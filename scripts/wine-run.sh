@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Usage: wine-run.sh [--unmanaged] [--pin] PREFIX PROGRAM [ARGS...]
+# Usage: wine-run.sh [--unmanaged] [--pin] [--dpi N] PREFIX PROGRAM [ARGS...]
 # Runs a Windows program under Wine in a private prefix, quietly, with the Wine loader
 # of the program's kind (32- or 64-bit), never the one the `wine` wrapper would pick.
 # The prefix is created on first use; the lock keeps parallel test runs from creating
@@ -7,13 +7,16 @@
 # --unmanaged: the display has no window manager (tests); Wine then manages windows
 # itself rather than wait two seconds for one whenever a window is hidden.
 # --pin: the prefix's wineserver and the program run on one CPU (see pin.sh).
+# --dpi N: a prefix made now has a screen of N dots per inch (96 otherwise).
 set -eu
 unmanaged=false
 pin=false
+dpi=""
 while true; do
   case "$1" in
     --unmanaged) unmanaged=true ;;
     --pin) pin=true ;;
+    --dpi) dpi="$2"; shift ;;
     *) break ;;
   esac
   shift
@@ -40,6 +43,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
         "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
         # A program that crashes in a test ends; no dialog waits for a click that never comes.
         "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
+      fi
+      if [ -n "$dpi" ]; then
+        "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 || true
       fi
       "$(wineserver_program)" -w
     fi

@@ -32,6 +32,8 @@ class TGraphicControl : public TComponent, public TPlaced {
   int Height() const { return height_; }
   void SetBounds(int left, int top, int width, int height) override;
   TRect BoundsRect() const { return {left_, top_, width_, height_}; }
+  TRect Bounds() const override { return BoundsRect(); }
+  const TPlaced* Container() const override { return dynamic_cast<const TPlaced*>(host_); }
   bool Contains(int hostX, int hostY) const {
     return hostX >= left_ && hostX < left_ + width_ && hostY >= top_ && hostY < top_ + height_;
   }

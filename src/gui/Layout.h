@@ -34,6 +34,13 @@ constexpr TAnchors kAllSides = akLeft | akTop | akRight | akBottom;
 class TPlaced {
  public:
   virtual void SetBounds(int left, int top, int width, int height) = 0;
+  // Where it is: one that sizes itself to its text may not keep the bounds it was given.
+  virtual TRect Bounds() const = 0;
+  // What it lies in, so that a layout compares only neighbours; none for a window of
+  // its own.
+  virtual const TPlaced* Container() const = 0;
+  // A frame holds the controls that lie in it.
+  virtual bool IsFrame() const { return false; }
 
  protected:
   ~TPlaced() = default;
@@ -54,6 +61,11 @@ struct TLayoutRow {
 };
 
 // The layout of a form: every control with its designed bounds, placed in one go.
+// Texts drawn in the fonts at hand may need more room than designed; once placed, a
+// control that runs into the next one designed on its line moves that one's column
+// (what its window has designed at the same left edge) to the right, as far as a small
+// gap asks, and a frame widens to hold what lies in it, as far right of it as the
+// margin on its left.
 class TLayout {
  public:
   TLayout(TSize designClient, std::vector<TLayoutRow> rows);
@@ -63,6 +75,10 @@ class TLayout {
   TSize DesignClient() const { return designClient_; }
 
  private:
+  // One round of each rule; whether anything moved.
+  bool MoveColumns(const DpiScale& scale) const;
+  bool WidenFrames() const;
+
   TSize designClient_;
   std::vector<TLayoutRow> rows_;
 };

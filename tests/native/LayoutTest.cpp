@@ -1,14 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "gui/Layout.h"
 
 namespace {
 
+// A control that keeps the bounds it is given, or grows to the width its text needs.
 struct Recorder : TPlaced {
-  void SetBounds(int left, int top, int width, int height) override { Bounds = {left, top, width, height}; }
-  TRect Bounds;
+  void SetBounds(int left, int top, int width, int height) override {
+    Placed = {left, top, std::max(width, TextWidth), height};
+  }
+  TRect Bounds() const override { return Placed; }
+  const TPlaced* Container() const override { return In; }
+  bool IsFrame() const override { return Frame; }
+  TRect Placed;
+  int TextWidth = 0;
+  const TPlaced* In = nullptr;
+  bool Frame = false;
 };
 
 constexpr TSize kDesignClient{410, 270};
@@ -44,13 +54,48 @@ TEST(Layout, AppliesEveryRowInOneGoAndTakesADerivedFormsChanges) {
   Recorder ok, cancel, extra;
   TLayout layout(kDesignClient, {{ok, {256, 224, 62, 25}}, {cancel, {336, 224, 62, 25}, akRight}});
   layout.Apply({420, 270}, DpiScale(96));
-  EXPECT_EQ(ok.Bounds, (TRect{256, 224, 62, 25}));
-  EXPECT_EQ(cancel.Bounds, (TRect{346, 224, 62, 25}));
+  EXPECT_EQ(ok.Placed, (TRect{256, 224, 62, 25}));
+  EXPECT_EQ(cancel.Placed, (TRect{346, 224, 62, 25}));
   layout.Override({{cancel, {10, 10, 50, 20}}, {extra, {1, 2, 3, 4}}});
   layout.Apply({420, 270}, DpiScale(96));
-  EXPECT_EQ(cancel.Bounds, (TRect{10, 10, 50, 20}));
-  EXPECT_EQ(extra.Bounds, (TRect{1, 2, 3, 4}));
-  EXPECT_EQ(ok.Bounds, (TRect{256, 224, 62, 25}));
+  EXPECT_EQ(cancel.Placed, (TRect{10, 10, 50, 20}));
+  EXPECT_EQ(extra.Placed, (TRect{1, 2, 3, 4}));
+  EXPECT_EQ(ok.Placed, (TRect{256, 224, 62, 25}));
+}
+
+TEST(Layout, ATextNeedingMoreRoomMovesWhatFollowsOnItsLineAndWidensItsFrame) {
+  // "Repeat scan every [10] minutes" in a frame, the box's caption 20 pixels wider than designed.
+  Recorder frame, box, spin, unit, beside, elsewhere;
+  frame.Frame = true;
+  box.In = spin.In = unit.In = &frame;
+  box.TextWidth = 120;
+  TLayout layout(kDesignClient, {{frame, {16, 8, 241, 105}},
+                                 {box, {16, 40, 100, 17}},
+                                 {spin, {136, 40, 49, 22}},
+                                 {unit, {192, 41, 40, 13}},
+                                 {beside, {264, 16, 127, 65}},
+                                 {elsewhere, {200, 40, 40, 13}}});
+  for (int times = 0; times < 2; ++times) {  // placed again from the design, not further
+    layout.Apply({410, 270}, DpiScale(96));
+    EXPECT_EQ(spin.Placed, (TRect{140, 40, 49, 22}));  // a small gap kept
+    EXPECT_EQ(unit.Placed, (TRect{193, 41, 40, 13}));
+    EXPECT_EQ(frame.Placed, (TRect{16, 8, 249, 105}));  // as much room on the right as on the left
+    EXPECT_EQ(beside.Placed, (TRect{269, 16, 127, 65}));  // the wider frame moves its own line
+    EXPECT_EQ(elsewhere.Placed, (TRect{200, 40, 40, 13}));  // in another window: no neighbour
+  }
+}
+
+TEST(Layout, AColumnMovesAsOneAndWhatStretchesKeepsItsRightEdge) {
+  // Captions and values: one caption runs into its value.
+  Recorder shortCaption, longCaption, value, stretched;
+  longCaption.TextWidth = 100;
+  TLayout layout(kDesignClient, {{shortCaption, {16, 56, 80, 13}},
+                                 {value, {104, 56, 225, 13}},
+                                 {longCaption, {16, 116, 80, 13}},
+                                 {stretched, {104, 116, 225, 13}, akLeft | akTop | akRight}});
+  layout.Apply({410, 270}, DpiScale(96));
+  EXPECT_EQ(stretched.Placed, (TRect{120, 116, 209, 13}));
+  EXPECT_EQ(value.Placed, (TRect{120, 56, 225, 13}));
 }
 
 TEST(Layout, CentresWithDivisionsTruncated) {

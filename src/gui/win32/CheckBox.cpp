@@ -1,5 +1,10 @@
 #include "gui/win32/CheckBox.h"
 
+#include <algorithm>
+
+#include "gui/win32/GdiObjects.h"
+#include "win32/WideText.h"
+
 bool TCheckedButton::Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 bool TCheckedButton::ChangeTick(bool checked) {
@@ -10,6 +15,13 @@ bool TCheckedButton::ChangeTick(bool checked) {
 
 void TCheckedButton::SetChecked(bool checked) {
   if (ChangeTick(checked)) DoClick();
+}
+
+void TCheckedButton::SetBounds(int left, int top, int width, int height) {
+  // The tick, the space around it, the caption and its focus frame.
+  const int needed = GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE) +
+                     WindowTextMeasure(Handle()).Size(Utf8ToWide(Text())).cx + 2;
+  TButtonControl::SetBounds(left, top, std::max(width, needed), height);
 }
 
 HBRUSH TCheckedButton::ColourNotification(HDC dc) {

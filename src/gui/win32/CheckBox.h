@@ -4,11 +4,13 @@
 
 #include "gui/win32/Button.h"
 
-// A button with a tick; setting the tick clicks it, as the user's click does.
+// A button with a tick; setting the tick clicks it, as the user's click does. It is
+// at least as wide as its tick and caption take in its font.
 class TCheckedButton : public TButtonControl {
  public:
   bool Checked() const;
   virtual void SetChecked(bool checked);
+  void SetBounds(int left, int top, int width, int height) override;
 
  protected:
   // Sets the tick; whether that changed it.

@@ -15,6 +15,7 @@ struct TGroupBoxOptions {
 class TGroupBox : public TWinControl {
  public:
   TGroupBox(TWinControl& parent, const TGroupBoxOptions& options);
+  bool IsFrame() const override { return true; }
 
  protected:
   HBRUSH ColourNotification(HDC dc) override;

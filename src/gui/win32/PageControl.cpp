@@ -6,6 +6,13 @@
 
 #include "win32/WideText.h"
 
+namespace {
+
+// The padding of a tab around its caption, as the system has it.
+constexpr SIZE kTabPadding{6, 3};
+
+}  // namespace
+
 TPageControl::TPageControl(TWinControl& parent) {
   CreateHandle(WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                WS_EX_CONTROLPARENT, parent.Handle());
@@ -49,7 +56,26 @@ void TPageControl::SetActivePage(TTabSheet& page) {
   for (TTabSheet* other : pages_) other->SetVisible(other == active_);
 }
 
+// The tabs keep the system's look where they all fit in one row; where they do not,
+// they give up first their least width, then as much of their padding as it takes.
+void TPageControl::FitTabs() {
+  const auto count = SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0);
+  const auto fits = [&] {
+    RECT last{};
+    return count == 0 || (SendMessageW(Handle(), TCM_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)) &&
+                          last.right <= ClientWidth());
+  };
+  // Each setting lays the tabs out again only with the least width set after it.
+  const auto layOut = [&](int padding, int leastWidth) {
+    SendMessageW(Handle(), TCM_SETPADDING, 0, MAKELPARAM(padding, kTabPadding.cy));
+    SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, leastWidth);
+  };
+  layOut(kTabPadding.cx, -1);
+  for (int padding = kTabPadding.cx; !fits() && padding >= 0; --padding) layOut(padding, 0);
+}
+
 void TPageControl::Resized() {
+  FitTabs();
   RECT display{0, 0, ClientWidth(), ClientHeight()};
   SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   for (TTabSheet* page : pages_)

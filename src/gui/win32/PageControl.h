@@ -8,7 +8,8 @@
 class TTabSheet;
 
 // Tabs over pages: the page of the chosen tab shows, the others hide. Tab and the
-// arrow keys move into the page shown, as into any other container.
+// arrow keys move into the page shown, as into any other container. The tabs all show
+// at once, in one row: where they would not fit, they are made narrower.
 class TPageControl : public TWinControl {
  public:
   explicit TPageControl(TWinControl& parent);
@@ -27,6 +28,7 @@ class TPageControl : public TWinControl {
   void Add(TTabSheet& page);
   // Rebuilds the tabs from the pages whose tab shows.
   void UpdateTabs();
+  void FitTabs();
   std::vector<TTabSheet*> ShownPages() const;
 
   std::vector<TTabSheet*> pages_;

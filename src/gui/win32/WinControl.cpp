@@ -219,6 +219,11 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+const TPlaced* TWinControl::Container() const {
+  if (!(GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) return nullptr;
+  return FromHandle(GetParent(handle_));
+}
+
 void TWinControl::SetTop(int top) {
   const TRect bounds = BoundsRect();
   SetBounds(bounds.Left, top, bounds.Width, bounds.Height);

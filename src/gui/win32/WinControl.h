@@ -31,6 +31,9 @@ class TWinControl : public TComponent, public TPlaced {
   // Bounds in pixels within the parent's client area (the screen for a form).
   void SetBounds(int left, int top, int width, int height) override;
   TRect BoundsRect() const;
+  TRect Bounds() const override { return BoundsRect(); }
+  // The control of this layer that it is a child of.
+  const TPlaced* Container() const override;
   int Left() const { return BoundsRect().Left; }
   int Top() const { return BoundsRect().Top; }
   int Width() const { return BoundsRect().Width; }

@@ -39,9 +39,9 @@ class TOptionsDialog final : public TForm {
   TPageControl PageControl1{*this};
   TTabSheet SpaceSheet{PageControl1, "Space"};
   TRadioGroup RadioGroup1{SpaceSheet, {.Caption = " Space Display "}};
-  TRadioButton btnActual{SpaceSheet, {.Caption = "Only show nominal bytes, ignore slack"}};
-  TRadioButton btnAllocated{SpaceSheet, {.Caption = "Show actual space on disk, with slack"}};
-  TRadioButton btnSlack{SpaceSheet, {.Caption = "Show only the slack space"}};
+  TRadioButton btnActual{RadioGroup1, {.Caption = "Only show nominal bytes, ignore slack"}};
+  TRadioButton btnAllocated{RadioGroup1, {.Caption = "Show actual space on disk, with slack"}};
+  TRadioButton btnSlack{RadioGroup1, {.Caption = "Show only the slack space"}};
   TLabel Label1{SpaceSheet,
                 {.Caption = "Space on the disk is allocated in fixed size clusters, thus wasting space if these "
                             "clusters are not completely filled.  Choose whether you wish to include the wasted slack "
@@ -56,8 +56,8 @@ class TOptionsDialog final : public TForm {
                  .WordWrap = true}};
   TTabSheet CompressionSheet{PageControl1, "NTFS Compression"};
   TRadioGroup RadioGroup3{CompressionSheet, {.Caption = " Measure files by "}};
-  TRadioButton btnCompressed{CompressionSheet, {.Caption = "Compressed size"}};
-  TRadioButton btnUncompressed{CompressionSheet, {.Caption = "Uncompressed size"}};
+  TRadioButton btnCompressed{RadioGroup3, {.Caption = "Compressed size"}};
+  TRadioButton btnUncompressed{RadioGroup3, {.Caption = "Uncompressed size"}};
   TLabel Label3{CompressionSheet,
                 {.Caption = "For Windows NT systems only, choose whether to take into account any file compression or "
                             "to ingore it.  Measuring the compressed size more accurately reflects the actual disk "
@@ -65,7 +65,7 @@ class TOptionsDialog final : public TForm {
                  .WordWrap = true}};
   TTabSheet RightClickSheet{PageControl1, "Right Click"};
   TRadioGroup RadioGroup4{RightClickSheet, {.Caption = " Explorer Folder right-click menu "}};
-  TCheckBox chkRightClick{RightClickSheet, {.Caption = "Enable \"Usage Pie Chart\" menu item",
+  TCheckBox chkRightClick{RadioGroup4, {.Caption = "Enable \"Usage Pie Chart\" menu item",
                                             .OnClick = Bind(this, &TOptionsDialog::chkRightClickClick)}};
   TLabel Label5{RightClickSheet,
                 {.Caption = "Enable allows you to right-click on a folder and get a pie-chart of that folder's disk "
@@ -73,7 +73,7 @@ class TOptionsDialog final : public TForm {
                  .WordWrap = true}};
   TTabSheet FreeDiskSheet{PageControl1, "Free Disk"};
   TRadioGroup RadioGroup5{FreeDiskSheet, {.Caption = " Free disk space  display "}};
-  TCheckBox chkShowFreeDisk{FreeDiskSheet, {.Caption = "Show free disk space",
+  TCheckBox chkShowFreeDisk{RadioGroup5, {.Caption = "Show free disk space",
                                             .OnClick = Bind(this, &TOptionsDialog::chkShowFreeDiskClick)}};
   TLabel Label8{FreeDiskSheet,
                 {.Caption = "Note: free space will show as a negative value in the list box. This is not an error, but "

@@ -1,0 +1,89 @@
+// Every text of the program's windows fits where it is drawn, in the fonts this machine
+// has and at the screen's resolution: ctest runs these at 96, 120 and 144 dots per
+// inch, each in a Wine prefix of its own (VELMORA_DPI names the one expected).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "FakeFileSystem.h"
+#include "FakeVolumeApi.h"
+#include "MemoryRegistry.h"
+#include "TextFit.h"
+#include "WindowQueries.h"
+#include "app/win32/FormMain.h"
+#include "dialogs/win32/AboutBx.h"
+#include "dialogs/win32/FileProp.h"
+#include "gui/win32/Application.h"
+#include "gui/win32/Screen.h"
+#include "settings/win32/OptnDlg.h"
+#include "win32/WideText.h"
+#include "win32/Win32VersionSource.h"
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "\n  " + line;
+  return text;
+}
+
+// Velmora.exe's version resource, for the about box to show.
+struct ProgramVersionSource : Win32VersionSource {
+  std::string ExecutablePath() override {
+    wchar_t path[MAX_PATH];
+    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    const std::wstring tests = self.substr(0, self.rfind(L'\\'));
+    return WideToUtf8(tests.substr(0, tests.rfind(L'\\')) + L"\\Velmora.exe");
+  }
+};
+
+class TextsFit : public ::testing::Test {
+ protected:
+  TextsFit() {
+    if (const char* dpi = std::getenv("VELMORA_DPI")) {
+      EXPECT_EQ(ScreenScale().PixelsPerInch(), std::atoi(dpi));
+    }
+    volume.Drives["C:\\"] = {{8, 512, 262144, 1000000}, VolumeApi::FreeSpaceEx{0, 0, 1u << 30}, 0x10};
+    fs.AddFile("C:\\Data\\readme.txt", 100);
+  }
+  // Shows a window as the program does (each showing fills its texts), then checks it.
+  void ExpectFits(TForm& form) {
+    form.Show();
+    Application().ProcessMessages();
+    EXPECT_TRUE(TextsThatDoNotFit(form.Handle()).empty())
+        << WideToUtf8(WindowText(form.Handle())) << ":" << Joined(TextsThatDoNotFit(form.Handle()));
+    form.Hide();
+  }
+
+  FakeFileSystem fs;
+  FakeVolumeApi volume;
+  MemoryRegistry registry;
+  TMainForm main{fs, volume, registry, "C:\\Data"};
+};
+
+TEST_F(TextsFit, InTheMainWindowAfterAScan) {
+  main.Show();
+  ASSERT_TRUE(WaitFor([&] { return !main.Scanning() && main.Caption().rfind("Velmora - ", 0) == 0; }, 5000,
+                      [] { Application().ProcessMessages(); }));
+  ExpectFits(main);
+}
+
+TEST_F(TextsFit, OnEveryPageOfTheOptionsDialog) {
+  TOptionsDialog options(main);
+  ExpectFits(options);
+}
+
+TEST_F(TextsFit, OnBothPagesOfTheFilePropertiesOfAFileWithVersionData) {
+  TfrmFileProperties1 properties(main);
+  properties.FileName = "C:\\windows\\system32\\kernel32.dll";
+  ExpectFits(properties);
+}
+
+TEST_F(TextsFit, InTheAboutBoxOfTheProgram) {
+  ProgramVersionSource source;
+  TAboutBoxOrv1 about(main, source);
+  ExpectFits(about);
+}
+
+}  // namespace
