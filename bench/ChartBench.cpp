@@ -22,13 +22,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 
 int main() {
   constexpr int kEntries = 100000;
-  TForm form({.ClientSize = {550, 350}});
-  TPieChart chart;
-  TListBox list(form);
-  chart.SetBounds(5, 5, 297, 297);
-  chart.ListBox = &list;
-  form.AddGraphic(chart);
-  list.SetBounds(320, 5, 209, 300);
+  TFinalForm<TForm> form(TFormOptions{.ClientSize = {550, 350}});
+  TListBox list(form, {}, {.Bounds = {320, 5, 209, 300}});
+  TPieChart chart(form, {.ListBox = &list}, {.Bounds = {5, 5, 297, 297}});
   form.Show();
   Application().ProcessMessages();
 

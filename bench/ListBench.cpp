@@ -16,6 +16,7 @@
 
 #include "win32/NtDirectory.h"
 #include "win32/WideText.h"
+#include "win32/Files.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
 #include "Messages.h"

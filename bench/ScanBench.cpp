@@ -13,6 +13,7 @@
 #include "scan/FolderList.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Files.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
 #include "Messages.h"

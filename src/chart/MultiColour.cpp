@@ -52,7 +52,9 @@ std::vector<std::string> SplitCommaText(std::string_view text) {
   return items;
 }
 
-TMultiColourControl::TMultiColourControl() { SetDefaultColours(); }
+TMultiColourControl::TMultiColourControl(GraphicHost& host, const TDesign& design) : TGraphicControl(host, design) {
+  SetDefaultColours();
+}
 
 void TMultiColourControl::SetNumColours(int count) {
   if (count < 1 || count > kMaxColours) return;

@@ -18,7 +18,7 @@ class TMultiColourControl : public TGraphicControl {
  public:
   static constexpr int kMaxColours = 8;
 
-  TMultiColourControl();
+  TMultiColourControl(GraphicHost& host, const TDesign& design);
 
   // Slots in use, counted from 0: 1 to 8, or 0 after an empty or unreadable text.
   int NumColours() const { return numColours_; }

@@ -26,7 +26,11 @@ double AngleOf(double dx, double dy) {
 
 }  // namespace
 
-TPieChart::TPieChart() { SetBounds(0, 0, 65, 65); }
+TPieChart::TPieChart(GraphicHost& host, const TPieChartOptions& options, const TDesign& design)
+    : TMultiColourControl(host, design),
+      ListBox(options.ListBox),
+      OnDblClick(options.OnDblClick),
+      OnRightClick(options.OnRightClick) {}
 
 void TPieChart::LoadFromList(const std::vector<TPieLine>& lines) {
   items_.Clear();

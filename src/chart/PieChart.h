@@ -11,9 +11,15 @@
 // value, fills its companion list with them in that order, labels the larger
 // segments with the text after the number, and reports the segment under the mouse
 // on a double-click or a right-button release.
+struct TPieChartOptions {
+  TItemList* ListBox = nullptr;  // companion list, not owned
+  TNotifyEvent OnDblClick;
+  TNotifyEvent OnRightClick;
+};
+
 class TPieChart : public TMultiColourControl {
  public:
-  TPieChart();
+  TPieChart(GraphicHost& host, const TPieChartOptions& options, const TDesign& design = {});
 
   // Replaces the content: parses, sorts, lists and repaints. Lines whose number does
   // not parse are left out.

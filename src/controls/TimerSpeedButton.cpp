@@ -2,7 +2,8 @@
 
 #include "controls/SpinRules.h"
 
-TTimerSpeedButton::TTimerSpeedButton(TTickerFactory makeTimer) : makeTimer_(std::move(makeTimer)) {}
+TTimerSpeedButton::TTimerSpeedButton(GraphicHost& host, TTickerFactory makeTimer)
+    : TGraphicControl(host, {}), makeTimer_(std::move(makeTimer)) {}
 
 void TTimerSpeedButton::Click() {
   if (OnClick) OnClick(*this);

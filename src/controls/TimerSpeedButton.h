@@ -12,7 +12,7 @@
 class TTimerSpeedButton : public TGraphicControl {
  public:
   // `makeTimer` makes the repeat timer on the first press that needs it.
-  explicit TTimerSpeedButton(TTickerFactory makeTimer);
+  TTimerSpeedButton(GraphicHost& host, TTickerFactory makeTimer);
 
   bool FocusFrame = false;  // a focus rectangle on the button
   bool AutoRepeat = true;   // pressing starts the repeat timer

@@ -14,6 +14,8 @@ class TGraphicControl;
 // request, paints it, and passes it the mouse.
 class GraphicHost {
  public:
+  // Takes a control made on it, as designed.
+  virtual void AddGraphic(TGraphicControl& control, const TDesign& design) = 0;
   virtual void InvalidateControl(TGraphicControl& control) = 0;
   // Whether the mouse is held for that control: pressed on it and not yet released.
   virtual bool HoldsMouseFor(const TGraphicControl& control) const = 0;
@@ -26,6 +28,9 @@ class GraphicHost {
 // mouse handlers are the control's own, in pixels.
 class TGraphicControl : public TComponent, public TPlaced {
  public:
+  // Made on its host, as designed.
+  TGraphicControl(GraphicHost& host, const TDesign& design) { host.AddGraphic(*this, design); }
+
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }
@@ -38,6 +43,7 @@ class TGraphicControl : public TComponent, public TPlaced {
     return hostX >= left_ && hostX < left_ + width_ && hostY >= top_ && hostY < top_ + height_;
   }
 
+  // The host it is drawn on; none once the host has gone.
   void SetHost(GraphicHost* host) { host_ = host; }
 
   // Asks the host to repaint this control; nothing while it has no host.

@@ -19,19 +19,29 @@ void Follow(int& start, int& length, bool nearEdge, bool farEdge, int growth) {
 
 }  // namespace
 
-TRect PlacedBounds(const TRect& design, TAnchors anchors, TSize designClient, TSize client, const DpiScale& scale) {
-  TRect placed{scale(design.Left), scale(design.Top), scale(design.Width), scale(design.Height)};
+TRect PlacedBounds(const TDesign& design, TSize designClient, TSize client, const DpiScale& scale) {
+  const TRect& bounds = design.Bounds;
+  switch (design.Align) {
+    case TAlign::Top: return {0, 0, client.Width, scale(bounds.Height)};
+    case TAlign::Bottom: return {0, client.Height - scale(bounds.Height), client.Width, scale(bounds.Height)};
+    case TAlign::None: break;
+  }
+  TRect placed{scale(bounds.Left), scale(bounds.Top), scale(bounds.Width), scale(bounds.Height)};
+  const TAnchors anchors = design.Anchors;
   Follow(placed.Left, placed.Width, anchors & akLeft, anchors & akRight, client.Width - scale(designClient.Width));
   Follow(placed.Top, placed.Height, anchors & akTop, anchors & akBottom, client.Height - scale(designClient.Height));
   return placed;
 }
 
-TLayout::TLayout(TSize designClient, std::vector<TLayoutRow> rows)
-    : designClient_(designClient), rows_(std::move(rows)) {}
+void TLayout::Add(TPlaced& control, const TDesign& design, TSize client, const DpiScale& scale) {
+  rows_.push_back({control, design});
+  const TRect at = PlacedBounds(design, designClient_, client, scale);
+  control.SetBounds(at.Left, at.Top, at.Width, at.Height);
+}
 
 void TLayout::Apply(TSize client, const DpiScale& scale) const {
   for (const TLayoutRow& row : rows_) {
-    const TRect at = PlacedBounds(row.Design, row.Anchors, designClient_, client, scale);
+    const TRect at = PlacedBounds(row.Design, designClient_, client, scale);
     row.Control.get().SetBounds(at.Left, at.Top, at.Width, at.Height);
   }
   // Frames inside frames settle from the inside out, a round each; there are fewer
@@ -54,8 +64,8 @@ bool TLayout::MoveColumns(const DpiScale& scale) const {
   std::map<std::pair<const TPlaced*, int>, int> shifts;
   for (size_t first = 0; first < rows_.size(); ++first)
     for (size_t next = 0; next < rows_.size(); ++next) {
-      const TRect& before = rows_[first].Design;
-      const TRect& after = rows_[next].Design;
+      const TRect& before = rows_[first].Design.Bounds;
+      const TRect& after = rows_[next].Design.Bounds;
       const bool onItsLine = before.Top < after.Bottom() && after.Top < before.Bottom();
       if (first == next || windows[first] != windows[next] || !onItsLine || after.Left < before.Right()) continue;
       const int gap = std::min(scale(after.Left - before.Right()), scale(kLeastGap));
@@ -64,10 +74,10 @@ bool TLayout::MoveColumns(const DpiScale& scale) const {
     }
   bool moved = false;
   for (size_t i = 0; i < rows_.size(); ++i) {
-    const auto shift = shifts.find({windows[i], rows_[i].Design.Left});
+    const auto shift = shifts.find({windows[i], rows_[i].Design.Bounds.Left});
     if (shift == shifts.end() || shift->second <= 0) continue;
     // One that stretches with its window keeps its right edge.
-    const TAnchors anchors = rows_[i].Anchors;
+    const TAnchors anchors = rows_[i].Design.Anchors;
     const bool stretches = (anchors & akLeft) && (anchors & akRight);
     const TRect& at = placed[i];
     rows_[i].Control.get().SetBounds(at.Left + shift->second, at.Top,
@@ -94,15 +104,6 @@ bool TLayout::WidenFrames() const {
     moved = true;
   }
   return moved;
-}
-
-void TLayout::Override(const std::vector<TLayoutRow>& rows) {
-  for (const TLayoutRow& row : rows) {
-    const auto same = std::find_if(rows_.begin(), rows_.end(),
-                                   [&](const TLayoutRow& held) { return &held.Control.get() == &row.Control.get(); });
-    if (same == rows_.end()) rows_.push_back(row);
-    else *same = row;
-  }
 }
 
 TRect Centred(TSize size, const TRect& area) {

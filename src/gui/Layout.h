@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "gui/Dpi.h"
@@ -46,33 +47,51 @@ class TPlaced {
   ~TPlaced() = default;
 };
 
+// Where a control goes along an edge of its window, whatever the window's size.
+enum class TAlign { None, Top, Bottom };
+
+// A control as designed: where it lies in its parent (design pixels, 96 dots per inch;
+// none for one its parent places itself), the edges of the form it keeps its distance
+// to or the edge it lines, whether it starts enabled and shown, and the hint it shows
+// while the mouse rests on it. A control made later lies over those made before it and
+// comes after them in the Tab order, unless it is made to lie over them all.
+struct TDesign {
+  TRect Bounds;
+  TAnchors Anchors = kTopLeft;
+  TAlign Align = TAlign::None;
+  bool Enabled = true;
+  bool Visible = true;
+  bool OverSiblings = false;  // over every sibling, and first in the Tab order
+  std::string Hint;
+};
+
 // Where a control designed at `design` (design pixels, 96 dots per inch) goes when its
 // form, designed with the client size `designClient`, has the client size `client`
 // (screen pixels): scaled, then moved or stretched by the growth beyond the scaled
 // design for the edges it is anchored to. Controls inside containers follow the form's
-// growth too, which is right as long as their containers stretch with it.
-TRect PlacedBounds(const TRect& design, TAnchors anchors, TSize designClient, TSize client, const DpiScale& scale);
+// growth too, which is right as long as their containers stretch with it. One aligned
+// to an edge takes the whole width there, in its designed height.
+TRect PlacedBounds(const TDesign& design, TSize designClient, TSize client, const DpiScale& scale);
 
 // One control of a form's layout.
 struct TLayoutRow {
   std::reference_wrapper<TPlaced> Control;
-  TRect Design;
-  TAnchors Anchors = kTopLeft;
+  TDesign Design;
 };
 
-// The layout of a form: every control with its designed bounds, placed in one go.
-// Texts drawn in the fonts at hand may need more room than designed; once placed, a
-// control that runs into the next one designed on its line moves that one's column
-// (what its window has designed at the same left edge) to the right, as far as a small
-// gap asks, and a frame widens to hold what lies in it, as far right of it as the
-// margin on its left.
+// The layout of a form, collected from its controls as they are made: each placed as
+// designed. Texts drawn in the fonts at hand may need more room than designed; once
+// all are placed, a control that runs into the next one designed on its line moves
+// that one's column (what its window has designed at the same left edge) to the right,
+// as far as a small gap asks, and a frame widens to hold what lies in it, as far right
+// of it as the margin on its left.
 class TLayout {
  public:
-  TLayout(TSize designClient, std::vector<TLayoutRow> rows);
+  explicit TLayout(TSize designClient) : designClient_(designClient) {}
+  // Takes a control as designed and places it at once.
+  void Add(TPlaced& control, const TDesign& design, TSize client, const DpiScale& scale);
+  // Places every control again, then makes room for texts.
   void Apply(TSize client, const DpiScale& scale) const;
-  // A derived form's changes: each row replaces the one of its control, or is added.
-  void Override(const std::vector<TLayoutRow>& rows);
-  TSize DesignClient() const { return designClient_; }
 
  private:
   // One round of each rule; whether anything moved.

@@ -9,6 +9,9 @@
 // The two parts of the registry the program uses.
 enum class TRootKey { CurrentUser, ClassesRoot };
 
+// Whether opening a key that is missing makes it.
+enum class TKeyOpening { Existing, OrCreate };
+
 // A value as the registry holds it.
 struct RegistryValue {
   enum class Kind { Integer, Text, Other };
@@ -33,7 +36,7 @@ class Registry {
  public:
   virtual ~Registry() = default;
   // Nothing when the key is missing (and not to be created) or cannot be opened.
-  virtual std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, bool create) = 0;
+  virtual std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, TKeyOpening opening) = 0;
   // Deletes a key that has no sub-keys.
   virtual bool DeleteKey(TRootKey root, std::string_view path) = 0;
 };

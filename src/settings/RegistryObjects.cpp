@@ -4,12 +4,10 @@
 
 TRegistry::TRegistry(Registry& registry, TRootKey root) : RootKey(root), registry_(registry) {}
 
-bool TRegistry::OpenKey(std::string_view path, bool canCreate) {
-  key_ = registry_.OpenKey(RootKey, path, canCreate);
+bool TRegistry::OpenKey(std::string_view path, TKeyOpening opening) {
+  key_ = registry_.OpenKey(RootKey, path, opening);
   return key_ != nullptr;
 }
-
-bool TRegistry::KeyExists(std::string_view path) { return registry_.OpenKey(RootKey, path, false) != nullptr; }
 
 bool TRegistry::DeleteKey(std::string_view path) { return registry_.DeleteKey(RootKey, path); }
 
@@ -26,8 +24,8 @@ bool TRegistry::WriteString(std::string_view name, std::string_view value) {
   return key_ && key_->WriteText(name, value);
 }
 
-TRegIniFile::TRegIniFile(Registry& registry, std::string_view path, bool forWriting)
-    : key_(registry.OpenKey(TRootKey::CurrentUser, path, forWriting)) {}
+TRegIniFile::TRegIniFile(Registry& registry, std::string_view path, TKeyOpening opening)
+    : key_(registry.OpenKey(TRootKey::CurrentUser, path, opening)) {}
 
 int32_t TRegIniFile::ReadInteger(std::string_view name, int32_t defaultValue) {
   const std::optional<RegistryValue> value = key_ ? key_->Read(name) : std::nullopt;

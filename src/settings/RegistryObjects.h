@@ -14,9 +14,8 @@ class TRegistry {
 
   TRootKey RootKey;
   // Opens a key (closing the one open before), creating it when asked.
-  bool OpenKey(std::string_view path, bool canCreate);
+  bool OpenKey(std::string_view path, TKeyOpening opening);
   void CloseKey() { key_.reset(); }
-  bool KeyExists(std::string_view path);
   bool DeleteKey(std::string_view path);
 
   // Of the open key. An integer read is nothing when the value is absent or no integer.
@@ -34,8 +33,8 @@ class TRegistry {
 // stored as 32-bit integers; integers stored as decimal text are read too.
 class TRegIniFile {
  public:
-  // Opens the key of the current user's part; for writing, it is created when missing.
-  TRegIniFile(Registry& registry, std::string_view path, bool forWriting);
+  // Opens the key of the current user's part (to write in, made when missing).
+  TRegIniFile(Registry& registry, std::string_view path, TKeyOpening opening);
 
   int32_t ReadInteger(std::string_view name, int32_t defaultValue);
   bool ReadBool(std::string_view name, bool defaultValue);

@@ -18,12 +18,12 @@ TRegistryInteger::TRegistryInteger(Registry& registry, std::string keyPath, std:
                                    int32_t defaultValue)
     : TRegistryVariable(registry, std::move(keyPath), std::move(valueName)), Value(defaultValue) {
   TRegistry key(registry_);
-  if (key.OpenKey(KeyPath, false)) Value = key.ReadInteger(ValueName).value_or(Value);
+  if (key.OpenKey(KeyPath, TKeyOpening::Existing)) Value = key.ReadInteger(ValueName).value_or(Value);
 }
 
 void TRegistryInteger::Save() {
   TRegistry key(registry_);
-  if (key.OpenKey(KeyPath, true)) key.WriteInteger(ValueName, Value);
+  if (key.OpenKey(KeyPath, TKeyOpening::OrCreate)) key.WriteInteger(ValueName, Value);
 }
 
 TRegistryFormInfo::TRegistryFormInfo(PlacedWindow& form, Registry& registry, const std::string& keyPath)

@@ -61,14 +61,14 @@ void Save(TRegIniFile& ini, const TSettingValue& value, const TSettings& setting
 }  // namespace
 
 TSettings LoadSettings(Registry& registry, const TSettings& defaults) {
-  TRegIniFile ini(registry, kSettingsKey, false);
+  TRegIniFile ini(registry, kSettingsKey, TKeyOpening::Existing);
   TSettings settings = defaults;
   for (const TSettingValue& value : kSettingValues) Load(ini, value, settings);
   return settings;
 }
 
 void SaveSettings(Registry& registry, const TSettings& settings) {
-  TRegIniFile ini(registry, kSettingsKey, true);
+  TRegIniFile ini(registry, kSettingsKey, TKeyOpening::OrCreate);
   for (const TSettingValue& value : kSettingValues)
     if (IsFont(value)) Save(ini, value, settings);
   for (const TSettingValue& value : kSettingValues)

@@ -6,6 +6,28 @@
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
+std::wstring ExtendedLengthPath(const std::wstring& path) {
+  if (path.rfind(L"\\\\?\\", 0) == 0) return path;
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return path;
+  full.resize(length);
+  // GetFullPathNameW drops a trailing backslash only for "." style paths; keep one.
+  if (!path.empty() && (path.back() == L'\\' || path.back() == L'/') && full.back() != L'\\') full += L'\\';
+  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+std::optional<uint64_t> CompressedSizeOf(const std::wstring& extendedPath) {
+  DWORD high = 0;
+  SetLastError(NO_ERROR);
+  const DWORD low = GetCompressedFileSizeW(extendedPath.c_str(), &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
+  return static_cast<uint64_t>(high) << 32 | low;
+}
+
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -61,9 +61,10 @@ class Win32Key : public RegistryKey {
 
 }  // namespace
 
-std::unique_ptr<RegistryKey> Win32Registry::OpenKey(TRootKey root, std::string_view path, bool create) {
+std::unique_ptr<RegistryKey> Win32Registry::OpenKey(TRootKey root, std::string_view path, TKeyOpening opening) {
   HKEY key = nullptr;
   const std::wstring name = KeyName(path);
+  const bool create = opening == TKeyOpening::OrCreate;
   const LONG result =
       create ? RegCreateKeyExW(RootHandle(root), name.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr)
              : RegOpenKeyExW(RootHandle(root), name.c_str(), 0, KEY_READ | KEY_WRITE, &key);

@@ -5,6 +5,6 @@
 // The Windows registry.
 class Win32Registry : public Registry {
  public:
-  std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, bool create) override;
+  std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, TKeyOpening opening) override;
   bool DeleteKey(TRootKey root, std::string_view path) override;
 };

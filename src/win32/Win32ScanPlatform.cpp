@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "support/Utf8.h"
+#include "win32/Files.h"
 #include "win32/Handles.h"
 #include "win32/NtDirectory.h"
 #include "win32/WideText.h"
@@ -43,20 +44,6 @@ bool IsPlainTail(std::string_view tail) {
 }
 
 }  // namespace
-
-std::wstring ExtendedLengthPath(const std::wstring& path) {
-  if (path.rfind(L"\\\\?\\", 0) == 0) return path;
-  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
-  std::wstring full(size, L'\0');
-  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-  if (length == 0 || length >= size) return path;
-  full.resize(length);
-  // GetFullPathNameW drops a trailing backslash only for "." style paths; keep one.
-  if (!path.empty() && (path.back() == L'\\' || path.back() == L'/') && full.back() != L'\\') full += L'\\';
-  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
-}
 
 Win32ScanPlatform::Win32ScanPlatform(std::function<void()> processMessages)
     : processMessages_(std::move(processMessages)), listingFillsTheBuffer_(ListingFillsTheBuffer()) {}
@@ -99,11 +86,7 @@ void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing&
 }
 
 std::optional<uint64_t> Win32ScanPlatform::CompressedFileSize(const std::string& filePath) {
-  DWORD high = 0;
-  SetLastError(NO_ERROR);
-  const DWORD low = GetCompressedFileSizeW(ExtendedPath(filePath).c_str(), &high);
-  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
-  return static_cast<uint64_t>(high) << 32 | low;
+  return CompressedSizeOf(ExtendedPath(filePath));
 }
 
 void Win32ScanPlatform::ProcessMessages() {

@@ -29,7 +29,3 @@ class Win32ScanPlatform : public ScanPlatform {
   std::vector<uint64_t> buffer_;  // listing answers, reused
   bool listingFillsTheBuffer_;
 };
-
-// An absolute "\\?\" form of a path as a user gives it (relative, with "." or "..",
-// with forward slashes, or on a network share).
-std::wstring ExtendedLengthPath(const std::wstring& path);

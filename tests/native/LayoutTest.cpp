@@ -31,36 +31,39 @@ TEST(Layout, ScalesDesignBoundsAtEachResolution) {
            {96, {256, 224, 62, 25}}, {120, {320, 280, 78, 31}}, {144, {384, 336, 93, 38}}}) {
     const DpiScale scale(dpi);
     const TSize client{scale(410), scale(270)};
-    EXPECT_EQ(PlacedBounds({256, 224, 62, 25}, kTopLeft, kDesignClient, client, scale), expected) << dpi;
+    EXPECT_EQ(PlacedBounds({.Bounds = {256, 224, 62, 25}}, kDesignClient, client, scale), expected) << dpi;
   }
 }
 
-TEST(Layout, AnchoredEdgesFollowTheGrowthBeyondTheScaledDesign) {
+TEST(Layout, AnchoredEdgesFollowTheGrowthBeyondTheScaledDesignAndAlignedOnesLineTheirEdge) {
   for (const int dpi : {96, 120, 144}) {
     const DpiScale scale(dpi);
+    const TSize grown = Grown(scale);
     const TRect design{8, 8, 100, 50};
-    const TRect still = PlacedBounds(design, kTopLeft, kDesignClient, Grown(scale), scale);
-    EXPECT_EQ(still, (TRect{scale(8), scale(8), scale(100), scale(50)})) << dpi;
-    const TRect moved = PlacedBounds(design, akRight | akBottom, kDesignClient, Grown(scale), scale);
-    EXPECT_EQ(moved, (TRect{scale(8) + 40, scale(8) + 30, scale(100), scale(50)})) << dpi;
-    const TRect stretched = PlacedBounds(design, kAllSides, kDesignClient, Grown(scale), scale);
-    EXPECT_EQ(stretched, (TRect{scale(8), scale(8), scale(100) + 40, scale(50) + 30})) << dpi;
+    EXPECT_EQ(PlacedBounds({.Bounds = design}, kDesignClient, grown, scale),
+              (TRect{scale(8), scale(8), scale(100), scale(50)})) << dpi;
+    EXPECT_EQ(PlacedBounds({.Bounds = design, .Anchors = akRight | akBottom}, kDesignClient, grown, scale),
+              (TRect{scale(8) + 40, scale(8) + 30, scale(100), scale(50)})) << dpi;
+    EXPECT_EQ(PlacedBounds({.Bounds = design, .Anchors = kAllSides}, kDesignClient, grown, scale),
+              (TRect{scale(8), scale(8), scale(100) + 40, scale(50) + 30})) << dpi;
+    EXPECT_EQ(PlacedBounds({.Bounds = design, .Align = TAlign::Bottom}, kDesignClient, grown, scale),
+              (TRect{0, grown.Height - scale(50), grown.Width, scale(50)})) << dpi;
   }
   // Shrunk below its design, a stretched control never gets a negative size.
-  EXPECT_EQ(PlacedBounds({0, 0, 20, 20}, kAllSides, kDesignClient, {100, 100}, DpiScale(96)).Width, 0);
+  EXPECT_EQ(PlacedBounds({.Bounds = {0, 0, 20, 20}, .Anchors = kAllSides}, kDesignClient, {100, 100}, DpiScale(96)),
+            (TRect{0, 0, 0, 0}));
 }
 
-TEST(Layout, AppliesEveryRowInOneGoAndTakesADerivedFormsChanges) {
-  Recorder ok, cancel, extra;
-  TLayout layout(kDesignClient, {{ok, {256, 224, 62, 25}}, {cancel, {336, 224, 62, 25}, akRight}});
-  layout.Apply({420, 270}, DpiScale(96));
+TEST(Layout, PlacesEachControlAsItComesAndAllAgainAtEachApply) {
+  Recorder ok, cancel;
+  TLayout layout(kDesignClient);
+  layout.Add(ok, {.Bounds = {256, 224, 62, 25}}, {420, 270}, DpiScale(96));
   EXPECT_EQ(ok.Placed, (TRect{256, 224, 62, 25}));
+  layout.Add(cancel, {.Bounds = {336, 224, 62, 25}, .Anchors = akRight}, {420, 270}, DpiScale(96));
   EXPECT_EQ(cancel.Placed, (TRect{346, 224, 62, 25}));
-  layout.Override({{cancel, {10, 10, 50, 20}}, {extra, {1, 2, 3, 4}}});
-  layout.Apply({420, 270}, DpiScale(96));
-  EXPECT_EQ(cancel.Placed, (TRect{10, 10, 50, 20}));
-  EXPECT_EQ(extra.Placed, (TRect{1, 2, 3, 4}));
+  layout.Apply({430, 270}, DpiScale(96));
   EXPECT_EQ(ok.Placed, (TRect{256, 224, 62, 25}));
+  EXPECT_EQ(cancel.Placed, (TRect{356, 224, 62, 25}));
 }
 
 TEST(Layout, ATextNeedingMoreRoomMovesWhatFollowsOnItsLineAndWidensItsFrame) {
@@ -69,14 +72,16 @@ TEST(Layout, ATextNeedingMoreRoomMovesWhatFollowsOnItsLineAndWidensItsFrame) {
   frame.Frame = true;
   box.In = spin.In = unit.In = &frame;
   box.TextWidth = 120;
-  TLayout layout(kDesignClient, {{frame, {16, 8, 241, 105}},
-                                 {box, {16, 40, 100, 17}},
-                                 {spin, {136, 40, 49, 22}},
-                                 {unit, {192, 41, 40, 13}},
-                                 {beside, {264, 16, 127, 65}},
-                                 {elsewhere, {200, 40, 40, 13}}});
+  TLayout layout(kDesignClient);
+  const auto add = [&](Recorder& control, TRect bounds) { layout.Add(control, {.Bounds = bounds}, kDesignClient, DpiScale(96)); };
+  add(frame, {16, 8, 241, 105});
+  add(box, {16, 40, 100, 17});
+  add(spin, {136, 40, 49, 22});
+  add(unit, {192, 41, 40, 13});
+  add(beside, {264, 16, 127, 65});
+  add(elsewhere, {200, 40, 40, 13});
   for (int times = 0; times < 2; ++times) {  // placed again from the design, not further
-    layout.Apply({410, 270}, DpiScale(96));
+    layout.Apply(kDesignClient, DpiScale(96));
     EXPECT_EQ(spin.Placed, (TRect{140, 40, 49, 22}));  // a small gap kept
     EXPECT_EQ(unit.Placed, (TRect{193, 41, 40, 13}));
     EXPECT_EQ(frame.Placed, (TRect{16, 8, 249, 105}));  // as much room on the right as on the left
@@ -89,11 +94,13 @@ TEST(Layout, AColumnMovesAsOneAndWhatStretchesKeepsItsRightEdge) {
   // Captions and values: one caption runs into its value.
   Recorder shortCaption, longCaption, value, stretched;
   longCaption.TextWidth = 100;
-  TLayout layout(kDesignClient, {{shortCaption, {16, 56, 80, 13}},
-                                 {value, {104, 56, 225, 13}},
-                                 {longCaption, {16, 116, 80, 13}},
-                                 {stretched, {104, 116, 225, 13}, akLeft | akTop | akRight}});
-  layout.Apply({410, 270}, DpiScale(96));
+  TLayout layout(kDesignClient);
+  layout.Add(shortCaption, {.Bounds = {16, 56, 80, 13}}, kDesignClient, DpiScale(96));
+  layout.Add(value, {.Bounds = {104, 56, 225, 13}}, kDesignClient, DpiScale(96));
+  layout.Add(longCaption, {.Bounds = {16, 116, 80, 13}}, kDesignClient, DpiScale(96));
+  layout.Add(stretched, {.Bounds = {104, 116, 225, 13}, .Anchors = akLeft | akTop | akRight}, kDesignClient,
+             DpiScale(96));
+  layout.Apply(kDesignClient, DpiScale(96));
   EXPECT_EQ(stretched.Placed, (TRect{120, 116, 209, 13}));
   EXPECT_EQ(value.Placed, (TRect{120, 56, 225, 13}));
 }

@@ -8,20 +8,20 @@ namespace {
 // The palette is all there is to test; the control draws nothing itself.
 class PaletteControl : public TMultiColourControl {
  public:
+  explicit PaletteControl(GraphicHost& host) : TMultiColourControl(host, {}) {}
   void Paint(TCanvas&) override {}
 };
 
 class ColourList : public ::testing::Test {
  protected:
   ColourList() {
-    control.SetHost(&host);
     control.OnColourChange = [this](TComponent& sender) {
       EXPECT_EQ(&sender, &control);
       ++events;
     };
   }
-  PaletteControl control;
   FakeGraphicHost host;
+  PaletteControl control{host};
   int events = 0;
 };
 

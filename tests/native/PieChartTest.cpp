@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeGraphicHost.h"
 #include "RecordingCanvas.h"
 #include "chart/PieChart.h"
 
@@ -54,7 +55,8 @@ class PieChart : public ::testing::Test {
     return fired == 1;
   }
 
-  TPieChart chart;
+  FakeGraphicHost host;
+  TPieChart chart{host, {}};
   int objects[16] = {};
 };
 

@@ -105,8 +105,8 @@ TEST_F(SettingsStore, FontsComeBackWithTheirFiveMembers) {
 class FolderMenu : public ::testing::Test {
  protected:
   FolderMenu() {
-    registry.OpenKey(TRootKey::ClassesRoot, "\\Directory\\shell", true);
-    registry.OpenKey(TRootKey::ClassesRoot, "\\Drive\\shell", true);
+    registry.OpenKey(TRootKey::ClassesRoot, "\\Directory\\shell", TKeyOpening::OrCreate);
+    registry.OpenKey(TRootKey::ClassesRoot, "\\Drive\\shell", TKeyOpening::OrCreate);
   }
   const RegistryValue* Default(std::string_view key) const { return registry.Value(TRootKey::ClassesRoot, key, ""); }
   MemoryRegistry registry;
@@ -152,7 +152,7 @@ TEST(FolderMenuWithoutRights, SkipsWhatItCannotOpen) {
   MemoryRegistry registry;
   UpdateFolderMenu(registry, "C:\\V.exe", true);  // no shell keys: nothing is made
   EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell\\UsagePieChart"));
-  registry.OpenKey(TRootKey::ClassesRoot, "\\Directory\\shell", true);
+  registry.OpenKey(TRootKey::ClassesRoot, "\\Directory\\shell", TKeyOpening::OrCreate);
   registry.ReadOnlyRoots.insert(TRootKey::ClassesRoot);
   UpdateFolderMenu(registry, "C:\\V.exe", true);
   EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell\\UsagePieChart"));

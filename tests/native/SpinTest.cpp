@@ -55,9 +55,8 @@ class FakeTicker : public TTicker {
 
 class HeldArrow : public ::testing::Test {
  protected:
-  HeldArrow() : arrow([this] { return std::make_unique<FakeTicker>(timer); }) {
+  HeldArrow() : arrow(host, [this] { return std::make_unique<FakeTicker>(timer); }) {
     arrow.SetBounds(0, 0, 15, 8);
-    arrow.SetHost(&host);
     arrow.OnClick = [this](TComponent&) { ++clicks; };
   }
   void Press() {

@@ -36,10 +36,10 @@ std::string MemoryRegistry::Normal(std::string_view text) {
   return normal;
 }
 
-std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(TRootKey root, std::string_view path, bool create) {
+std::unique_ptr<RegistryKey> MemoryRegistry::OpenKey(TRootKey root, std::string_view path, TKeyOpening opening) {
   Key key{root, Normal(path)};
   if (!keys_.count(key)) {
-    if (!create || ReadOnlyRoots.count(root)) return nullptr;
+    if (opening == TKeyOpening::Existing || ReadOnlyRoots.count(root)) return nullptr;
     // Creating a key creates the keys above it.
     for (size_t end = key.second.find('\\'); end != std::string::npos; end = key.second.find('\\', end + 1))
       keys_[{root, key.second.substr(0, end)}];
@@ -68,6 +68,6 @@ const RegistryValue* MemoryRegistry::Value(TRootKey root, std::string_view path,
 }
 
 void MemoryRegistry::Set(TRootKey root, std::string_view path, std::string_view name, RegistryValue value) {
-  OpenKey(root, path, true);
+  OpenKey(root, path, TKeyOpening::OrCreate);
   keys_[{root, Normal(path)}][Normal(name)] = std::move(value);
 }

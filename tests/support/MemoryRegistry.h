@@ -11,7 +11,7 @@
 // case, as Windows does. A root can be made read-only (no rights to it).
 class MemoryRegistry : public Registry {
  public:
-  std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, bool create) override;
+  std::unique_ptr<RegistryKey> OpenKey(TRootKey root, std::string_view path, TKeyOpening opening) override;
   bool DeleteKey(TRootKey root, std::string_view path) override;
 
   bool HasKey(TRootKey root, std::string_view path) const;

@@ -154,7 +154,7 @@ TEST_F(SavedListing, WritesTheListLinesAndAsksBeforeReplacingAFile) {
   ASSERT_TRUE(WaitFor([&] { return velmora.SelectedUnits() == 2; }));
   SaveAs(velmora, path);
   Answer(velmora, path, L"&No");
-  Sleep(300);
+  ASSERT_TRUE(velmora.WaitUntilIdle());  // the save has come to its end
   EXPECT_EQ(FileContent(path), inKB);
 
   SaveAs(velmora, path);

@@ -59,7 +59,7 @@ TEST_F(Options, UnitsAloneRedisplayAndFreeSpaceWithUnitsRescans) {
   EXPECT_EQ(pages, 7);
   for (int page = 0; page < pages; ++page) {
     ShowPage(velmora, dialog, page);
-    Sleep(200);
+    EXPECT_TRUE(WaitFor([&] { return !PaintPending(dialog); }));
     EXPECT_TRUE(SaveClientScreenshot(dialog, L"options-page" + std::to_wstring(page + 1) + L".bmp"));
   }
   ShowPage(velmora, dialog, 1);
@@ -141,7 +141,6 @@ TEST_F(Options, CancelAndEscapeChangeNothing) {
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(velmora.Window()); }));
   dialog = Open(velmora);
   Click(velmora, dialog, L"Count");
-  Sleep(200);
   velmora.PressKey(dialog, VK_ESCAPE);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(velmora.Window()); }));
   EXPECT_EQ(velmora.ListLines(), shown);

@@ -102,7 +102,10 @@ TEST_F(BigTree, RefreshDuringAScanIsDroppedAndCancelShowsAPartialTree) {
   const std::string files = velmora.Panel(1);
   EXPECT_NE(files, "Files: 60");
   EXPECT_FALSE(velmora.ListLines().empty());
-  Sleep(1500);  // a queued refresh would have started by now
+  // A key pressed now is handled after whatever the presses above left queued: by then
+  // no scan runs, and none ran.
+  velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);
+  ASSERT_TRUE(WaitFor([&] { return velmora.SelectedUnits() == 2; }));
   EXPECT_FALSE(velmora.Scanning());
   EXPECT_EQ(velmora.Panel(1), files);
 }

@@ -50,4 +50,11 @@ TEST(Utf8ToAnsi, KeepsWhatTheCodePageHasAndMarksTheRest) {
   EXPECT_EQ(Utf8ToAnsi("\xE6\x97\xA5"), "?");
 }
 
+TEST(ExtendedLengthPath, MakesAbsoluteExtendedPaths) {
+  EXPECT_EQ(ExtendedLengthPath(L"C:\\Data\\"), L"\\\\?\\C:\\Data\\");
+  EXPECT_EQ(ExtendedLengthPath(L"C:\\Data\\..\\Other\\"), L"\\\\?\\C:\\Other\\");
+  EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\dir\\"), L"\\\\?\\UNC\\server\\share\\dir\\");
+  EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\C:\\x\\"), L"\\\\?\\C:\\x\\");
+}
+
 }  // namespace

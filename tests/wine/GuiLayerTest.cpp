@@ -12,24 +12,23 @@
 #include "gui/win32/CheckBox.h"
 #include "gui/win32/Form.h"
 #include "gui/win32/GdiObjects.h"
-#include "dialogs/VersionInfo.h"
 #include "gui/win32/GroupBox.h"
 #include "gui/win32/ListBox.h"
-#include "gui/win32/ListView.h"
 #include "gui/win32/PageControl.h"
 #include "gui/win32/Timer.h"
 #include "gui/win32/Win32Canvas.h"
-#include "win32/Win32VersionSource.h"
 
 #include <commctrl.h>
 
 namespace {
 
-void ClickAt(HWND window, int x, int y, bool twice = false) {
+enum class Clicks { Single, Double };
+
+void ClickAt(HWND window, int x, int y, Clicks clicks = Clicks::Single) {
   const LPARAM at = MAKELPARAM(x, y);
   SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(window, WM_LBUTTONUP, 0, at);
-  if (!twice) return;
+  if (clicks == Clicks::Single) return;
   SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   SendMessageW(window, WM_LBUTTONUP, 0, at);
 }
@@ -40,12 +39,12 @@ class ListBoxOnForm : public ::testing::Test {
     list.SetBounds(10, 10, 200, 150);
     form.Show();
   }
-  void ClickLine(int index, bool twice) {
+  void ClickLine(int index, Clicks clicks) {
     RECT line{};
     SendMessageW(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line));
-    ClickAt(list.Handle(), line.left + 5, line.top + 3, twice);
+    ClickAt(list.Handle(), line.left + 5, line.top + 3, clicks);
   }
-  TForm form{{.Design = {0, 0, 300, 200}}};
+  TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 300, 200}}};
   TListBox list{form};
   int objects[3] = {};
 };
@@ -72,7 +71,7 @@ TEST_F(ListBoxOnForm, ClicksReachTheListBoxObjectThroughItsParent) {
     ++clicks;
   };
   list.OnDblClick = [&](TComponent&) { ++doubleClicks; };
-  ClickLine(1, true);
+  ClickLine(1, Clicks::Double);
   EXPECT_EQ(list.ItemIndex(), 1);
   EXPECT_GE(clicks, 1);
   EXPECT_EQ(doubleClicks, 1);
@@ -83,13 +82,13 @@ TEST_F(ListBoxOnForm, AnErrorInAHandlerStopsAtTheCallbackBoundary) {
   std::string reported;
   Application().OnException = [&](const std::string& message) { reported = message; };
   list.OnClick = [](TComponent&) { throw std::runtime_error("handler failed"); };
-  ClickLine(0, false);
+  ClickLine(0, Clicks::Single);
   Application().OnException = nullptr;
   EXPECT_EQ(reported, "handler failed");
 }
 
 TEST(WinControl, KnowsOnlyItsOwnWindows) {
-  TForm form{{}};
+  TFinalForm<TForm> form{TFormOptions{}};
   EXPECT_EQ(TWinControl::FromHandle(form.Handle()), &form);
   HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, form.Handle(), nullptr, nullptr, nullptr);
   SetWindowLongPtrW(foreign, GWLP_USERDATA, 12345);
@@ -98,7 +97,7 @@ TEST(WinControl, KnowsOnlyItsOwnWindows) {
 }
 
 TEST(WinControl, DestroyingTheWindowFirstLeavesTheObjectSafe) {
-  TForm form{{}};
+  TFinalForm<TForm> form{TFormOptions{}};
   TListBox list(form);
   DestroyWindow(form.Handle());  // takes the list box window with it
   EXPECT_EQ(list.Handle(), nullptr);
@@ -112,8 +111,8 @@ class ModalDialog : public ::testing::Test {
     owner.Show();
     dialog.OnShow = [this](TComponent&) { ownerEnabledWhileShown = IsWindowEnabled(owner.Handle()) != FALSE; };
   }
-  TForm owner{{.Caption = "Owner", .Design = {0, 0, 300, 200}}};
-  TForm dialog{{.Caption = "Dialog", .Border = TBorderStyle::Dialog, .Position = TFormPosition::ScreenCenter,
+  TFinalForm<TForm> owner{TFormOptions{.Caption = "Owner", .Design = {0, 0, 300, 200}}};
+  TFinalForm<TForm> dialog{TFormOptions{.Caption = "Dialog", .Border = TBorderStyle::Dialog, .Position = TFormPosition::ScreenCenter,
                 .ClientSize = {200, 100}, .Owner = &owner}};
   TButton ok{dialog, {.Caption = "OK", .Default = true, .ModalResult = TModalResult::Ok}};
   TButton cancel{dialog, {.Caption = "Cancel", .Cancel = true, .ModalResult = TModalResult::Cancel}};
@@ -149,10 +148,7 @@ TEST_F(ModalDialog, AButtonPressedFromOutsideWhileNoMessageWaitsEndsTheShowing) 
   std::atomic<bool> ended = false;
   std::thread presser([&] {
     // Shown and painted: nothing is left for the loop to take.
-    WaitFor([&] {
-      return IsWindowVisible(dialog.Handle()) && !GetUpdateRect(dialog.Handle(), nullptr, FALSE) &&
-             !GetUpdateRect(ok.Handle(), nullptr, FALSE) && !GetUpdateRect(cancel.Handle(), nullptr, FALSE);
-    });
+    WaitFor([&] { return IsWindowVisible(dialog.Handle()) && !PaintPending(dialog.Handle()); });
     SendMessageW(ok.Handle(), BM_CLICK, 0, 0);
     // A loop left asleep is woken by a close after a while, so the test ends either way.
     if (!WaitFor([&] { return ended.load(); }, 3000)) PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
@@ -172,10 +168,10 @@ TEST_F(ModalDialog, AFailingShowLeavesTheOwnerEnabledAndTheDialogHidden) {
 // A form whose painting fails.
 class FormThatCannotPaint : public TForm {
  public:
-  FormThatCannotPaint() : TForm({.Design = {0, 0, 200, 100}}) {}
   int Paints = 0;
 
  protected:
+  FormThatCannotPaint() : TForm({.Design = {0, 0, 200, 100}}) {}
   void PaintWindow(HDC, const RECT&) override {
     ++Paints;
     throw std::runtime_error("cannot paint");
@@ -183,7 +179,7 @@ class FormThatCannotPaint : public TForm {
 };
 
 TEST(ErrorDisplay, ShowsOneErrorAtATimeAndAFailedPaintOrTimerDoesNotComeBack) {
-  FormThatCannotPaint form;
+  TFinalForm<FormThatCannotPaint> form;
   int shown = 0;
   const int unshown = Application().UnshownErrors();
   Application().OnException = [&](const std::string& message) {
@@ -211,8 +207,8 @@ TEST(ErrorDisplay, ShowsOneErrorAtATimeAndAFailedPaintOrTimerDoesNotComeBack) {
 }
 
 TEST(Dialog, EscapeWithoutACancelButtonReachesTheFocusedControlAsAKey) {
-  TForm owner{{}};
-  TForm dialog{{.Border = TBorderStyle::Dialog, .ClientSize = {200, 100}, .Owner = &owner}};
+  TFinalForm<TForm> owner{TFormOptions{}};
+  TFinalForm<TForm> dialog{TFormOptions{.Border = TBorderStyle::Dialog, .ClientSize = {200, 100}, .Owner = &owner}};
   TButton ok{dialog, {.Caption = "OK", .Default = true, .ModalResult = TModalResult::Ok}};
   ok.OnKeyPress = [&](TComponent&, char16_t& key) {
     if (key == 27) dialog.Close();
@@ -223,7 +219,7 @@ TEST(Dialog, EscapeWithoutACancelButtonReachesTheFocusedControlAsAKey) {
 }
 
 TEST(Controls, BoxesAndRadioButtonsClickOnChangeOnly) {
-  TForm form{{.Design = {0, 0, 300, 300}}};
+  TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 300, 300}}};
   TCheckBox box{form, {.Caption = "Box"}};
   box.SetBounds(10, 10, 100, 17);
   form.Show();
@@ -253,7 +249,7 @@ TEST(Controls, BoxesAndRadioButtonsClickOnChangeOnly) {
 }
 
 TEST(Controls, PagesShowTheChosenTabAndHiddenTabsCannotBeChosen) {
-  TForm form{{.Design = {0, 0, 400, 300}}};
+  TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 400, 300}}};
   TPageControl pages{form};
   TTabSheet one{pages, "One"}, two{pages, "Two"}, three{pages, "Three"};
   pages.SetBounds(0, 0, 380, 250);
@@ -274,11 +270,15 @@ TEST(Controls, PagesShowTheChosenTabAndHiddenTabsCannotBeChosen) {
   EXPECT_EQ(pages.ActivePage(), &one);
 }
 
-TEST(Controls, ALayoutPlacesItsRowsAndFollowsTheForm) {
-  TForm form{{.ClientSize = {300, 200}}};
-  TButton fixed{form, {.Caption = "Fixed"}};
-  TButton corner{form, {.Caption = "Corner"}};
-  form.SetLayout(TLayout({300, 200}, {{fixed, {10, 10, 60, 25}}, {corner, {230, 165, 60, 25}, akRight | akBottom}}));
+TEST(Controls, EachIsPlacedAsDesignedAndFollowsTheForm) {
+  TFinalForm<TForm> form{TFormOptions{.ClientSize = {300, 200}}};
+  TButton fixed{form, {.Caption = "Fixed"}, {.Bounds = {10, 10, 60, 25}, .Enabled = false, .Hint = "Fixed"}};
+  TButton corner{form, {.Caption = "Corner"}, {.Bounds = {230, 165, 60, 25}, .Anchors = akRight | akBottom}};
+  TButton hidden{form, {.Caption = "Hidden"}, {.Bounds = {10, 40, 60, 25}, .Visible = false}};
+  EXPECT_EQ(fixed.Left(), form.Scale(10));
+  EXPECT_FALSE(fixed.Enabled());
+  EXPECT_EQ(fixed.Hint, "Fixed");
+  EXPECT_FALSE(hidden.Visible());
   const TRect before = corner.BoundsRect();
   form.SetBounds(0, 0, form.Width() + 40, form.Height() + 30);
   EXPECT_EQ(corner.Left(), before.Left + 40);
@@ -286,36 +286,31 @@ TEST(Controls, ALayoutPlacesItsRowsAndFollowsTheForm) {
   EXPECT_EQ(fixed.Left(), form.Scale(10));
 }
 
-TEST(Controls, AListViewLinkedToTheVersionReaderShowsItsRows) {
-  TForm form{{.Design = {0, 0, 400, 300}}};
-  TListView view(form);
-  view.SetBounds(0, 0, 380, 250);
-  Win32VersionSource source;
-  TvlxVersionInfoResource reader(source);
-  reader.SetFilename("C:\\windows\\system32\\kernel32.dll");
-  reader.SetVersionListView(&view);
-  reader.Loaded();
-  const auto cell = [&](int row, int column) {
-    wchar_t text[256] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    SendMessageW(view.Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-    return std::wstring(text);
-  };
-  ASSERT_GT(SendMessageW(view.Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
-  EXPECT_EQ(cell(0, 0), L"Product Name");
-  EXPECT_FALSE(cell(0, 1).empty());
-  EXPECT_GT(SendMessageW(view.Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 50);  // sized to its texts
+// A form with members of its own that see whether its window is still there when they go.
+class FormWithMembers : public TForm {
+ protected:
+  explicit FormWithMembers(bool& windowGoneFirst) : TForm({}), member_{windowGoneFirst, Handle()} {}
+
+ private:
+  struct Witness {
+    bool& WindowGone;
+    HWND Window;
+    ~Witness() { WindowGone = !IsWindow(Window); }
+  } member_;
+  TButton button_{*this, {.Caption = "Member"}, {.Bounds = {10, 10, 60, 25}}};
+};
+
+TEST(Forms, GoWindowFirstBeforeTheMembersOfEveryClassOfTheirChain) {
+  bool windowGoneFirst = false;
+  { TFinalForm<FormWithMembers> form(windowGoneFirst); }
+  EXPECT_TRUE(windowGoneFirst);
 }
 
 TEST(Handles, FormsMadeAndGoneLeaveNoHandleOrGdiObjectBehind) {
   const auto makeOne = [] {
-    TForm form{{.Caption = "Short-lived", .Design = {0, 0, 300, 200}}};
+    TFinalForm<TForm> form{TFormOptions{.Caption = "Short-lived", .Design = {0, 0, 300, 200}}};
     TListBox list{form};
-    TButton button{form, {.Caption = "OK"}};
-    form.ShowHintOf(button);
+    TButton button{form, {.Caption = "OK"}, {.Hint = "Shows its hint"}};
     form.Show();
     Application().ProcessMessages();
     UpdateWindow(form.Handle());

@@ -10,15 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "FakeFileFacts.h"
 #include "FakeFileSystem.h"
+#include "FakeVersionSeams.h"
 #include "FakeVolumeApi.h"
 #include "GdiObjectCount.h"
 #include "MemoryRegistry.h"
+#include "VersionBlockBuilder.h"
 #include "WindowQueries.h"
+#include "app/MainLayout.h"
 #include "app/win32/FormMain.h"
 #include "gui/win32/Application.h"
-#include "dialogs/win32/FileProp.h"
-#include "settings/win32/OptnDlg.h"
 #include "win32/WideText.h"
 
 #include <commctrl.h>
@@ -39,16 +41,11 @@ class MainWindow : public ::testing::Test {
     fs.AddFile("C:\\Data\\Sub\\Deeper\\x.dat", 5000);
     fs.AddFile("C:\\other.txt", 1);
   }
-  ~MainWindow() override {
-    options.reset();
-    form.reset();
-  }
-
   // Starts as the program does: the window shown, the first scan from its start-up tick.
   void Start(std::optional<std::string> argument) {
-    form = std::make_unique<TMainForm>(fs, volume, registry, std::move(argument));
-    options = std::make_unique<TOptionsDialog>(*form);
-    form->SetDialogs({.Options = options.get()});
+    form = std::make_unique<TFinalForm<TMainForm>>(
+        TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files},
+        std::move(argument));
     form->Show();
     ASSERT_TRUE(WaitFor([&] { return Caption().rfind("Velmora - ", 0) == 0 && !form->Scanning(); }, 5000, Pump));
   }
@@ -88,7 +85,8 @@ class MainWindow : public ::testing::Test {
     SendMessageW(combo, CB_SETCURSEL, index, 0);
     SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   }
-  void ClickLine(const std::string& line, bool twice) {
+  enum class Clicks { Single, Double };
+  void ClickLine(const std::string& line, Clicks clicks) {
     const Lines lines = ListLines();
     const auto index = std::find(lines.begin(), lines.end(), line) - lines.begin();
     ASSERT_LT(index, static_cast<long>(lines.size())) << line;
@@ -97,29 +95,30 @@ class MainWindow : public ::testing::Test {
     const LPARAM at = MAKELPARAM(area.left + 5, area.top + 3);
     SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(List(), WM_LBUTTONUP, 0, at);
-    if (!twice) return;
+    if (clicks == Clicks::Single) return;
     SendMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(List(), WM_LBUTTONUP, 0, at);
   }
   // A double-click on the chart at an angle from its centre, half way to the rim.
   void DoubleClickChart(double angle) {
-    const int cx = form->Scale(5) + ChartSide() / 2;
-    const int cy = form->Scale(37) + ChartSide() / 2;
-    const LPARAM at = MAKELPARAM(cx + static_cast<int>(std::cos(angle) * ChartSide() / 4),
-                                 cy - static_cast<int>(std::sin(angle) * ChartSide() / 4));
+    const TRect chart = Chart();
+    const int radius = chart.Width / 2;
+    const LPARAM at = MAKELPARAM(chart.Left + radius + static_cast<int>(std::cos(angle) * radius / 2),
+                                 chart.Top + radius - static_cast<int>(std::sin(angle) * radius / 2));
     SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(Window(), WM_LBUTTONUP, 0, at);
     SendMessageW(Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(Window(), WM_LBUTTONUP, 0, at);
   }
-  // As the window lays it out: left of the list, between the tool bar and the status bar.
-  int ChartSide() const {
-    RECT list{}, status{};
+  // Where the window puts its chart, given where its list and bars are.
+  TRect Chart() const {
+    RECT list{}, status{}, tools{};
     GetWindowRect(List(), &list);
     MapWindowPoints(HWND_DESKTOP, Window(), reinterpret_cast<POINT*>(&list), 2);
     GetWindowRect(FindChild(Window(), L"msctls_statusbar32"), &status);
-    return std::min<int>(list.left - form->Scale(12),
-                         form->ClientHeight() - form->Scale(30) - (status.bottom - status.top) - form->Scale(12));
+    GetWindowRect(FindChild(Window(), L"VelmoraPanel"), &tools);
+    return ChartBounds({list.left, list.top, list.right - list.left, list.bottom - list.top}, form->ClientSize(),
+                       tools.bottom - tools.top, status.bottom - status.top, form->Scale);
   }
   int Listings(const std::string& path) const {
     int count = 0;
@@ -136,8 +135,9 @@ class MainWindow : public ::testing::Test {
   FakeFileSystem fs;
   FakeVolumeApi volume;
   MemoryRegistry registry;
-  std::unique_ptr<TMainForm> form;
-  std::unique_ptr<TOptionsDialog> options;
+  FakeVersionSource versions;
+  FakeFileFacts files;
+  std::unique_ptr<TFinalForm<TMainForm>> form;
 };
 
 TEST_F(MainWindow, StartsByScanningTheArgumentAndShowingItsRoot) {
@@ -240,13 +240,13 @@ TEST_F(MainWindow, EachControlLeadsToItsOwnAction) {
   DoubleClickChart(std::numbers::pi / 2);  // straight up: in "\sub", the larger segment
   EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\");
   EXPECT_TRUE(IsWindowEnabled(Button(L"&Up")));
-  ClickLine("12.0   big.bin", false);
+  ClickLine("12.0   big.bin", Clicks::Single);
   EXPECT_EQ(TWinControl::FromHandle(List())->Hint, "big.bin");
-  ClickLine("8.0   \\deeper", true);
+  ClickLine("8.0   \\deeper", Clicks::Double);
   EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\Deeper\\");
   Click(Button(L"&Up"));
   EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\");
-  ClickLine("0.0   ..", true);
+  ClickLine("0.0   ..", Clicks::Double);
   EXPECT_EQ(Caption(), "Velmora - C:\\Data\\");
 
   Select(Selector(1), 0);  // nominal
@@ -316,7 +316,7 @@ TEST_F(MainWindow, RescansLeaveNoGdiObjectOrHandleBehind) {
 // The options dialog, worked as a user would while the main window waits for it.
 class OptionsFromTheMainWindow : public MainWindow {
  protected:
-  HWND Dialog() const { return options->Handle(); }
+  HWND Dialog() const { return FindWindowW(L"VelmoraForm", L"Velmora Options"); }
   HWND InDialog(const wchar_t* className, const wchar_t* caption) const {
     return FindChild(Dialog(), className, caption);
   }
@@ -390,11 +390,16 @@ TEST_F(OptionsFromTheMainWindow, ShowsTheHeldSettingsWithTheIntervalWithinItsRan
 
 namespace {
 
-// Each showing starts anew: the Version page only for a file with version data, the
-// error display for a file that is not there.
+// The dialog shows what DescribeFile makes of each file, anew at each showing: the
+// Version page only for a file with version data, the error display for one not there.
 TEST(FilePropertiesDialog, ShowsEachFileAfreshAndTheErrorForOneThatIsGone) {
-  TForm owner{{}};
-  TfrmFileProperties1 dialog(owner);
+  FakeFileFacts facts;
+  facts.Files["C:\\app.exe"] = {.Name = "app.exe"};
+  facts.Files["C:\\empty.txt"] = {.Name = "empty.txt"};
+  facts.Versions["C:\\app.exe"] = {
+      .Present = true, .Block = Serialize(StandardBlock({}, {{"04090000", {{"Comments", "Note"}}}}, {0x09, 0x04}))};
+  TFinalForm<TForm> owner{TFormOptions{}};
+  TFinalForm<TfrmFileProperties1> dialog(owner, facts);
   const auto show = [&](const std::string& file, const std::function<void()>& look) {
     dialog.FileName = file;
     TTimer shown({.Interval = 10});
@@ -407,25 +412,20 @@ TEST(FilePropertiesDialog, ShowsEachFileAfreshAndTheErrorForOneThatIsGone) {
   };
   HWND tabs = FindChild(dialog.Handle(), L"SysTabControl32");
   HWND names = FindChild(dialog.Handle(), L"ListBox");
-  show("C:\\windows\\system32\\kernel32.dll", [&] {
-    EXPECT_EQ(WindowText(dialog.Handle()), L"kernel32.dll properties");
+  show("C:\\app.exe", [&] {
+    EXPECT_EQ(WindowText(dialog.Handle()), L"app.exe properties");
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
-    EXPECT_FALSE(ListBoxLines(names).empty());
+    EXPECT_EQ(ListBoxLines(names), (Lines{"Comments"}));
   });
-  wchar_t folder[MAX_PATH];
-  GetTempPathW(MAX_PATH, folder);
-  const std::wstring text = std::wstring(folder) + L"velmora-properties.txt";
-  CloseHandle(CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  show(WideToUtf8(text), [&] {
+  show("C:\\empty.txt", [&] {
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_TRUE(ListBoxLines(names).empty());
     EXPECT_NE(FindChild(dialog.Handle(), L"Static", L"0 bytes (0 bytes)"), nullptr);
   });
-  DeleteFileW(text.c_str());
-  show(WideToUtf8(text), [&] {
+  show("C:\\gone.txt", [&] {
     EXPECT_EQ(WindowText(dialog.Handle()), L"Error - can't find this file");
     EXPECT_FALSE(IsWindowVisible(tabs));
-    EXPECT_EQ(WindowText(FindChild(dialog.Handle(), L"VelmoraPanel")), text);
+    EXPECT_EQ(WindowText(FindChild(dialog.Handle(), L"VelmoraPanel")), L"C:\\gone.txt");
   });
 }
 

@@ -22,12 +22,7 @@ constexpr int kChartSize = 200;
 // A window with a chart and its list, as the program lays them out.
 class ChartWindow : public ::testing::Test {
  protected:
-  ChartWindow() {
-    chart.SetBounds(kChartLeft, kChartTop, kChartSize, kChartSize);
-    chart.ListBox = &list;
-    form.AddGraphic(chart);
-    list.SetBounds(230, 10, 180, 200);
-  }
+  ChartWindow() { list.SetBounds(230, 10, 180, 200); }
 
   void LoadAndShow(const std::vector<std::string>& texts) {
     std::vector<TPieLine> lines;
@@ -64,9 +59,9 @@ class ChartWindow : public ::testing::Test {
     SendMessageW(form.Handle(), message, keys, MAKELPARAM(point.x, point.y));
   }
 
-  TForm form{{.Caption = "Chart test", .ClientSize = {420, 230}}};
-  TPieChart chart;
+  TFinalForm<TForm> form{TFormOptions{.Caption = "Chart test", .ClientSize = {420, 230}}};
   TListBox list{form};
+  TPieChart chart{form, {.ListBox = &list}, {.Bounds = {kChartLeft, kChartTop, kChartSize, kChartSize}}};
   int objects[64] = {};
 };
 

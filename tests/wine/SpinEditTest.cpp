@@ -31,7 +31,7 @@ class SpinEditOnForm : public ::testing::Test {
   }
   HWND Arrows() const { return FindChild(spin.Handle(), L"VelmoraSpinButton"); }
 
-  TForm form{{.Design = {0, 0, 200, 120}}};
+  TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 200, 120}}};
   TSpinEdit spin{form, {.MinValue = 1, .MaxValue = 1440, .Value = 10}};
   TEdit other{form, {}};
   TButton ok{form, {.Caption = "OK", .Default = true, .OnClick = [this](TComponent&) { ++okClicks; }}};

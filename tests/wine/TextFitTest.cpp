@@ -18,6 +18,7 @@
 #include "gui/win32/Screen.h"
 #include "settings/win32/OptnDlg.h"
 #include "win32/WideText.h"
+#include "win32/Win32FileFacts.h"
 #include "win32/Win32VersionSource.h"
 
 namespace {
@@ -59,7 +60,11 @@ class TextsFit : public ::testing::Test {
   FakeFileSystem fs;
   FakeVolumeApi volume;
   MemoryRegistry registry;
-  TMainForm main{fs, volume, registry, "C:\\Data"};
+  ProgramVersionSource versions;
+  Win32FileFacts files;
+  TFinalForm<TMainForm> main{
+      TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files},
+      "C:\\Data"};
 };
 
 TEST_F(TextsFit, InTheMainWindowAfterAScan) {
@@ -70,19 +75,18 @@ TEST_F(TextsFit, InTheMainWindowAfterAScan) {
 }
 
 TEST_F(TextsFit, OnEveryPageOfTheOptionsDialog) {
-  TOptionsDialog options(main);
+  TFinalForm<TOptionsDialog> options(main);
   ExpectFits(options);
 }
 
 TEST_F(TextsFit, OnBothPagesOfTheFilePropertiesOfAFileWithVersionData) {
-  TfrmFileProperties1 properties(main);
+  TFinalForm<TfrmFileProperties1> properties(main, files);
   properties.FileName = "C:\\windows\\system32\\kernel32.dll";
   ExpectFits(properties);
 }
 
 TEST_F(TextsFit, InTheAboutBoxOfTheProgram) {
-  ProgramVersionSource source;
-  TAboutBoxOrv1 about(main, source);
+  TFinalForm<TAboutBoxOrv1> about(main, versions);
   ExpectFits(about);
 }
 

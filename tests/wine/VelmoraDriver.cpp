@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/MainLayout.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -119,22 +120,20 @@ void Velmora::DoubleClickLine(const std::string& line) const {
 }
 
 void Velmora::RightClickChart(double angle) const {
-  // The chart lies left of the list, between the tool bar and the status bar.
-  RECT list{}, status{}, client{};
+  // Where the program puts its chart, given where its list and bars are.
+  RECT list{}, status{}, tools{}, client{};
   GetWindowRect(list_, &list);
   MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&list), 2);
   GetWindowRect(statusBar_, &status);
+  GetWindowRect(FindWindowExW(window_, nullptr, L"VelmoraPanel", nullptr), &tools);
   GetClientRect(window_, &client);
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  const auto scale = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-  const int side = std::min<int>(list.left - scale(12),
-                                 client.bottom - scale(30) - (status.bottom - status.top) - scale(12));
-  const int cx = scale(5) + side / 2;
-  const int cy = scale(37) + side / 2;
-  const LPARAM at = MAKELPARAM(cx + static_cast<int>(std::cos(angle) * side / 4),
-                               cy - static_cast<int>(std::sin(angle) * side / 4));
+  const WindowDC screen;
+  const TRect chart = ChartBounds({list.left, list.top, list.right - list.left, list.bottom - list.top},
+                                  {client.right, client.bottom}, tools.bottom - tools.top, status.bottom - status.top,
+                                  DpiScale(GetDeviceCaps(screen.Get(), LOGPIXELSY)));
+  const int radius = chart.Width / 2;
+  const LPARAM at = MAKELPARAM(chart.Left + radius + static_cast<int>(std::cos(angle) * radius / 2),
+                               chart.Top + radius - static_cast<int>(std::sin(angle) * radius / 2));
   PostMessageW(window_, WM_RBUTTONDOWN, MK_RBUTTON, at);
   PostMessageW(window_, WM_RBUTTONUP, 0, at);
 }
@@ -153,6 +152,11 @@ void Velmora::ClickTab(HWND tabs, int index) const {
   const LPARAM at = MAKELPARAM(tab.left + 5, tab.top + 5);
   SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(tabs, WM_LBUTTONUP, 0, at);
+}
+
+bool Velmora::WaitUntilIdle() const {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 20000 * Patience(), &result) != 0;
 }
 
 bool Velmora::ClickPrintAndWait() const {

@@ -31,6 +31,9 @@ class Velmora {
   bool UpEnabled() const { return IsWindowEnabled(up_) != FALSE; }
   // Waits until a scan has run and the window shows a level.
   bool WaitUntilShown() const;
+  // Waits until the program has done with what it was doing (a message sent now is
+  // answered only then); false when it has not within the time.
+  bool WaitUntilIdle() const;
 
   std::vector<std::string> ListLines() const { return ListBoxLines(list_); }
   // The list's first line; empty while it has none.

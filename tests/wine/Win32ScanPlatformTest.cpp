@@ -140,11 +140,4 @@ TEST(Win32ScanPlatform, AsksForCompressedSizesInFull) {
   EXPECT_FALSE(platform.CompressedFileSize(temp.PathUtf8() + "missing.bin").has_value());
 }
 
-TEST(ExtendedLengthPath, MakesAbsoluteExtendedPaths) {
-  EXPECT_EQ(ExtendedLengthPath(L"C:\\Data\\"), L"\\\\?\\C:\\Data\\");
-  EXPECT_EQ(ExtendedLengthPath(L"C:\\Data\\..\\Other\\"), L"\\\\?\\C:\\Other\\");
-  EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\dir\\"), L"\\\\?\\UNC\\server\\share\\dir\\");
-  EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\C:\\x\\"), L"\\\\?\\C:\\x\\");
-}
-
 }  // namespace

@@ -44,6 +44,21 @@ std::wstring WindowText(HWND window) {
   return std::wstring(text, GetWindowTextW(window, text, 1024));
 }
 
+namespace {
+
+BOOL CALLBACK NoteUpdate(HWND child, LPARAM pending) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(pending) = true;
+  return TRUE;
+}
+
+}  // namespace
+
+bool PaintPending(HWND window) {
+  bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+  EnumChildWindows(window, NoteUpdate, reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
 std::wstring ClassName(HWND window) {
   wchar_t name[256];
   return std::wstring(name, GetClassNameW(window, name, 256));

@@ -20,6 +20,8 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000,
              const std::function<void()>& pump = nullptr);
 
 std::wstring WindowText(HWND window);
+// Whether a window or one of its descendants has yet to paint a part of itself.
+bool PaintPending(HWND window);
 std::wstring ClassName(HWND window);
 // The first descendant of a window of a class (any case), and caption when one is
 // given, in creation order.

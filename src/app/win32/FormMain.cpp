@@ -6,14 +6,12 @@
 #include "app/MainLayout.h"
 #include "app/RepeatTimer.h"
 #include "app/UsageView.h"
-#include "dialogs/win32/FileProp.h"
-#include "dialogs/win32/OrvAboutBox.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Printer.h"
+#include "gui/win32/ProgramGlyph.h"
 #include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
-#include "settings/win32/OptnDlg.h"
 #include "support/Utf8.h"
 #include "win32/Files.h"
 #include "win32/SystemInfo.h"
@@ -33,50 +31,18 @@ std::string CurrentDirectory() {
 
 }  // namespace
 
-TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, Registry& registry,
-                     std::optional<std::string> argument)
-    : TForm({.Caption = "Velmora", .MaximizeBox = false, .Design = {193, 124, 550, 410}}),
-      scanPlatform_(scanPlatform),
-      volumeApi_(volumeApi),
-      registry_(registry),
+TMainForm::TMainForm(const TMainPlatform& platform, std::optional<std::string> argument)
+    : TForm({.Caption = "Velmora", .MaximizeBox = false, .Design = {193, 124, 550, 410}, .ClientSize = {542, 364}}),
+      platform_(platform),
       argument_(std::move(argument)),
       locale_(ReadUserFormatSettings()),
       executable_(ExecutablePath()) {
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramGlyph().Icon(true)));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramGlyph().Icon(true)));
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
   MainMenu.AddMenu("&File", {&Open1, nullptr, &Print1, &FileSaveMenu, nullptr, &Exit1});
   MainMenu.AddMenu("&View", {&Refresh1, nullptr, &Options1});
   MainMenu.AddMenu("&Help", {&About1});
   SetMenu(MainMenu);
-
-  PieChart1.ListBox = &ListBox1;
-  PieChart1.OnDblClick = Bind(this, &TMainForm::PieChart1DblClick);
-  PieChart1.OnRightClick = Bind(this, &TMainForm::PieChart1RightClick);
-  AddGraphic(PieChart1);
-  // The list box and the buttons below it move with the window's size (FormResize).
-  TLayout({550, 410}, {{SpeedPanel, {0, 0, 550, 30}},
-                       {OpenBtn, {10, 3, 25, 25}},
-                       {PrintBtn, {42, 3, 25, 25}},
-                       // Right-aligned labels end where their selector begins.
-                       {Label1, {75, 8, 107 - 75, 13}},
-                       {cbxUnits, {107, 5, 57, 200}},
-                       {Label2, {181, 8, 243 - 181, 13}},
-                       {cbxDisplay, {243, 5, 81, 200}},
-                       {lblCompressed, {365, 8, 170, 13}},
-                       {PieChart1, {5, 37, 297, 297}},
-                       {ListBox1, {320, 40, 209, 265}},
-                       {lblMaxFileNameLength, {4, 328, 60, 13}},
-                       {BitBtnCancel, {320, 312, 65, 25}},
-                       {BitBtnUp, {400, 312, 49, 25}},
-                       {BitBtnExit, {464, 312, 65, 25}}})
-      .Apply(ClientSize(), Scale);
-  PrintBtn.SetEnabled(false);
-  BitBtnCancel.SetEnabled(false);
-  BitBtnUp.SetEnabled(false);
-  for (TWinControl* control : std::initializer_list<TWinControl*>{
-           &OpenBtn, &PrintBtn, &cbxUnits, &cbxDisplay, &lblCompressed, &ListBox1, &lblMaxFileNameLength,
-           &BitBtnCancel, &BitBtnUp})
-    ShowHintOf(*control);
   ActiveControl = &SpeedPanel;
 
   OnShow = Bind(this, &TMainForm::FormShow);
@@ -84,11 +50,6 @@ TMainForm::TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, Registry&
   OnCloseQuery = [this](TComponent& sender, bool& canClose) { FormCloseQuery(sender, canClose); };
   OnClose = Bind(this, &TMainForm::FormClose);
   FormCreate();
-}
-
-TMainForm::~TMainForm() {
-  currentLevel_ = nullptr;
-  DestroyHandle();  // before the controls go, so no message reaches one that is gone
 }
 
 void TMainForm::FormCreate() {
@@ -102,10 +63,10 @@ void TMainForm::FormCreate() {
   SaveDialog1.Filter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
   SaveDialog1.Title = "Save piechart listing";
   scanPath_ = CurrentDirectory();
-  formInfo_ = std::make_unique<TRegistryFormInfo>(*this, registry_, PlacementKeyPath(executable_));
+  formInfo_ = std::make_unique<TRegistryFormInfo>(*this, platform_.Keys, PlacementKeyPath(executable_));
   LoadSettings();
   PieChart1.GhostColour = Color;
-  ::UpdateFolderMenu(registry_, executable_, settings_.RightClickFolder);
+  ::UpdateFolderMenu(platform_.Keys, executable_, settings_.RightClickFolder);
   minWidth_ = Width();
   minHeight_ = Height();
   SetRepeatTimer(settings_.RepeatedScan, settings_.RepeatInterval);
@@ -114,7 +75,7 @@ void TMainForm::FormCreate() {
 void TMainForm::LoadSettings() {
   TSettings defaults;
   defaults.DisplayCompressed = IsNtFamily() ? 1 : 0;
-  settings_ = ::LoadSettings(registry_, defaults);
+  settings_ = ::LoadSettings(platform_.Keys, defaults);
   ApplyPieColours(settings_.PieChartColours);
   SelectDisplay(settings_.DisplayUnits, settings_.DisplayMode);
   PieChart1.Font = settings_.PieChartFont;
@@ -131,26 +92,8 @@ void TMainForm::ApplyPieColours(const std::string& colours) {
 void TMainForm::FormShow(TComponent&) { formInfo_->RestorePlacement(); }
 
 void TMainForm::FormResize(TComponent&) {
-  MainLayoutInput input;
-  input.ClientWidth = ClientWidth();
-  input.ClientHeight = ClientHeight();
-  input.SpeedPanelHeight = SpeedPanel.Height();
-  input.StatusBarHeight = StatusBar.Height();
-  input.ListTop = ListBox1.Top();
-  input.ListWidth = ListBox1.Width();
-  input.CancelWidth = BitBtnCancel.Width();
-  input.CancelHeight = BitBtnCancel.Height();
-  input.UpWidth = BitBtnUp.Width();
-  input.MaxPathHeight = lblMaxFileNameLength.Height();
-  const MainLayout layout = LayOutMainWindow(input, Scale);
-  SpeedPanel.SetWidth(input.ClientWidth);
-  StatusBar.ParentResized();
-  ListBox1.SetBounds(layout.ListLeft, input.ListTop, input.ListWidth, layout.ListHeight);
-  BitBtnCancel.SetBounds(layout.CancelLeft, layout.ButtonsTop, input.CancelWidth, input.CancelHeight);
-  BitBtnUp.SetBounds(layout.UpLeft, layout.ButtonsTop, input.UpWidth, BitBtnUp.Height());
-  BitBtnExit.SetBounds(layout.ExitLeft, layout.ButtonsTop, BitBtnExit.Width(), BitBtnExit.Height());
-  lblMaxFileNameLength.SetTop(layout.MaxPathTop);
-  PieChart1.SetBounds(PieChart1.Left(), PieChart1.Top(), layout.ChartSide, layout.ChartSide);
+  const TRect chart = ChartBounds(ListBox1.BoundsRect(), ClientSize(), SpeedPanel.Height(), StatusBar.Height(), Scale);
+  PieChart1.SetBounds(chart.Left, chart.Top, chart.Width, chart.Height);
 }
 
 void TMainForm::Timer1Timer(TComponent&) {
@@ -166,7 +109,7 @@ void TMainForm::RunScan() {
   SetCaption("Velmora");
   if (scanPath_.empty()) scanPath_ = CurrentDirectory();
   if (scanPath_.back() != '\\') scanPath_ += '\\';
-  const VolumeFacts volume = ProbeVolume(scanPath_, volumeApi_);
+  const VolumeFacts volume = ProbeVolume(scanPath_, platform_.Volumes);
   PrepareForScan();
   currentLevel_ = nullptr;  // the tree it belongs to goes now
   rootLevel_.Reset(scanPath_);
@@ -180,7 +123,7 @@ void TMainForm::RunScan() {
   std::exception_ptr failure;
   try {
     rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed,
-                    [this](const std::string& text) { progressText_ = text; }, scanPlatform_);
+                    [this](const std::string& text) { progressText_ = text; }, platform_.Scan);
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }
@@ -244,7 +187,7 @@ void TMainForm::FileExit(TComponent&) { Close(); }
 
 void TMainForm::FormCloseQuery(TComponent&, bool&) {
   cancelScan_ = true;  // a running scan stops at its next check; the program ends after it
-  ::SaveSettings(registry_, settings_);
+  ::SaveSettings(platform_.Keys, settings_);
 }
 
 void TMainForm::FormClose(TComponent&) { formInfo_->SavePlacement(); }
@@ -265,23 +208,19 @@ void TMainForm::FileSaveMenuClick(TComponent&) {
 void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), printTitle_); }
 
 void TMainForm::Options1Click(TComponent&) {
-  if (!dialogs_.Options) return;
-  TOptionsDialog& dialog = *dialogs_.Options;
-  dialog.Settings = settings_;
-  if (dialog.ShowModal() != TModalResult::Ok) return;
-  ApplyOptions(settings_, dialog.Settings, *this);
+  OptionsDialog.Settings = settings_;
+  if (OptionsDialog.ShowModal() != TModalResult::Ok) return;
+  ApplyOptions(settings_, OptionsDialog.Settings, *this);
 }
 
-void TMainForm::About(TComponent&) {
-  if (dialogs_.About) dialogs_.About->ShowModal();
-}
+void TMainForm::About(TComponent&) { AboutBoxOrv1.ShowModal(); }
 
 void TMainForm::SetRepeatTimer(bool enabled, int32_t minutes) {
   TimerRepeatScan.SetInterval(RepeatTimerInterval(minutes));
   TimerRepeatScan.SetEnabled(enabled);
 }
 
-void TMainForm::UpdateFolderMenu(bool enable) { ::UpdateFolderMenu(registry_, executable_, enable); }
+void TMainForm::UpdateFolderMenu(bool enable) { ::UpdateFolderMenu(platform_.Keys, executable_, enable); }
 
 void TMainForm::SelectDisplay(uint8_t units, uint8_t mode) {
   cbxUnits.SetItemIndex(units);  // a code out of range selects nothing
@@ -319,12 +258,12 @@ void TMainForm::PieChart1DblClick(TComponent&) { OpenEntry(static_cast<TFolderDa
 void TMainForm::PieChart1RightClick(TComponent&) {
   const std::string& name = PieChart1.SelectedText();
   const auto* entry = static_cast<const TFolderData*>(PieChart1.SelectedObject());
-  if (name.empty() || name.front() == '\\' || !entry || !currentLevel_ || !dialogs_.FileProperties) return;
+  if (name.empty() || name.front() == '\\' || !entry || !currentLevel_) return;
   // The chart shows names lower-cased; the record has the name as listed, which a
   // case-sensitive file system needs.
   const std::string path = currentLevel_->Path() + std::string(entry->Name());
-  dialogs_.FileProperties->FileName = path;
-  if (FileExists(path)) dialogs_.FileProperties->ShowModal();
+  frmFileProperties1.FileName = path;
+  if (FileExists(path)) frmFileProperties1.ShowModal();
 }
 
 void TMainForm::ListBox1DblClick(TComponent&) {
@@ -344,12 +283,12 @@ void TMainForm::BitBtnUpClick(TComponent&) {
 
 void TMainForm::cbxUnitsChange(TComponent&) {
   const int index = cbxUnits.ItemIndex();
-  if (index >= 0 && index <= 4) settings_.DisplayUnits = static_cast<uint8_t>(index);
+  if (index >= 0) settings_.DisplayUnits = static_cast<uint8_t>(index);  // one code per item
   ShowLevel(currentLevel_);
 }
 
 void TMainForm::cbxDisplayChange(TComponent&) {
   const int index = cbxDisplay.ItemIndex();
-  if (index >= 0 && index <= 2) settings_.DisplayMode = static_cast<uint8_t>(index);
+  if (index >= 0) settings_.DisplayMode = static_cast<uint8_t>(index);  // one code per item
   ShowLevel(currentLevel_);
 }

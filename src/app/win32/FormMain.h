@@ -6,6 +6,10 @@
 
 #include "app/OptionsExchange.h"
 #include "app/win32/Glyphs.h"
+#include "dialogs/FileFacts.h"
+#include "dialogs/VersionSource.h"
+#include "dialogs/win32/AboutBx.h"
+#include "dialogs/win32/FileProp.h"
 #include "chart/PieChart.h"
 #include "controls/win32/BrowseDr.h"
 #include "gui/win32/Button.h"
@@ -24,32 +28,24 @@
 #include "settings/Registry.h"
 #include "settings/RegistryVariables.h"
 #include "settings/Settings.h"
+#include "settings/win32/OptnDlg.h"
 #include "support/FormatSettings.h"
 
-class TOptionsDialog;
-class TfrmFileProperties;
-class TAboutBoxOrv;
-
-// The dialogs the main window opens; they are made after it, as the program's forms
-// are made in order.
-struct TMainDialogs {
-  TOptionsDialog* Options = nullptr;
-  TfrmFileProperties* FileProperties = nullptr;
-  TAboutBoxOrv* About = nullptr;
+// What the main window and its dialogs reach of the platform.
+struct TMainPlatform {
+  ScanPlatform& Scan;
+  VolumeApi& Volumes;
+  Registry& Keys;
+  VersionSource& Versions;
+  FileFacts& Files;
 };
 
 // The main window: the tool bar with its selectors, the pie chart and its list, the
 // buttons and the status bar; it runs every scan and shows one level of the tree. It
-// reads the settings when it is made and saves them when asked to close.
-class TMainForm final : public TForm, private OptionsTarget {
+// reads the settings when it is made and saves them when asked to close. It owns the
+// program's dialogs, made after it in the program's order.
+class TMainForm : public TForm, private OptionsTarget {
  public:
-  // `argument`: the program's first command-line argument, if it had one.
-  TMainForm(ScanPlatform& scanPlatform, VolumeApi& volumeApi, Registry& registry,
-            std::optional<std::string> argument);
-  ~TMainForm() override;
-
-  void SetDialogs(const TMainDialogs& dialogs) { dialogs_ = dialogs; }
-
   // Scans ScanPath and shows the result; a request while a scan runs is dropped.
   void RunScan();
   void ShowLevel(TFolderList* level);
@@ -60,6 +56,10 @@ class TMainForm final : public TForm, private OptionsTarget {
   TFolderList& RootLevel() { return rootLevel_; }
   int MinimumWidth() const override { return minWidth_; }
   int MinimumHeight() const override { return minHeight_; }
+
+ protected:
+  // `argument`: the program's first command-line argument, if it had one.
+  TMainForm(const TMainPlatform& platform, std::optional<std::string> argument);
 
  private:
   // Event handlers, as the controls are bound to them.
@@ -102,13 +102,10 @@ class TMainForm final : public TForm, private OptionsTarget {
   void SetPieFont(const TFont& font) override;
   void SetPieColours(const std::string& colours) override;
 
-  ScanPlatform& scanPlatform_;
-  VolumeApi& volumeApi_;
-  Registry& registry_;
+  const TMainPlatform platform_;
   const std::optional<std::string> argument_;
   const FormatSettings locale_;
   const std::string executable_;
-  TMainDialogs dialogs_;
 
   TSettings settings_;
   TFolderList rootLevel_;
@@ -122,7 +119,9 @@ class TMainForm final : public TForm, private OptionsTarget {
   int minHeight_ = 0;
   std::unique_ptr<TRegistryFormInfo> formInfo_;  // the remembered placement
 
-  // Controls, in the order they are made.
+  // Controls, in the order they are made (which is the Tab order). The client area is
+  // designed 542 x 364: the 550 x 410 window less a 4-pixel frame, its caption and its
+  // menu bar.
   TMenuItem Open1{{.Caption = "&Open...", .Hint = "Open a file", .OnClick = Bind(this, &TMainForm::FileOpen)}};
   TMenuItem Print1{{.Caption = "&Print", .OnClick = Bind(this, &TMainForm::FilePrint)}};
   TMenuItem FileSaveMenu{{.Caption = "&Save", .OnClick = Bind(this, &TMainForm::FileSaveMenuClick)}};
@@ -132,36 +131,59 @@ class TMainForm final : public TForm, private OptionsTarget {
   TMenuItem Options1{{.Caption = "&Options...", .OnClick = Bind(this, &TMainForm::Options1Click)}};
   TMenuItem About1{{.Caption = "&About...", .OnClick = Bind(this, &TMainForm::About)}};
   TMainMenu MainMenu;
-  TPanel SpeedPanel{*this};
-  TSpeedButton OpenBtn{SpeedPanel, {.Glyph = OpenGlyph(), .Hint = " Open ", .OnClick = Bind(this, &TMainForm::FileOpen)}};
-  TSpeedButton PrintBtn{SpeedPanel,
-                        {.Glyph = PrintGlyph(), .Hint = " Print ", .OnClick = Bind(this, &TMainForm::FilePrint)}};
-  TLabel Label1{SpeedPanel, {.Caption = "Units:  ", .Alignment = TAlignment::Right}};
-  TComboBox cbxUnits{SpeedPanel, {.Items = {"bytes", "KB", "MB", "GB", "Count"},
-                                  .Hint = " Show size in bytes, KB, MB, GB or a count of files ",
-                                  .OnChange = Bind(this, &TMainForm::cbxUnitsChange)}};
-  TLabel Label2{SpeedPanel, {.Caption = "Disk space:  ", .Alignment = TAlignment::Right}};
-  TComboBox cbxDisplay{SpeedPanel, {.Items = {"nominal", "allocated", "slack only"},
-                                    .Hint = " Choose how to include the slack space ",
-                                    .OnChange = Bind(this, &TMainForm::cbxDisplayChange)}};
-  TLabel lblCompressed{
-      SpeedPanel,
-      {.Caption = "        ", .Alignment = TAlignment::Right,
-       .Hint = "\"Compressed\" sizes include any NTFS file compression, if present."}};
-  TPieChart PieChart1;
-  TListBox ListBox1{*this, {.OnClick = Bind(this, &TMainForm::ListBox1Click),
-                            .OnDblClick = Bind(this, &TMainForm::ListBox1DblClick)}};
-  TLabel lblMaxFileNameLength{*this, {.Hint = "Maximum characters in file name"}};
-  TButton BitBtnCancel{*this, {.Caption = "Cancel", .Glyph = &CancelGlyph(), .Hint = " Stop the present scan ",
-                               .Cancel = true, .OnClick = Bind(this, &TMainForm::btnStopClick)}};
-  TButton BitBtnUp{*this, {.Caption = "&Up", .Glyph = &UpGlyph(), .Hint = " Pprevious folder ",
-                           .OnClick = Bind(this, &TMainForm::BitBtnUpClick)}};
-  TButton BitBtnExit{*this, {.Caption = "E&xit", .OnClick = Bind(this, &TMainForm::FileExit)}};
-  TStatusBar StatusBar{*this, {Scale(115), Scale(85), Scale(80), Scale(50)}};
+  TPanel SpeedPanel{*this, {}, {.Bounds = {0, 0, 542, 30}, .Align = TAlign::Top}};
+  TSpeedButton OpenBtn{SpeedPanel, {.Glyph = OpenGlyph(), .OnClick = Bind(this, &TMainForm::FileOpen)},
+                       {.Bounds = {10, 3, 25, 25}, .Hint = " Open "}};
+  TSpeedButton PrintBtn{SpeedPanel, {.Glyph = PrintGlyph(), .OnClick = Bind(this, &TMainForm::FilePrint)},
+                        {.Bounds = {42, 3, 25, 25}, .Enabled = false, .Hint = " Print "}};
+  // Right-aligned labels end where their selector begins.
+  TLabel Label1{SpeedPanel, {.Caption = "Units:  ", .Alignment = TAlignment::Right}, {.Bounds = {75, 8, 32, 13}}};
+  TComboBox cbxUnits{SpeedPanel,
+                     {.Items = {"bytes", "KB", "MB", "GB", "Count"},
+                      .OnChange = Bind(this, &TMainForm::cbxUnitsChange)},
+                     {.Bounds = {107, 5, 57, 200}, .Hint = " Show size in bytes, KB, MB, GB or a count of files "}};
+  TLabel Label2{SpeedPanel, {.Caption = "Disk space:  ", .Alignment = TAlignment::Right},
+                {.Bounds = {181, 8, 62, 13}}};
+  TComboBox cbxDisplay{SpeedPanel,
+                       {.Items = {"nominal", "allocated", "slack only"},
+                        .OnChange = Bind(this, &TMainForm::cbxDisplayChange)},
+                       {.Bounds = {243, 5, 81, 200}, .Hint = " Choose how to include the slack space "}};
+  TLabel lblCompressed{SpeedPanel, {.Caption = "        ", .Alignment = TAlignment::Right},
+                       {.Bounds = {365, 8, 170, 13},
+                        .Hint = "\"Compressed\" sizes include any NTFS file compression, if present."}};
+  TListBox ListBox1{*this,
+                    {.OnClick = Bind(this, &TMainForm::ListBox1Click),
+                     .OnDblClick = Bind(this, &TMainForm::ListBox1DblClick)},
+                    {.Bounds = {328, 40, 209, 265}, .Anchors = akTop | akRight | akBottom}};
+  // Square, as big as fits left of the list (FormResize).
+  TPieChart PieChart1{*this,
+                      {.ListBox = &ListBox1,
+                       .OnDblClick = Bind(this, &TMainForm::PieChart1DblClick),
+                       .OnRightClick = Bind(this, &TMainForm::PieChart1RightClick)},
+                      {.Bounds = {5, 37, 297, 297}}};
+  TLabel lblMaxFileNameLength{*this, {}, {.Bounds = {4, 324, 60, 13}, .Anchors = akLeft | akBottom,
+                                         .Hint = "Maximum characters in file name"}};
+  TButton BitBtnCancel{*this,
+                       {.Caption = "Cancel", .Glyph = &CancelGlyph(), .Cancel = true,
+                        .OnClick = Bind(this, &TMainForm::btnStopClick)},
+                       {.Bounds = {328, 312, 65, 25}, .Anchors = akRight | akBottom, .Enabled = false,
+                        .Hint = " Stop the present scan "}};
+  TButton BitBtnUp{*this, {.Caption = "&Up", .Glyph = &UpGlyph(), .OnClick = Bind(this, &TMainForm::BitBtnUpClick)},
+                   {.Bounds = {401, 312, 49, 25}, .Anchors = akRight | akBottom, .Enabled = false,
+                    .Hint = " Pprevious folder "}};
+  TButton BitBtnExit{*this, {.Caption = "E&xit", .OnClick = Bind(this, &TMainForm::FileExit)},
+                     {.Bounds = {458, 312, 65, 25}, .Anchors = akRight | akBottom}};
+  TStatusBar StatusBar{*this, {Scale(115), Scale(85), Scale(80), Scale(50)},
+                       {.Bounds = {0, 345, 542, 19}, .Align = TAlign::Bottom}};
   TTimer Timer1{{.Interval = 100, .OnTimer = Bind(this, &TMainForm::Timer1Timer), .Name = "Timer1"}};
   TTimer Timer2{{.Interval = 333, .Enabled = false, .OnTimer = Bind(this, &TMainForm::Timer2Timer), .Name = "Timer2"}};
   TTimer TimerRepeatScan{{.Interval = 0, .Enabled = false, .OnTimer = Bind(this, &TMainForm::TimerRepeatScanTimer),
                           .Name = "TimerRepeatScan"}};
   TvlxBrowseDirectoryDlg BrowseDirectoryDlg1{Handle()};
   TSaveDialog SaveDialog1;
+
+  // The program's other forms.
+  TFinalForm<TOptionsDialog> OptionsDialog{*this};
+  TFinalForm<TfrmFileProperties1> frmFileProperties1{*this, platform_.Files};
+  TFinalForm<TAboutBoxOrv1> AboutBoxOrv1{*this, platform_.Versions};
 };

@@ -2,9 +2,8 @@
 
 #include "gui/win32/Glyph.h"
 
-// The pictures of the main window's buttons and of the program itself.
+// The pictures of the main window's buttons.
 const TGlyph& OpenGlyph();
 const TGlyph& PrintGlyph();
 const TGlyph& CancelGlyph();
 const TGlyph& UpGlyph();
-const TGlyph& ProgramGlyph();

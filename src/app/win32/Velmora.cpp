@@ -3,13 +3,11 @@
 #include <string>
 
 #include "app/win32/FormMain.h"
-#include "dialogs/win32/AboutBx.h"
-#include "dialogs/win32/FileProp.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Guarded.h"
-#include "settings/win32/OptnDlg.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
+#include "win32/Win32FileFacts.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
 #include "win32/Win32VersionSource.h"
@@ -37,12 +35,14 @@ int Run() {
   Win32VolumeApi volumeApi;
   Win32Registry registry;
   Win32VersionSource versionSource;
-  // The forms, in this order, each living until the program ends.
-  TMainForm mainForm(scanPlatform, volumeApi, registry, FirstArgument());
-  TOptionsDialog optionsDialog(mainForm);
-  TfrmFileProperties1 fileProperties(mainForm);
-  TAboutBoxOrv1 aboutBox(mainForm, versionSource);
-  mainForm.SetDialogs({.Options = &optionsDialog, .FileProperties = &fileProperties, .About = &aboutBox});
+  Win32FileFacts fileFacts;
+  // The main window makes the program's other forms; they live until the program ends.
+  const TMainPlatform platform{.Scan = scanPlatform,
+                               .Volumes = volumeApi,
+                               .Keys = registry,
+                               .Versions = versionSource,
+                               .Files = fileFacts};
+  TFinalForm<TMainForm> mainForm(platform, FirstArgument());
   Application().Run(mainForm);
   return 0;
 }

@@ -60,12 +60,11 @@ char16_t DecimalSeparator() {
 
 }  // namespace
 
-TSpinButton::TSpinButton(TWinControl& parent) : UpArrow(MakeTicker), DownArrow(MakeTicker) {
+TSpinButton::TSpinButton(TWinControl& parent) : UpArrow(*this, MakeTicker), DownArrow(*this, MakeTicker) {
   CreateCustom(L"VelmoraSpinButton", WS_CHILD | WS_VISIBLE, 0, parent.Handle());
   for (TTimerSpeedButton* arrow : {&UpArrow, &DownArrow}) {
     arrow->OnPress = [this](TComponent& sender) { ArrowPressed(static_cast<TTimerSpeedButton&>(sender)); };
     arrow->OnClick = [this](TComponent& sender) { ArrowClicked(static_cast<TTimerSpeedButton&>(sender)); };
-    AddGraphic(*arrow);
   }
   UpArrow.Glyph = &UpImage();
   DownArrow.Glyph = &DownImage();
@@ -138,9 +137,9 @@ void TSpinButton::ArrowClicked(TTimerSpeedButton& arrow) {
   if (event) event(*this);
 }
 
-TSpinEdit::TSpinEdit(TWinControl& parent, const TSpinEditOptions& options)
+TSpinEdit::TSpinEdit(TWinControl& parent, const TSpinEditOptions& options, const TDesign& design)
     // Multi-line, so that the text's rectangle can be set clear of the arrows.
-    : TEdit(parent, {.Text = "0"}, ES_MULTILINE | ES_AUTOHSCROLL | WS_CLIPCHILDREN),
+    : TEdit(parent, {.Text = "0"}, design, ES_MULTILINE | ES_AUTOHSCROLL | WS_CLIPCHILDREN),
       MinValue(options.MinValue),
       MaxValue(options.MaxValue),
       Increment(options.Increment),

@@ -48,7 +48,7 @@ struct TSpinEditOptions {
 // separator; leaving the field brings a number back within the bounds.
 class TSpinEdit : public TEdit {
  public:
-  TSpinEdit(TWinControl& parent, const TSpinEditOptions& options);
+  TSpinEdit(TWinControl& parent, const TSpinEditOptions& options, const TDesign& design = {});
   int32_t MinValue;
   int32_t MaxValue;
   int32_t Increment;

@@ -3,7 +3,7 @@
 #include "dialogs/win32/OrvAboutBox.h"
 
 // The about box as the program makes it.
-class TAboutBoxOrv1 final : public TAboutBoxOrv {
- public:
+class TAboutBoxOrv1 : public TAboutBoxOrv {
+ protected:
   using TAboutBoxOrv::TAboutBoxOrv;
 };

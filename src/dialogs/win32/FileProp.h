@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "dialogs/FileFacts.h"
+#include "dialogs/FilePropertiesShown.h"
 #include "gui/win32/Button.h"
 #include "gui/win32/CheckBox.h"
 #include "gui/win32/Edit.h"
@@ -17,83 +21,99 @@
 
 // The properties of one file: its icon and type, location, sizes, short name, times
 // and attributes, and a Version page when it has version data. The caller sets
-// FileName and shows the dialog modally; each showing works everything out anew. It
-// only looks: it never changes the file, and it never reads the data of a file that
-// is only a placeholder for one kept elsewhere (the cloud's).
+// FileName and shows the dialog modally; each showing works everything out anew
+// (DescribeFile) from what FileFacts tells of the file. It only looks: it never
+// changes the file.
 class TfrmFileProperties : public TForm {
  public:
-  explicit TfrmFileProperties(const TForm& owner);
-  ~TfrmFileProperties() override;
-
   std::string FileName;
+
+ protected:
+  TfrmFileProperties(const TForm& owner, FileFacts& facts);
 
  private:
   void FormShow(TComponent& sender);
   void FormHide(TComponent& sender);
   void lbxNamesClick(TComponent& sender);
   void AttributeClick(TComponent& sender);
-  void ShowVersionPage();
-  void ShowIconAndType(uint32_t attributes);
+  void ShowVersionPage(const FilePropertiesShown& shown);
   // The version labels are known by their names, "lbl" and the key they show.
   TLabel* VersionLabel(std::string_view name);
+  // Each attribute box and the attribute it shows.
+  std::array<std::pair<TCheckBox*, bool TFileAttributes::*>, 5> AttributeBoxes();
 
+  FileFacts& facts_;
   const FormatSettings locale_;
-  bool placeholder_ = false;  // the file's data lies elsewhere
   std::vector<std::string> ItemValues;
-  bool AttrHidden = false;
-  bool AttrSystem = false;
-  bool AttrReadOnly = false;
-  bool AttrArchive = false;
-  bool AttrCompressed = false;
+  TFileAttributes attributes_;  // as found at the showing; the boxes are held to them
 
-  TPageControl PageControl1{*this};
+  // A value stretches with the window; the values of the General page are one column.
+  static constexpr TAnchors kValue = akLeft | akTop | akRight;
+  TPageControl PageControl1{*this, {.Bounds = {8, 8, 345, 361}, .Anchors = kAllSides}};
   TTabSheet tabGeneral{PageControl1, "General"};
-  TImage Image1{tabGeneral};
-  TLabel lblName{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End}};
-  TBevel Bevel3{tabGeneral};
-  TLabel Label1{tabGeneral, {.Caption = "Type:"}};
-  TLabel lblType{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End}};
-  TLabel Label2{tabGeneral, {.Caption = "Location:"}};
-  TLabel lblLocation{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::Path}};
-  TLabel Label3{tabGeneral, {.Caption = "Size:"}};
-  TLabel lblSize{tabGeneral, {.AutoSize = false}};
-  TLabel lblCompressedSizeCaption{tabGeneral, {.Caption = "Compressed Size: "}};
-  TLabel lblCompressedSize{tabGeneral, {.AutoSize = false}};
-  TBevel Bevel1{tabGeneral};
-  TLabel Label4{tabGeneral, {.Caption = "MS-DOS name:"}};
-  TLabel lblDOSName{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End}};
-  TLabel Label5{tabGeneral, {.Caption = "Created:"}};
-  TLabel lblCreated{tabGeneral, {.AutoSize = false}};
-  TLabel Label6{tabGeneral, {.Caption = "Modified:"}};
-  TLabel lblModified{tabGeneral, {.AutoSize = false}};
-  TLabel Label7{tabGeneral, {.Caption = "Accessed:"}};
-  TLabel lblAccessed{tabGeneral, {.AutoSize = false}};
-  TBevel Bevel2{tabGeneral};
-  TLabel Label8{tabGeneral, {.Caption = "Attributes:"}};
-  TCheckBox chkReadOnly{tabGeneral, {.Caption = "Read-only", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)}};
-  TCheckBox chkHidden{tabGeneral, {.Caption = "Hidden", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)}};
-  TCheckBox chkArchive{tabGeneral, {.Caption = "Archive", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)}};
-  TCheckBox chkSystem{tabGeneral, {.Caption = "System", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)}};
+  TImage Image1{tabGeneral, {.Bounds = {24, 8, 32, 32}}};
+  TLabel lblName{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End},
+                 {.Bounds = {104, 16, 225, 13}, .Anchors = kValue}};
+  TBevel Bevel3{tabGeneral, {.Bounds = {8, 48, 321, 2}}};
+  TLabel Label1{tabGeneral, {.Caption = "Type:"}, {.Bounds = {16, 56, 84, 13}}};
+  TLabel lblType{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End},
+                 {.Bounds = {104, 56, 225, 13}, .Anchors = kValue}};
+  TLabel Label2{tabGeneral, {.Caption = "Location:"}, {.Bounds = {16, 76, 84, 13}}};
+  TLabel lblLocation{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::Path},
+                     {.Bounds = {104, 76, 225, 13}, .Anchors = kValue}};
+  TLabel Label3{tabGeneral, {.Caption = "Size:"}, {.Bounds = {16, 96, 84, 13}}};
+  TLabel lblSize{tabGeneral, {.AutoSize = false}, {.Bounds = {104, 96, 225, 13}, .Anchors = kValue}};
+  TLabel lblCompressedSizeCaption{tabGeneral, {.Caption = "Compressed Size: "},
+                                  {.Bounds = {16, 116, 84, 13}, .Visible = false}};
+  TLabel lblCompressedSize{tabGeneral, {.AutoSize = false},
+                           {.Bounds = {104, 116, 225, 13}, .Anchors = kValue, .Visible = false}};
+  TBevel Bevel1{tabGeneral, {.Bounds = {8, 146, 321, 2}}};
+  TLabel Label4{tabGeneral, {.Caption = "MS-DOS name:"}, {.Bounds = {16, 160, 84, 13}}};
+  TLabel lblDOSName{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End},
+                    {.Bounds = {104, 160, 225, 13}, .Anchors = kValue}};
+  TLabel Label5{tabGeneral, {.Caption = "Created:"}, {.Bounds = {16, 180, 84, 13}}};
+  TLabel lblCreated{tabGeneral, {.AutoSize = false}, {.Bounds = {104, 180, 225, 13}, .Anchors = kValue}};
+  TLabel Label6{tabGeneral, {.Caption = "Modified:"}, {.Bounds = {16, 200, 84, 13}}};
+  TLabel lblModified{tabGeneral, {.AutoSize = false}, {.Bounds = {104, 200, 225, 13}, .Anchors = kValue}};
+  TLabel Label7{tabGeneral, {.Caption = "Accessed:"}, {.Bounds = {16, 220, 84, 13}}};
+  TLabel lblAccessed{tabGeneral, {.AutoSize = false}, {.Bounds = {104, 220, 225, 13}, .Anchors = kValue}};
+  TBevel Bevel2{tabGeneral, {.Bounds = {8, 248, 321, 2}}};
+  TLabel Label8{tabGeneral, {.Caption = "Attributes:"}, {.Bounds = {16, 262, 76, 13}}};
+  TCheckBox chkReadOnly{tabGeneral, {.Caption = "Read-only", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)},
+                        {.Bounds = {96, 262, 81, 17}}};
+  TCheckBox chkHidden{tabGeneral, {.Caption = "Hidden", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)},
+                      {.Bounds = {192, 262, 81, 17}}};
+  TCheckBox chkArchive{tabGeneral, {.Caption = "Archive", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)},
+                       {.Bounds = {96, 284, 81, 17}}};
+  TCheckBox chkSystem{tabGeneral, {.Caption = "System", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)},
+                      {.Bounds = {192, 284, 81, 17}}};
   TCheckBox chkCompressed{tabGeneral,
-                          {.Caption = "Compressed", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)}};
+                          {.Caption = "Compressed", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)},
+                          {.Bounds = {96, 306, 81, 17}, .Visible = false}};
   TTabSheet tabVersion{PageControl1, "Version"};
-  TLabel Label9{tabVersion, {.Caption = "File version:"}};
-  TLabel lblFileVersion{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End}};
-  TLabel Label10{tabVersion, {.Caption = "Description:"}};
-  TLabel lblFileDescription{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End}};
-  TLabel Label11{tabVersion, {.Caption = "Copyright:"}};
-  TLabel lblLegalCopyright{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End}};
-  TGroupBox grpOtherVersionInformation{tabVersion, {.Caption = " Other version information "}};
-  TLabel Label12{grpOtherVersionInformation, {.Caption = "Item name:"}};
-  TLabel Label13{grpOtherVersionInformation, {.Caption = "Value:"}};
-  TListBox lbxNames{grpOtherVersionInformation, {.OnClick = Bind(this, &TfrmFileProperties::lbxNamesClick)}};
-  TMemo memValues{grpOtherVersionInformation};
-  TButton btnOK{*this, {.Caption = "OK", .Default = true, .Cancel = true, .ModalResult = TModalResult::Ok}};
-  TPanel pnlError{*this};
+  TLabel Label9{tabVersion, {.Caption = "File version:"}, {.Bounds = {8, 16, 60, 13}}};
+  TLabel lblFileVersion{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End},
+                        {.Bounds = {72, 16, 257, 13}, .Anchors = kValue}};
+  TLabel Label10{tabVersion, {.Caption = "Description:"}, {.Bounds = {8, 48, 60, 13}}};
+  TLabel lblFileDescription{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End},
+                            {.Bounds = {72, 48, 257, 13}, .Anchors = kValue}};
+  TLabel Label11{tabVersion, {.Caption = "Copyright:"}, {.Bounds = {8, 80, 60, 13}}};
+  TLabel lblLegalCopyright{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End},
+                           {.Bounds = {72, 80, 257, 13}, .Anchors = kValue}};
+  TGroupBox grpOtherVersionInformation{tabVersion, {.Caption = " Other version information "},
+                                       {.Bounds = {8, 112, 313, 193}}};
+  TLabel Label12{grpOtherVersionInformation, {.Caption = "Item name:"}, {.Bounds = {16, 24, 100, 13}}};
+  TLabel Label13{grpOtherVersionInformation, {.Caption = "Value:"}, {.Bounds = {152, 24, 100, 13}}};
+  TListBox lbxNames{grpOtherVersionInformation, {.OnClick = Bind(this, &TfrmFileProperties::lbxNamesClick)},
+                    {.Bounds = {16, 40, 121, 137}}};
+  TMemo memValues{grpOtherVersionInformation, {.Bounds = {152, 40, 145, 137}}};
+  TButton btnOK{*this, {.Caption = "OK", .Default = true, .Cancel = true, .ModalResult = TModalResult::Ok},
+                {.Bounds = {288, 376, 65, 25}, .Anchors = akRight | akBottom}};
+  TPanel pnlError{*this, {}, {.Bounds = {8, 120, 345, 73}, .Anchors = akLeft | akRight, .Visible = false}};
 };
 
 // The file properties dialog as the program makes it.
-class TfrmFileProperties1 final : public TfrmFileProperties {
- public:
+class TfrmFileProperties1 : public TfrmFileProperties {
+ protected:
   using TfrmFileProperties::TfrmFileProperties;
 };

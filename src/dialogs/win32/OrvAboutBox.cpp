@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "app/win32/Glyphs.h"
 #include "dialogs/AboutTexts.h"
+#include "gui/win32/ProgramGlyph.h"
 #include "win32/WideText.h"
 #include "win32/Win32VersionSource.h"
 
@@ -14,12 +14,12 @@ constexpr TColor kNavy = 0x800000;  // 0x00BBGGRR
 }  // namespace
 
 TAboutBoxOrv::TAboutBoxOrv(const TForm& owner, VersionSource& versionSource)
-    : TAboutBox(owner), versionSource_(versionSource), VI(versionSource, VersionCaptionsFromResources()) {
-  ChangeLayout({{ProgramIcon, {16, 16, 32, 32}},
-                {ProductName, {64, 16, 81, 13}},
-                {Version, {64, 40, 210, 13}},
-                {Comments, {8, 104, 199, 13}},
-                {WebSite, {232, 136, 41, 13}, akTop | akRight}});
+    : TAboutBox(owner, {.ProgramIcon = {.Bounds = {16, 16, 32, 32}},
+                        .ProductName = {.Bounds = {64, 16, 81, 13}},
+                        .Version = {.Bounds = {64, 40, 210, 13}},
+                        .Comments = {.Bounds = {8, 104, 199, 13}}}),
+      versionSource_(versionSource),
+      VI(versionSource, VersionCaptionsFromResources()) {
   TFont bold = ProductName.Font();
   bold.Bold = true;
   ProductName.SetFont(bold);
@@ -41,7 +41,7 @@ TAboutBoxOrv::TAboutBoxOrv(const TForm& owner, VersionSource& versionSource)
 
 void TAboutBoxOrv::FormShow(TComponent&) {
   SetCaption(AboutCaption(VI.GetPredefinedValue(pdProductName)));
-  ProgramIcon.SetIcon(::Icon(CopyIcon(ProgramGlyph().Icon(true))));
+  ProgramIcon.SetIcon(::Icon(CopyIcon(ProgramGlyph().Icon())));
   Version.SetCaption(AboutVersionLine(versionSource_.ExecutablePath(), VI.FileVersionNumber().AsString(),
                                       VI.GetPredefinedValue(pdComments)));
   WebSite.SetCaption(VI.GetVersionString("Web site"));

@@ -7,7 +7,7 @@
 // executable's version resource, read once when the box is made, with a web address
 // to click.
 class TAboutBoxOrv : public TAboutBox {
- public:
+ protected:
   TAboutBoxOrv(const TForm& owner, VersionSource& versionSource);
 
  private:
@@ -16,7 +16,9 @@ class TAboutBoxOrv : public TAboutBox {
   void OKButtonKeyPress(TComponent& sender, char16_t& key);
 
   VersionSource& versionSource_;
-  TLabel WebSite{Panel1, {.Caption = "WebSite", .Alignment = TAlignment::Right,
-                          .OnClick = Bind(this, &TAboutBoxOrv::WebSiteClick)}};
+  TLabel WebSite{Panel1,
+                 {.Caption = "WebSite", .Alignment = TAlignment::Right,
+                  .OnClick = Bind(this, &TAboutBoxOrv::WebSiteClick)},
+                 {.Bounds = {232, 136, 41, 13}, .Anchors = akTop | akRight}};
   TvlxVersionInfoResource VI;
 };

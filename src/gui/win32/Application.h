@@ -22,7 +22,6 @@ class TApplication {
   void ProcessMessages();
   // Ends the message loop (after the current message).
   void Terminate();
-  bool Terminated() const { return terminated_; }
 
   // An error that reached a callback: given to OnException when set, else shown in
   // a message box with the program's title. One at a time: an error while one is

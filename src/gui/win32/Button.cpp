@@ -16,10 +16,10 @@ void TButtonControl::DoClick() {
   if (OnClick) OnClick(*this);
 }
 
-TButton::TButton(TWinControl& parent, const TButtonOptions& options) : modalResult_(options.ModalResult) {
+TButton::TButton(TWinControl& parent, const TButtonOptions& options, const TDesign& design)
+    : modalResult_(options.ModalResult) {
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | (options.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-               0, parent.Handle(), options.Caption);
-  Hint = options.Hint;
+               0, parent.Handle(), options.Caption, design);
   OnClick = options.OnClick;
   if (options.Glyph) {
     BUTTON_IMAGELIST images{options.Glyph->ButtonImages(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
@@ -37,9 +37,9 @@ void TButton::DoClick() {
     if (TForm* form = TForm::FormOf(Handle())) form->SetModalResult(modalResult_);
 }
 
-TSpeedButton::TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& options) : glyph_(options.Glyph) {
-  CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, parent.Handle());
-  Hint = options.Hint;
+TSpeedButton::TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& options, const TDesign& design)
+    : glyph_(options.Glyph) {
+  CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, parent.Handle(), {}, design);
   OnClick = options.OnClick;
 }
 
@@ -53,7 +53,8 @@ bool TSpeedButton::DrawItemNotification(const DRAWITEMSTRUCT& item) {
   const int shift = pressed ? 1 : 0;
   const int x = (area.right - area.left - glyph_.Width()) / 2 + shift;
   const int y = (area.bottom - area.top - glyph_.Height()) / 2 + shift;
-  DrawIconEx(item.hDC, x, y, glyph_.Icon(enabled), glyph_.Width(), glyph_.Height(), 0, nullptr, DI_NORMAL);
+  const TGlyphLook look = enabled ? TGlyphLook::Normal : TGlyphLook::Greyed;
+  DrawIconEx(item.hDC, x, y, glyph_.Icon(look), glyph_.Width(), glyph_.Height(), 0, nullptr, DI_NORMAL);
   return true;
 }
 

@@ -26,7 +26,6 @@ class TButtonControl : public TWinControl {
 struct TButtonOptions {
   std::string Caption;
   const TGlyph* Glyph = nullptr;  // a picture before the caption
-  std::string Hint;
   bool Default = false;  // Enter clicks it
   bool Cancel = false;   // Escape clicks it
   // A click closes the form's modal showing with this result.
@@ -37,7 +36,7 @@ struct TButtonOptions {
 // A push button.
 class TButton : public TButtonControl {
  public:
-  TButton(TWinControl& parent, const TButtonOptions& options);
+  TButton(TWinControl& parent, const TButtonOptions& options, const TDesign& design = {});
 
  protected:
   void DoClick() override;
@@ -48,7 +47,6 @@ class TButton : public TButtonControl {
 
 struct TSpeedButtonOptions {
   const TGlyph& Glyph;
-  std::string Hint;
   TNotifyEvent OnClick;
 };
 
@@ -56,7 +54,7 @@ struct TSpeedButtonOptions {
 // raises its edge under the mouse.
 class TSpeedButton : public TButtonControl {
  public:
-  TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& options);
+  TSpeedButton(TWinControl& parent, const TSpeedButtonOptions& options, const TDesign& design = {});
 
  protected:
   bool DrawItemNotification(const DRAWITEMSTRUCT& item) override;

@@ -31,15 +31,15 @@ HBRUSH TCheckedButton::ColourNotification(HDC dc) {
   return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-TCheckBox::TCheckBox(TWinControl& parent, const TCheckBoxOptions& options) {
+TCheckBox::TCheckBox(TWinControl& parent, const TCheckBoxOptions& options, const TDesign& design) {
   // Not an automatic box: the click goes through SetChecked, as a program's change does.
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_CHECKBOX, 0, parent.Handle(),
-               options.Caption);
+               options.Caption, design);
   OnClick = options.OnClick;
 }
 
-TRadioButton::TRadioButton(TWinControl& parent, const TRadioButtonOptions& options) {
-  CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, parent.Handle(), options.Caption);
+TRadioButton::TRadioButton(TWinControl& parent, const TRadioButtonOptions& options, const TDesign& design) {
+  CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, parent.Handle(), options.Caption, design);
   OnClick = options.OnClick;
 }
 

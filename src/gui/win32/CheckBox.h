@@ -26,7 +26,7 @@ struct TCheckBoxOptions {
 // A box with a tick, and its caption beside it.
 class TCheckBox : public TCheckedButton {
  public:
-  TCheckBox(TWinControl& parent, const TCheckBoxOptions& options);
+  TCheckBox(TWinControl& parent, const TCheckBoxOptions& options, const TDesign& design = {});
 
  protected:
   void Clicked() override { SetChecked(!Checked()); }
@@ -40,7 +40,7 @@ struct TRadioButtonOptions {
 // One choice of several: checking it clears the other radio buttons of its parent.
 class TRadioButton : public TCheckedButton {
  public:
-  TRadioButton(TWinControl& parent, const TRadioButtonOptions& options);
+  TRadioButton(TWinControl& parent, const TRadioButtonOptions& options, const TDesign& design = {});
   void SetChecked(bool checked) override;
 
  protected:

@@ -2,9 +2,9 @@
 
 #include "win32/WideText.h"
 
-TComboBox::TComboBox(TWinControl& parent, const TComboBoxOptions& options) {
-  CreateHandle(L"COMBOBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, parent.Handle());
-  Hint = options.Hint;
+TComboBox::TComboBox(TWinControl& parent, const TComboBoxOptions& options, const TDesign& design) {
+  CreateHandle(L"COMBOBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, parent.Handle(), {},
+               design);
   OnChange = options.OnChange;
   for (const std::string& item : options.Items)
     SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));

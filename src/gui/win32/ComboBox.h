@@ -7,14 +7,13 @@
 
 struct TComboBoxOptions {
   std::vector<std::string> Items;
-  std::string Hint;
   TNotifyEvent OnChange;
 };
 
 // A drop-down list to pick one of its items from.
 class TComboBox : public TWinControl {
  public:
-  TComboBox(TWinControl& parent, const TComboBoxOptions& options);
+  TComboBox(TWinControl& parent, const TComboBoxOptions& options, const TDesign& design = {});
   int ItemIndex() const;
   void SetItemIndex(int index);
   int Count() const;

@@ -10,13 +10,15 @@ TCustomControl::~TCustomControl() {
 }
 
 void TCustomControl::CreateCustom(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
-                                  std::string_view text) {
-  CreateHandle(OwnWindowClass(className, CS_DBLCLKS, nullptr), style | WS_CLIPCHILDREN, exStyle, parent, text);
+                                  std::string_view text, const TDesign& design) {
+  CreateHandle(OwnWindowClass(className, CS_DBLCLKS, nullptr), style | WS_CLIPCHILDREN, exStyle, parent, text,
+               design);
 }
 
-void TCustomControl::AddGraphic(TGraphicControl& control) {
+void TCustomControl::AddGraphic(TGraphicControl& control, const TDesign& design) {
   graphics_.push_back(&control);
   control.SetHost(this);
+  Adopt(control, design);
   InvalidateControl(control);
 }
 

@@ -14,8 +14,7 @@ class TCustomControl : public TWinControl, public GraphicHost {
  public:
   ~TCustomControl() override;
 
-  // Places a graphic control on this window.
-  void AddGraphic(TGraphicControl& control);
+  void AddGraphic(TGraphicControl& control, const TDesign& design) override;
   void InvalidateControl(TGraphicControl& control) override;
   bool HoldsMouseFor(const TGraphicControl& control) const override;
 
@@ -23,8 +22,9 @@ class TCustomControl : public TWinControl, public GraphicHost {
 
  protected:
   TCustomControl() = default;
-  // Makes the window, of a class of its own for each name.
-  void CreateCustom(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, std::string_view text = {});
+  // Makes the window as designed, of a class of its own for each name.
+  void CreateCustom(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, std::string_view text = {},
+                    const TDesign& design = {});
 
   // What lies under the graphic controls; the area is filled in Color before.
   virtual void PaintWindow(HDC /*dc*/, const RECT& /*client*/) {}

@@ -1,10 +1,11 @@
 #include "gui/win32/Edit.h"
 
-TEdit::TEdit(TWinControl& parent, const TEditOptions& options) : TEdit(parent, options, ES_AUTOHSCROLL) {}
+TEdit::TEdit(TWinControl& parent, const TEditOptions& options, const TDesign& design)
+    : TEdit(parent, options, design, ES_AUTOHSCROLL) {}
 
-TEdit::TEdit(TWinControl& parent, const TEditOptions& options, DWORD extraStyle) {
+TEdit::TEdit(TWinControl& parent, const TEditOptions& options, const TDesign& design, DWORD extraStyle) {
   CreateHandle(L"EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | extraStyle, WS_EX_CLIENTEDGE, parent.Handle(),
-               options.Text);
+               options.Text, design);
   if (options.ReadOnly) SetReadOnly(true);
   OnChange = options.OnChange;
 }
@@ -21,7 +22,8 @@ void TEdit::DoChange() {
   if (OnChange) OnChange(*this);
 }
 
-TMemo::TMemo(TWinControl& parent) : TEdit(parent, {.ReadOnly = true}, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL) {}
+TMemo::TMemo(TWinControl& parent, const TDesign& design)
+    : TEdit(parent, {.ReadOnly = true}, design, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL) {}
 
 HBRUSH TMemo::ColourNotification(HDC dc) {
   // A read-only edit asks as a static control does.

@@ -13,7 +13,7 @@ struct TEditOptions {
 // A field of text to type in.
 class TEdit : public TWinControl {
  public:
-  TEdit(TWinControl& parent, const TEditOptions& options);
+  TEdit(TWinControl& parent, const TEditOptions& options, const TDesign& design = {});
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
   void SelectAll();
@@ -23,7 +23,7 @@ class TEdit : public TWinControl {
 
  protected:
   // For kinds of edits: the extra window styles they need.
-  TEdit(TWinControl& parent, const TEditOptions& options, DWORD extraStyle);
+  TEdit(TWinControl& parent, const TEditOptions& options, const TDesign& design, DWORD extraStyle);
   void CommandNotification(WORD code) override;
   virtual void DoChange();
 };
@@ -31,7 +31,7 @@ class TEdit : public TWinControl {
 // Several lines of text to read: read-only, wrapped, on the menu colour.
 class TMemo : public TEdit {
  public:
-  explicit TMemo(TWinControl& parent);
+  explicit TMemo(TWinControl& parent, const TDesign& design = {});
 
  protected:
   HBRUSH ColourNotification(HDC dc) override;

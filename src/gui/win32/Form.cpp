@@ -64,25 +64,32 @@ class TForm::ModalScope {
 };
 
 TForm::TForm(const TFormOptions& options)
-    : Scale(ScreenScale()), position_(options.Position), owner_(options.Owner ? options.Owner->Handle() : nullptr) {
+    : Scale(ScreenScale()),
+      position_(options.Position),
+      owner_(options.Owner ? options.Owner->Handle() : nullptr),
+      layout_(options.ClientSize) {
   DWORD exStyle = WS_EX_CONTROLPARENT;
   if (options.Border == TBorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
   CreateCustom(L"VelmoraForm", StyleOf(options), exStyle, owner_, options.Caption);
   const TRect& design = options.Design;
-  SetBounds(Scale(design.Left), Scale(design.Top), Scale(design.Width), Scale(design.Height));
-  if (options.ClientSize.Width > 0) {
+  if (design.Width > 0) {
+    SetBounds(Scale(design.Left), Scale(design.Top), Scale(design.Width), Scale(design.Height));
+  } else {
     RECT outer{0, 0, Scale(options.ClientSize.Width), Scale(options.ClientSize.Height)};
     AdjustWindowRectEx(&outer, StyleOf(options), FALSE, exStyle);
     SetBounds(Scale(design.Left), Scale(design.Top), outer.right - outer.left, outer.bottom - outer.top);
-    designClient_ = options.ClientSize;
-  } else {
-    const TSize client = ClientSize();
-    designClient_ = {MulDiv(client.Width, 96, Scale.PixelsPerInch()), MulDiv(client.Height, 96, Scale.PixelsPerInch())};
   }
+}
+
+void TForm::Adopt(TPlaced& control, const TDesign& design) {
+  if (design.Bounds.Width > 0 || design.Bounds.Height > 0 || design.Align != TAlign::None)
+    layout_.Add(control, design, ClientSize(), Scale);
+  if (auto* windowed = dynamic_cast<TWinControl*>(&control)) ShowHintOf(*windowed);
 }
 
 void TForm::Show() {
   DoShow();
+  layout_.Apply(ClientSize(), Scale);  // with the texts the showing gave
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   if (ActiveControl) ActiveControl->SetFocus();
@@ -125,17 +132,6 @@ void TForm::Centre() {
   const TRect at = Centred({bounds.Width, bounds.Height},
                            {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
   SetWindowPos(Handle(), nullptr, at.Left, at.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TForm::SetLayout(TLayout layout) {
-  layout_.emplace(std::move(layout));
-  layout_->Apply(ClientSize(), Scale);
-}
-
-void TForm::ChangeLayout(const std::vector<TLayoutRow>& rows) {
-  if (!layout_) layout_.emplace(DesignClientSize(), std::vector<TLayoutRow>{});
-  layout_->Override(rows);
-  layout_->Apply(ClientSize(), Scale);
 }
 
 TPlacement TForm::Placement() const {
@@ -234,7 +230,7 @@ LRESULT TForm::HintText(NMHDR& header) {
 }
 
 void TForm::Resized() {
-  if (layout_) layout_->Apply(ClientSize(), Scale);
+  layout_.Apply(ClientSize(), Scale);
   DoResize();
 }
 

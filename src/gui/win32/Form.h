@@ -1,8 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/Dpi.h"
@@ -24,17 +24,17 @@ struct TFormOptions {
   bool MinimizeBox = true;
   bool MaximizeBox = true;
   TFormPosition Position = TFormPosition::Designed;
-  TRect Design;          // outer bounds; Left and Top matter for a designed position
-  TSize ClientSize;      // when given, the client area's size instead of Design's
+  TRect Design;          // where it opens, and its outer size when it has one
+  TSize ClientSize;      // the client area its controls are designed in; its size when Design has none
   const TForm* Owner = nullptr;  // a dialog's owner: kept above it and disabled while it is shown modally
 };
 
 // A top-level window that holds controls: windowed ones as child windows, graphic
-// ones painted here. It can be shown modally, returning how it was closed; a shown
-// dialog answers Enter with its default button and Escape with its cancel button.
+// ones painted here. Its controls are laid out as each of them is designed. It can be
+// shown modally, returning how it was closed; a shown dialog answers Enter with its
+// default button and Escape with its cancel button. A form is made as a TFinalForm.
 class TForm : public TCustomControl, public PlacedWindow {
  public:
-  explicit TForm(const TFormOptions& options);
 
   void SetCaption(std::string_view caption) { SetText(caption); }
   std::string Caption() const { return Text(); }
@@ -52,17 +52,12 @@ class TForm : public TCustomControl, public PlacedWindow {
   void SetModalResult(TModalResult result);
   TModalResult ModalResult() const { return modalResult_; }
 
-  // The controls with their designed bounds, placed now and whenever the form resizes.
-  void SetLayout(TLayout layout);
-  // Changes rows of the layout (as a derived form does) and places the controls again.
-  void ChangeLayout(const std::vector<TLayoutRow>& rows);
-  // The client area's size as designed, in design pixels.
-  TSize DesignClientSize() const { return designClient_; }
+  // Lays out the controls made inside it, and shows their hints (as they are when
+  // they show).
+  void Adopt(TPlaced& control, const TDesign& design) override;
 
   // Shows the menu bar; its shortcuts work while this form has the keyboard.
   void SetMenu(TMainMenu& menu);
-  // Shows a control's Hint (as it is at that moment) when the mouse rests on it.
-  void ShowHintOf(TWinControl& control);
 
   const DpiScale Scale;
   // Clicked by Escape and by Enter, when enabled; buttons made as such set them.
@@ -92,6 +87,8 @@ class TForm : public TCustomControl, public PlacedWindow {
   virtual bool PreTranslateMessage(MSG& message);
 
  protected:
+  explicit TForm(const TFormOptions& options);
+
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Resized() override;
   virtual void DoShow();
@@ -102,17 +99,29 @@ class TForm : public TCustomControl, public PlacedWindow {
 
  private:
   class ModalScope;
+  // Shows a control's Hint (as it is at that moment) when the mouse rests on it.
+  void ShowHintOf(TWinControl& control);
   void Command(WORD command);
   LRESULT HintText(NMHDR& header);
   void Centre();
 
   TFormPosition position_;
-  TSize designClient_;
   HWND owner_ = nullptr;
   bool modal_ = false;
   TModalResult modalResult_ = TModalResult::None;
-  std::optional<TLayout> layout_;
+  TLayout layout_;
   TMainMenu* menu_ = nullptr;
   WindowHandle hints_;     // the tooltip window
   std::wstring hintText_;  // what the tooltip shows now
+};
+
+// A form as the program makes it: its window goes first, before the members of every
+// class of its chain, so no message reaches a member that is gone. Forms are made only
+// this way: their constructors are protected.
+template <typename Form>
+class TFinalForm final : public Form {
+ public:
+  template <typename... Arguments>
+  explicit TFinalForm(Arguments&&... arguments) : Form(std::forward<Arguments>(arguments)...) {}
+  ~TFinalForm() override { this->DestroyHandle(); }
 };

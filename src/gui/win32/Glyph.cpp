@@ -44,15 +44,16 @@ TGlyph::TGlyph(std::string_view rows) {
     }
     start = end + 1;
   }
-  normal_.Reset(Make(rows, true));
-  disabled_.Reset(Make(rows, false));
+  normal_.Reset(Make(rows, TGlyphLook::Normal));
+  disabled_.Reset(Make(rows, TGlyphLook::Greyed));
   // In the order of the push button states: normal, hot, pressed, disabled, default, stylus hot.
   buttonImages_.Reset(ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 6, 0));
-  for (const bool enabled : {true, true, true, false, true, true})
-    ImageList_AddIcon(buttonImages_.Get(), Icon(enabled));
+  for (const TGlyphLook look : {TGlyphLook::Normal, TGlyphLook::Normal, TGlyphLook::Normal, TGlyphLook::Greyed,
+                                TGlyphLook::Normal, TGlyphLook::Normal})
+    ImageList_AddIcon(buttonImages_.Get(), Icon(look));
 }
 
-HICON TGlyph::Make(std::string_view rows, bool enabled) const {
+HICON TGlyph::Make(std::string_view rows, TGlyphLook look) const {
   // A 32-bit colour bitmap and a 1-bit mask, both top-down.
   std::vector<uint32_t> colours(width_ * height_, 0);
   const int maskStride = (width_ + 15) / 16 * 2;
@@ -68,7 +69,7 @@ HICON TGlyph::Make(std::string_view rows, bool enabled) const {
     for (int x = 0; x < static_cast<int>(end - start); ++x) {
       const char c = rows[start + x];
       if (c == '.') continue;
-      const uint32_t rgb = enabled ? ColourOf(c) : Greyed(ColourOf(c));
+      const uint32_t rgb = look == TGlyphLook::Normal ? ColourOf(c) : Greyed(ColourOf(c));
       colours[y * width_ + x] = rgb;
       mask[y * maskStride + x / 8] &= static_cast<uint8_t>(~(0x80 >> (x % 8)));
     }

@@ -3,9 +3,9 @@
 #include "gui/win32/GdiObjects.h"
 #include "gui/win32/Screen.h"
 
-TGroupBox::TGroupBox(TWinControl& parent, const TGroupBoxOptions& options) {
+TGroupBox::TGroupBox(TWinControl& parent, const TGroupBoxOptions& options, const TDesign& design) {
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX, WS_EX_CONTROLPARENT, parent.Handle(),
-               options.Caption);
+               options.Caption, design);
 }
 
 HBRUSH TGroupBox::ColourNotification(HDC dc) {
@@ -25,14 +25,15 @@ LRESULT TGroupBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return TWinControl::WndProc(message, wParam, lParam);
 }
 
-TRadioGroup::TRadioGroup(TWinControl& parent, const TRadioGroupOptions& options)
-    : TGroupBox(parent, {options.Caption}) {
+TRadioGroup::TRadioGroup(TWinControl& parent, const TRadioGroupOptions& options, const TDesign& design)
+    : TGroupBox(parent, {options.Caption}, design) {
   for (const std::string& item : options.Items)
     buttons_.push_back(std::make_unique<TRadioButton>(*this, TRadioButtonOptions{item}));
   if (!buttons_.empty()) {
     HWND first = buttons_.front()->Handle();
     SetWindowLongW(first, GWL_STYLE, GetWindowLongW(first, GWL_STYLE) | WS_GROUP | WS_TABSTOP);
   }
+  Resized();  // the frame was placed before its items were made
 }
 
 int TRadioGroup::ItemIndex() const {

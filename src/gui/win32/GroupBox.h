@@ -14,7 +14,7 @@ struct TGroupBoxOptions {
 // A frame with a caption around related controls.
 class TGroupBox : public TWinControl {
  public:
-  TGroupBox(TWinControl& parent, const TGroupBoxOptions& options);
+  TGroupBox(TWinControl& parent, const TGroupBoxOptions& options, const TDesign& design = {});
   bool IsFrame() const override { return true; }
 
  protected:
@@ -31,7 +31,7 @@ struct TRadioGroupOptions {
 // items it is only the frame.
 class TRadioGroup : public TGroupBox {
  public:
-  TRadioGroup(TWinControl& parent, const TRadioGroupOptions& options);
+  TRadioGroup(TWinControl& parent, const TRadioGroupOptions& options, const TDesign& design = {});
   // The checked item, or -1.
   int ItemIndex() const;
   // Checks that item; -1 clears them all, anything else changes nothing.

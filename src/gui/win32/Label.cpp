@@ -17,10 +17,9 @@ DWORD StyleOf(const TLabelOptions& options) {
 
 }  // namespace
 
-TLabel::TLabel(TWinControl& parent, const TLabelOptions& options)
+TLabel::TLabel(TWinControl& parent, const TLabelOptions& options, const TDesign& design)
     : alignment_(options.Alignment), autoSize_(options.AutoSize), wordWrap_(options.WordWrap) {
-  CreateHandle(L"STATIC", StyleOf(options), 0, parent.Handle(), options.Caption);
-  Hint = options.Hint;
+  CreateHandle(L"STATIC", StyleOf(options), 0, parent.Handle(), options.Caption, design);
   OnClick = options.OnClick;
 }
 

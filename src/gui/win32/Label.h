@@ -17,14 +17,13 @@ struct TLabelOptions {
   bool AutoSize = true;
   bool WordWrap = false;
   TEllipsis Ellipsis = TEllipsis::None;
-  std::string Hint;
   TNotifyEvent OnClick;
 };
 
 // Text on a form, in the label's font and font colour, on the parent's face colour.
 class TLabel : public TWinControl, public TCaptionView {
  public:
-  TLabel(TWinControl& parent, const TLabelOptions& options = {});
+  TLabel(TWinControl& parent, const TLabelOptions& options = {}, const TDesign& design = {});
   void SetCaption(std::string_view caption) override;
   TComponent& Component() override { return *this; }
   std::string Caption() const { return Text(); }

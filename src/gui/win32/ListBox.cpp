@@ -4,9 +4,9 @@
 #include "support/Utf8.h"
 #include "win32/WideText.h"
 
-TListBox::TListBox(TWinControl& parent, const TListBoxOptions& options) {
+TListBox::TListBox(TWinControl& parent, const TListBoxOptions& options, const TDesign& design) {
   CreateHandle(L"LISTBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-               WS_EX_CLIENTEDGE, parent.Handle());
+               WS_EX_CLIENTEDGE, parent.Handle(), {}, design);
   OnClick = options.OnClick;
   OnDblClick = options.OnDblClick;
   if (options.ItemHeight > 0) SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, ScreenScale()(options.ItemHeight));

@@ -13,7 +13,7 @@ struct TListBoxOptions {
 // BeginUpdate and EndUpdate costs little even for a hundred thousand lines.
 class TListBox : public TWinControl, public TItemList {
  public:
-  explicit TListBox(TWinControl& parent, const TListBoxOptions& options = {});
+  explicit TListBox(TWinControl& parent, const TListBoxOptions& options = {}, const TDesign& design = {});
 
   void Clear() override;
   void BeginUpdate(int expected) override;

@@ -13,9 +13,9 @@ constexpr SIZE kTabPadding{6, 3};
 
 }  // namespace
 
-TPageControl::TPageControl(TWinControl& parent) {
+TPageControl::TPageControl(TWinControl& parent, const TDesign& design) {
   CreateHandle(WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-               WS_EX_CONTROLPARENT, parent.Handle());
+               WS_EX_CONTROLPARENT, parent.Handle(), {}, design);
 }
 
 void TPageControl::Add(TTabSheet& page) {

@@ -12,7 +12,7 @@ class TTabSheet;
 // at once, in one row: where they would not fit, they are made narrower.
 class TPageControl : public TWinControl {
  public:
-  explicit TPageControl(TWinControl& parent);
+  explicit TPageControl(TWinControl& parent, const TDesign& design = {});
   TTabSheet* ActivePage() const { return active_; }
   void SetActivePage(TTabSheet& page);
 

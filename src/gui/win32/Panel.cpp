@@ -3,8 +3,8 @@
 #include "gui/win32/GdiObjects.h"
 #include "win32/WideText.h"
 
-TPanel::TPanel(TWinControl& parent, const TPanelOptions& options) {
-  CreateCustom(L"VelmoraPanel", WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT, parent.Handle(), options.Caption);
+TPanel::TPanel(TWinControl& parent, const TPanelOptions& options, const TDesign& design) {
+  CreateCustom(L"VelmoraPanel", WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT, parent.Handle(), options.Caption, design);
 }
 
 void TPanel::SetCaption(std::string_view caption) {

@@ -12,7 +12,7 @@ struct TPanelOptions {
 // outer and a raised inner bevel.
 class TPanel : public TCustomControl {
  public:
-  explicit TPanel(TWinControl& parent, const TPanelOptions& options = {});
+  explicit TPanel(TWinControl& parent, const TPanelOptions& options = {}, const TDesign& design = {});
   void SetCaption(std::string_view caption);
 
  protected:

@@ -4,8 +4,8 @@
 
 #include "win32/WideText.h"
 
-TStatusBar::TStatusBar(TWinControl& parent, const std::vector<int>& panelWidths) {
-  CreateHandle(STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, parent.Handle());
+TStatusBar::TStatusBar(TWinControl& parent, const std::vector<int>& panelWidths, const TDesign& design) {
+  CreateHandle(STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, parent.Handle(), {}, design);
   std::vector<int> edges;
   int edge = 0;
   for (size_t i = 0; i < panelWidths.size(); ++i) {
@@ -26,5 +26,3 @@ std::string TStatusBar::PanelText(int panel) const {
   text.resize(length);
   return WideToUtf8(text);
 }
-
-void TStatusBar::ParentResized() { SendMessageW(Handle(), WM_SIZE, 0, 0); }

@@ -36,7 +36,9 @@ const wchar_t* TWinControl::OwnWindowClass(const wchar_t* name, UINT style, HBRU
 }
 
 void TWinControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
-                               std::string_view text) {
+                               std::string_view text, const TDesign& design) {
+  if (!design.Visible) style &= ~WS_VISIBLE;
+  if (!design.Enabled) style |= WS_DISABLED;
   WNDCLASSEXW info{sizeof info};
   const bool ownClass = GetClassInfoExW(GetModuleHandleW(nullptr), className, &info) &&
                         info.lpfnWndProc == OwnClassProc;
@@ -49,8 +51,15 @@ void TWinControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exSt
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StandardClassProc)));
   }
   // A child takes its parent's font, as designed forms do.
-  const TWinControl* owner = (style & WS_CHILD) ? FromHandle(parent) : nullptr;
-  SetFont(owner ? owner->Font() : font_);
+  TWinControl* container = (style & WS_CHILD) ? FromHandle(parent) : nullptr;
+  SetFont(container ? container->Font() : font_);
+  Hint = design.Hint;
+  if (design.OverSiblings) SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (container) container->Adopt(*this, design);
+}
+
+void TWinControl::Adopt(TPlaced& control, const TDesign& design) {
+  if (TWinControl* parent = Parent()) parent->Adopt(control, design);
 }
 
 void TWinControl::Attach(HWND window) {
@@ -219,7 +228,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-const TPlaced* TWinControl::Container() const {
+TWinControl* TWinControl::Parent() const {
   if (!(GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD)) return nullptr;
   return FromHandle(GetParent(handle_));
 }

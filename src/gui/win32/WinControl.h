@@ -32,8 +32,9 @@ class TWinControl : public TComponent, public TPlaced {
   void SetBounds(int left, int top, int width, int height) override;
   TRect BoundsRect() const;
   TRect Bounds() const override { return BoundsRect(); }
-  // The control of this layer that it is a child of.
-  const TPlaced* Container() const override;
+  const TPlaced* Container() const override { return Parent(); }
+  // The control of this layer that it is a child of; none for a window of its own.
+  TWinControl* Parent() const;
   int Left() const { return BoundsRect().Left; }
   int Top() const { return BoundsRect().Top; }
   int Width() const { return BoundsRect().Width; }
@@ -63,14 +64,20 @@ class TWinControl : public TComponent, public TPlaced {
   TCursor Cursor = TCursor::Default;
   TKeyPressEvent OnKeyPress;
 
+  // A control was made inside this one, as designed: it goes to the form, which lays
+  // it out and shows its hint.
+  virtual void Adopt(TPlaced& control, const TDesign& design);
+
  protected:
   TWinControl() = default;
 
-  // Makes the window. Our own classes meet their object at WM_NCCREATE; system
-  // classes (buttons, list boxes, ...) are subclassed right after they are made. The
-  // object sits in the window's user data: window properties and comctl32's
-  // subclassing cost a wineserver round trip per message under Wine.
-  void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, std::string_view text = {});
+  // Makes the window as designed, and hands it to its container. Our own classes meet
+  // their object at WM_NCCREATE; system classes (buttons, list boxes, ...) are
+  // subclassed right after they are made. The object sits in the window's user data:
+  // window properties and comctl32's subclassing cost a wineserver round trip per
+  // message under Wine.
+  void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, std::string_view text = {},
+                    const TDesign& design = {});
   // Destroys the window now (with its children); a form does this first thing in its
   // destructor, so no message reaches members that are already gone.
   void DestroyHandle();

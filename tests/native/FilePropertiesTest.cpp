@@ -1,0 +1,96 @@
+// What the file properties dialog shows of a file, from what the platform tells of it.
+#include <gtest/gtest.h>
+
+#include "FakeFileFacts.h"
+#include "VersionBlockBuilder.h"
+#include "dialogs/FilePropertiesShown.h"
+
+namespace {
+
+constexpr uint32_t kArchive = 0x20, kHidden = 0x2, kReadOnly = 0x1, kCompressed = 0x800, kOffline = 0x1000;
+
+class FileProperties : public ::testing::Test {
+ protected:
+  FilePropertiesShown Show(const std::string& path) { return DescribeFile(path, facts, {}); }
+  FakeFileFacts facts;
+};
+
+TEST_F(FileProperties, OfAFileFoundShowNameTypeLocationSizeTimesAndAttributes) {
+  facts.Files["C:\\Data\\Report.TXT"] = {.Name = "Report.TXT",
+                                        .ShortName = "REPORT~1.TXT",
+                                        .Attributes = kArchive | kHidden,
+                                        .Size = (uint64_t{5} << 32) + 1536,  // over 4 GB: both halves count
+                                        .Created = 0,
+                                        .Modified = 116444736000000000,  // 1970-01-01 00:00:00
+                                        .Accessed = 116444736000000000 + 36000000000};
+  const FilePropertiesShown shown = Show("C:\\Data\\Report.TXT");
+  EXPECT_TRUE(shown.Found);
+  EXPECT_EQ(shown.Caption, "Report.TXT properties");
+  EXPECT_EQ(shown.Name, "Report.TXT");
+  EXPECT_EQ(shown.ShortName, "REPORT~1.TXT");
+  EXPECT_EQ(shown.Type, "TXT file");  // the shell gives no type
+  EXPECT_EQ(shown.Location, "C:\\Data\\");
+  EXPECT_EQ(shown.Size, "20.00 GB (21,474,838,016 bytes)");
+  EXPECT_EQ(shown.Created, "(unknown)");
+  EXPECT_EQ(shown.Modified, "1970-Jan-01 00:00:00");
+  EXPECT_EQ(shown.Accessed, "1970-Jan-01");
+  EXPECT_EQ(shown.Attributes, (TFileAttributes{.Hidden = true, .Archive = true}));
+  EXPECT_FALSE(shown.CompressedSize);
+  EXPECT_FALSE(shown.VersionTab);
+
+  facts.Types["C:\\Data\\Report.TXT"] = "Text Document";
+  facts.Files["C:\\Data\\Report.TXT"].ShortName.clear();
+  const FilePropertiesShown again = Show("C:\\Data\\Report.TXT");
+  EXPECT_EQ(again.Type, "Text Document");
+  EXPECT_EQ(again.ShortName, "Report.TXT");  // without a short name, the long one
+}
+
+TEST_F(FileProperties, ACompressedFileShowsItsCompressedSizeWhenThePlatformHasIt) {
+  facts.Files["C:\\z.bin"] = {.Name = "z.bin", .Attributes = kCompressed | kReadOnly, .Size = 1 << 20};
+  FilePropertiesShown shown = Show("C:\\z.bin");
+  EXPECT_EQ(shown.Attributes, (TFileAttributes{.ReadOnly = true, .Compressed = true}));
+  EXPECT_FALSE(shown.CompressedSize);  // the size cannot be had: the box alone says it
+  facts.CompressedSizes["C:\\z.bin"] = uint64_t{2} << 30;
+  EXPECT_EQ(Show("C:\\z.bin").CompressedSize, "2,048.00 MB (2,147,483,648 bytes)");
+}
+
+TEST_F(FileProperties, TheVersionPageShowsWhatCanBeReadAndGoesWithTheNextFile) {
+  facts.Files["C:\\app.exe"] = {.Name = "app.exe"};
+  facts.Files["C:\\plain.txt"] = {.Name = "plain.txt"};
+  const VersionNode block = StandardBlock({}, {{"04090000", {{"FileVersion", "2.0.1"}, {"Comments", "Note"}}}},
+                                          {0x09, 0x04});
+  facts.Versions["C:\\app.exe"] = {.Present = true, .Block = Serialize(block)};
+  const FilePropertiesShown withVersion = Show("C:\\app.exe");
+  EXPECT_TRUE(withVersion.VersionTab);
+  ASSERT_TRUE(withVersion.Version);
+  ASSERT_EQ(withVersion.Version->Others.size(), 1u);
+  EXPECT_EQ(withVersion.Version->Others[0].Value, "Note");
+
+  const FilePropertiesShown next = Show("C:\\plain.txt");  // a second showing starts anew
+  EXPECT_FALSE(next.VersionTab);
+  EXPECT_FALSE(next.Version);
+
+  // A resource that cannot be read shows the tab, and nothing on it changes.
+  facts.Versions["C:\\app.exe"] = {.Present = true, .Block = {}};
+  const FilePropertiesShown unreadable = Show("C:\\app.exe");
+  EXPECT_TRUE(unreadable.VersionTab);
+  EXPECT_FALSE(unreadable.Version);
+}
+
+TEST_F(FileProperties, AFileThatIsGoneShowsTheErrorWithItsPath) {
+  const FilePropertiesShown shown = Show("C:\\gone.txt");
+  EXPECT_FALSE(shown.Found);
+  EXPECT_EQ(shown.Caption, "Error - can't find this file");
+  EXPECT_EQ(shown.ErrorText, "C:\\gone.txt");
+  EXPECT_TRUE(facts.VersionReads.empty());
+}
+
+TEST_F(FileProperties, AFileKeptElsewhereIsNeverOpened) {
+  facts.Files["C:\\cloud.docx"] = {.Name = "cloud.docx", .Attributes = kOffline | kArchive};
+  Show("C:\\cloud.docx");
+  EXPECT_TRUE(facts.VersionReads.empty());
+  ASSERT_EQ(facts.ShellAttributes.size(), 1u);
+  EXPECT_EQ(facts.ShellAttributes[0], kOffline | kArchive);  // the shell goes by the name and attributes
+}
+
+}  // namespace
