@@ -5,26 +5,13 @@
 
 #include "SampleFiles.h"
 #include "app/win32/FormMain.h"
+#include "app/win32/Win32Platform.h"
 #include "gui/win32/Application.h"
-#include "win32/Win32FileFacts.h"
-#include "win32/Win32Registry.h"
-#include "win32/Win32ScanPlatform.h"
-#include "win32/Win32VersionSource.h"
-#include "win32/Win32VolumeApi.h"
 
 int main() {
   constexpr int kEntries = 100000;
-  Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
-  Win32VolumeApi volumeApi;
-  Win32Registry registry;
-  Win32VersionSource versionSource;
-  Win32FileFacts fileFacts;
-  const TMainPlatform platform{.Scan = scanPlatform,
-                               .Volumes = volumeApi,
-                               .Keys = registry,
-                               .Versions = versionSource,
-                               .Files = fileFacts};
-  TFinalForm<TMainForm> form(platform, std::nullopt);
+  TWin32Platform platform([] { Application().ProcessMessages(); });
+  TFinalForm<TMainForm> form(platform.Seams(), std::nullopt);
   // Shown but given no chance to run its start-up scan: no messages are pumped.
   form.Show();
 

@@ -3,15 +3,11 @@
 #include <string>
 
 #include "app/win32/FormMain.h"
+#include "app/win32/Win32Platform.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Guarded.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
-#include "win32/Win32FileFacts.h"
-#include "win32/Win32Registry.h"
-#include "win32/Win32ScanPlatform.h"
-#include "win32/Win32VersionSource.h"
-#include "win32/Win32VolumeApi.h"
 #include "win32/WinApi.h"
 
 #include <commctrl.h>
@@ -31,18 +27,9 @@ int Run() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   Application().Title = "Velmora";
-  Win32ScanPlatform scanPlatform([] { Application().ProcessMessages(); });
-  Win32VolumeApi volumeApi;
-  Win32Registry registry;
-  Win32VersionSource versionSource;
-  Win32FileFacts fileFacts;
+  TWin32Platform platform([] { Application().ProcessMessages(); });
   // The main window makes the program's other forms; they live until the program ends.
-  const TMainPlatform platform{.Scan = scanPlatform,
-                               .Volumes = volumeApi,
-                               .Keys = registry,
-                               .Versions = versionSource,
-                               .Files = fileFacts};
-  TFinalForm<TMainForm> mainForm(platform, FirstArgument());
+  TFinalForm<TMainForm> mainForm(platform.Seams(), FirstArgument());
   Application().Run(mainForm);
   return 0;
 }
