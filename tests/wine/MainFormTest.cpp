@@ -330,43 +330,8 @@ class OptionsFromTheMainWindow : public MainWindow {
     Choose(L"&Options...");
     EXPECT_FALSE(IsWindowVisible(Dialog()));
   }
-  void OpenOptionsAnd(const std::vector<HWND>& clicks) {
-    WhileOptionsShow([&] {
-      for (HWND control : clicks) Click(control);
-    });
-  }
   HWND Ok() const { return InDialog(L"Button", L"OK"); }
 };
-
-TEST_F(OptionsFromTheMainWindow, UnitsAloneRedisplayWithoutARescan) {
-  Start("C:\\Data");
-  const size_t events = fs.Events.size();
-  OpenOptionsAnd({InDialog(L"Button", L"Bytes"), Ok()});
-  EXPECT_EQ(FirstLine(), "20480   \\sub");
-  EXPECT_EQ(SendMessageW(Selector(0), CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(fs.Events.size(), events);
-}
-
-TEST_F(OptionsFromTheMainWindow, FreeSpaceWithUnitsRescansOnceInTheNewUnits) {
-  Start("C:\\Data");
-  fs.Events.clear();
-  OpenOptionsAnd({InDialog(L"Button", L"Show free disk space"), InDialog(L"Button", L"MB"), Ok()});
-  EXPECT_EQ(Listings("C:\\Data\\"), 1);
-  EXPECT_EQ(FirstLine(), "0.02   \\sub");
-  EXPECT_FALSE(form->Settings().DisplayFreeDiskSpace);
-}
-
-TEST_F(OptionsFromTheMainWindow, CancelAndEscapeChangeNothing) {
-  Start("C:\\Data");
-  const TSettings before = form->Settings();
-  OpenOptionsAnd({InDialog(L"Button", L"Bytes"), InDialog(L"Button", L"Cancel")});
-  WhileOptionsShow([&] {
-    Click(InDialog(L"Button", L"Show free disk space"));
-    PostMessageW(Dialog(), WM_KEYDOWN, VK_ESCAPE, 1);
-  });
-  EXPECT_EQ(form->Settings(), before);
-  EXPECT_EQ(FirstLine(), "20.0   \\sub");
-}
 
 TEST_F(OptionsFromTheMainWindow, ShowsTheHeldSettingsWithTheIntervalWithinItsRange) {
   Store("RepeatInterval", {RegistryValue::Kind::Integer, 5000, {}});
