@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Usage: fuzz.sh [SECONDS]
-# Fuzzes the version block reader with libFuzzer (default 60 s) in build/fuzz. The
-# corpus starts from the stored blocks (tests/fuzz/corpus) and, when mingw-w64 and
-# Wine are here, from fresh ones: Velmora.exe's and a few system libraries' of the
-# Wine prefix, as GetFileVersionInfoW returns them.
+# Fuzzes with libFuzzer in build/fuzz, each target SECONDS (default 60):
+# - the version block reader, its corpus starting from the stored blocks
+#   (tests/fuzz/corpus) and, when mingw-w64 and Wine are here, from fresh ones:
+#   Velmora.exe's and a few system libraries' of the Wine prefix, as
+#   GetFileVersionInfoW returns them;
+# - the file table reader, from the stored records (tests/fuzz/ntfs-corpus) and, when
+#   the NTFS image test has left its image, its first 4,096 records, 48 at a time
+#   behind the 16 metadata records.
 set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -33,7 +37,7 @@ fi
 
 cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$out" -j2 --target version_block_fuzz >/dev/null
+cmake --build "$out" -j2 --target version_block_fuzz ntfs_records_fuzz >/dev/null
 
 seeds="$out/seeds"
 mkdir -p "$seeds" "$out/corpus"
@@ -56,13 +60,36 @@ else
   echo "fuzz.sh: no fresh blocks without $windows_arch-w64-mingw32-g++-posix and $loader; using the stored ones" >&2
 fi
 
-log="$out/fuzz.log"
-if ! "$out/tests/fuzz/version_block_fuzz" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$out/" \
-    "$out/corpus" tests/fuzz/corpus "$seeds" >"$log" 2>&1; then
-  tail -n 40 "$log" >&2
-  echo "fuzz.sh: the fuzzer found a fault; the input is in $out/" >&2
-  exit 1
+# Runs a fuzz target over its corpus folders; prints its figures.
+fuzz() {
+  local target="$1" corpus="$out/corpus-$1" log="$out/$1.log"
+  shift
+  mkdir -p "$corpus"
+  if ! "$out/tests/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$out/" \
+      -max_len=131072 "$corpus" "$@" >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "fuzz.sh: $target found a fault; the input is in $out/" >&2
+    exit 1
+  fi
+  echo "$target: $(sed -n 's/^stat::number_of_executed_units: *//p' "$log") executions in $seconds s" \
+    "without a fault; corpus of $(find "$corpus" -type f | wc -l) inputs"
+}
+
+fuzz version_block_fuzz tests/fuzz/corpus "$seeds"
+
+records="$out/ntfs-seeds"
+mkdir -p "$records"
+image="$windows_build/ntfs/volume.img"
+if [ -f "$image" ]; then
+  # The table's first cluster and the cluster size, from the boot sector.
+  number() { od -An -t u"$2" -j "$1" -N "$2" "$image" | tr -d ' '; }
+  cluster=$(($(number 11 2) * $(number 13 1)))
+  table=$(($(number 48 8) * cluster))
+  for first in $(seq 16 48 4096); do
+    { dd if="$image" bs=1024 skip=$((table / 1024)) count=16 status=none
+      dd if="$image" bs=1024 skip=$((table / 1024 + first)) count=48 status=none; } >"$records/records-$first.bin"
+  done
+else
+  echo "fuzz.sh: no NTFS image (run the tests first); using the stored records" >&2
 fi
-runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-inputs=$(find "$out/corpus" -type f | wc -l)
-echo "version_block_fuzz: $runs executions in $seconds s without a fault; corpus of $inputs inputs"
+fuzz ntfs_records_fuzz tests/fuzz/ntfs-corpus "$records"

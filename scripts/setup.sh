@@ -18,6 +18,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   cups printer-driver-cups-pdf poppler-utils
   ncdu  # the scan benchmark's native reference
+  ntfs-3g  # NTFS volume images for the file table tests
 )
 packages32=(
   wine32:i386

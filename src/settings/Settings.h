@@ -23,6 +23,7 @@ struct TSettings {
   bool DisplayFreeDiskSpace = true;
   bool RepeatedScan = false;
   int32_t RepeatInterval = 10;    // minutes
+  bool ReadFileTable = true;      // scans read an NTFS volume's file table where they may
   TFont PieChartFont;             // the design font
   TFont ListboxFont;
 
@@ -40,7 +41,7 @@ struct TSettingValue {
 };
 
 // In the order they are read; fonts come last.
-inline const std::array<TSettingValue, 10> kSettingValues{{
+inline const std::array<TSettingValue, 11> kSettingValues{{
     {"Display compressed", &TSettings::DisplayCompressed},
     {"Display mode", &TSettings::DisplayMode},
     {"Display units", &TSettings::DisplayUnits},
@@ -49,6 +50,7 @@ inline const std::array<TSettingValue, 10> kSettingValues{{
     {"DisplayFreeDiskSpace", &TSettings::DisplayFreeDiskSpace},
     {"RepeatedScan", &TSettings::RepeatedScan},
     {"RepeatInterval", &TSettings::RepeatInterval},
+    {"ReadFileTable", &TSettings::ReadFileTable},
     {"PieChartFont", &TSettings::PieChartFont},
     {"ListboxFont", &TSettings::ListboxFont},
 }};

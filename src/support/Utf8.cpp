@@ -24,7 +24,8 @@ void AppendCodePoint(std::string& out, char32_t c) {
   out += static_cast<char>(0x80 | (c & 0x3F));
 }
 
-// The code point that starts at utf8[i]; i moves past it.
+}  // namespace
+
 char32_t NextCodePoint(std::string_view utf8, size_t& i) {
   const auto lead = static_cast<unsigned char>(utf8[i++]);
   if (lead < 0x80) return lead;
@@ -46,8 +47,6 @@ char32_t NextCodePoint(std::string_view utf8, size_t& i) {
   if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return kReplacement;
   return c;
 }
-
-}  // namespace
 
 int32_t Utf16Length(std::string_view utf8) {
   int32_t units = 0;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "FakeFileFacts.h"
-#include "VersionBlockBuilder.h"
 #include "dialogs/FilePropertiesShown.h"
 
 namespace {
@@ -54,35 +53,12 @@ TEST_F(FileProperties, ACompressedFileShowsItsCompressedSizeWhenThePlatformHasIt
   EXPECT_EQ(Show("C:\\z.bin").CompressedSize, "2,048.00 MB (2,147,483,648 bytes)");
 }
 
-TEST_F(FileProperties, TheVersionPageShowsWhatCanBeReadAndGoesWithTheNextFile) {
+TEST_F(FileProperties, AVersionResourceThatCannotBeReadShowsTheTabWithNothingOnIt) {
   facts.Files["C:\\app.exe"] = {.Name = "app.exe"};
-  facts.Files["C:\\plain.txt"] = {.Name = "plain.txt"};
-  const VersionNode block = StandardBlock({}, {{"04090000", {{"FileVersion", "2.0.1"}, {"Comments", "Note"}}}},
-                                          {0x09, 0x04});
-  facts.Versions["C:\\app.exe"] = {.Present = true, .Block = Serialize(block)};
-  const FilePropertiesShown withVersion = Show("C:\\app.exe");
-  EXPECT_TRUE(withVersion.VersionTab);
-  ASSERT_TRUE(withVersion.Version);
-  ASSERT_EQ(withVersion.Version->Others.size(), 1u);
-  EXPECT_EQ(withVersion.Version->Others[0].Value, "Note");
-
-  const FilePropertiesShown next = Show("C:\\plain.txt");  // a second showing starts anew
-  EXPECT_FALSE(next.VersionTab);
-  EXPECT_FALSE(next.Version);
-
-  // A resource that cannot be read shows the tab, and nothing on it changes.
   facts.Versions["C:\\app.exe"] = {.Present = true, .Block = {}};
   const FilePropertiesShown unreadable = Show("C:\\app.exe");
   EXPECT_TRUE(unreadable.VersionTab);
   EXPECT_FALSE(unreadable.Version);
-}
-
-TEST_F(FileProperties, AFileThatIsGoneShowsTheErrorWithItsPath) {
-  const FilePropertiesShown shown = Show("C:\\gone.txt");
-  EXPECT_FALSE(shown.Found);
-  EXPECT_EQ(shown.Caption, "Error - can't find this file");
-  EXPECT_EQ(shown.ErrorText, "C:\\gone.txt");
-  EXPECT_TRUE(facts.VersionReads.empty());
 }
 
 TEST_F(FileProperties, AFileKeptElsewhereIsNeverOpened) {

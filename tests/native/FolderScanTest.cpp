@@ -126,25 +126,6 @@ TEST_F(FolderScan, TotalsCountSizesClustersAndSlackAtEveryLevel) {
   ExpectConsistent(root);
 }
 
-TEST_F(FolderScan, ClusterSizeOneMakesAllocatedEqualNominal) {
-  fs.AddFile("C:\\T\\a", 1);
-  fs.AddFile("C:\\T\\b", 12345);
-  ScanRoot("C:\\T\\", 1);
-  EXPECT_EQ(root.AllocatedTotal(), 12346);
-  EXPECT_EQ(root.SlackTotal(), 0);
-}
-
-TEST_F(FolderScan, FolderCountCountsFoldersAtAllDepths) {
-  fs.AddFolder("C:\\T\\Top\\Left\\LeftLeaf");
-  fs.AddFolder("C:\\T\\Top\\Right\\RightLeaf");
-  ScanRoot("C:\\T\\");
-  EXPECT_EQ(Sub(root, "\\Top").FolderCount(), 4);
-  EXPECT_EQ(root.FolderCount(), 5);
-  const TFolderList& leaf = Sub(Sub(Sub(root, "\\Top"), "\\Left"), "\\LeftLeaf");
-  EXPECT_EQ(Names(leaf), std::vector<std::string>{".."});
-  EXPECT_EQ(Entry(Sub(Sub(root, "\\Top"), "\\Left"), "\\LeftLeaf").Nominal, 0);
-}
-
 TEST_F(FolderScan, LongestPathIsTheFirstLongestFileInUtf16Units) {
   fs.AddFolder("C:\\T\\a-very-long-folder-name-without-files");
   fs.AddFile("C:\\T\\Sub\\abcd", 1);  // C:\T\Sub\abcd: 13
@@ -164,15 +145,6 @@ TEST_F(FolderScan, LongestPathIsTheFirstLongestFileInUtf16Units) {
   EXPECT_EQ(level.LongestPath(), "C:\\U\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
 }
 
-TEST_F(FolderScan, EmptyTreeAndMissingPathGiveZeroTotals) {
-  ScanRoot("C:\\Nowhere\\");
-  EXPECT_EQ(root.Count(), 0);
-  EXPECT_EQ(root.NominalTotal(), 0);
-  EXPECT_EQ(root.FileCount(), 0);
-  EXPECT_EQ(root.LongestPath(), "");
-  EXPECT_EQ(root.LongestPathLength(), 0);
-}
-
 TEST_F(FolderScan, UnreadableFolderShowsAsEmptyLevel) {
   fs.AddFile("C:\\T\\Secret\\hidden-from-us.txt", 100);
   fs.AddFolder("C:\\T\\Secret").Unreadable = true;
@@ -182,19 +154,6 @@ TEST_F(FolderScan, UnreadableFolderShowsAsEmptyLevel) {
   EXPECT_EQ(Entry(root, "\\Secret").Nominal, 0);
   EXPECT_EQ(root.FileCount(), 1);
   EXPECT_EQ(root.FolderCount(), 1);
-}
-
-TEST_F(FolderScan, FreeSpaceEntryStaysFirstAndOutOfTheTotals) {
-  fs.AddFile("C:\\file", 10);
-  root.Reset("C:\\");
-  root.AddFile("(C: free space)", -1e9, -1e9);
-  root.Scan(cancel, 1, false, nullptr, fs);
-  EXPECT_EQ(Names(root), (std::vector<std::string>{"(C: free space)", "file"}));
-  EXPECT_EQ(root.Entries()[0]->Nominal, -1e9);
-  EXPECT_EQ(root.Entries()[0]->Slack, 0);
-  EXPECT_EQ(root.Entries()[0]->FileCount, 1);
-  EXPECT_EQ(root.NominalTotal(), 10);
-  EXPECT_EQ(root.FileCount(), 1);
 }
 
 TEST_F(FolderScan, ReparsePointsThatLeadElsewhereAreCountedButNotEntered) {
@@ -232,15 +191,6 @@ TEST_F(FolderScan, CompressedSizesAreTakenInFullWhenAsked) {
   EXPECT_EQ(Entry(root, "small.dat").Nominal, 10000);
 }
 
-TEST_F(FolderScan, ReportsProgressAndPumpsOncePerFolderBeforeListingIt) {
-  fs.AddFile("C:\\T\\a", 1);
-  fs.AddFile("C:\\T\\Sub\\b", 1);
-  fs.AddFile("C:\\T\\c", 1);
-  ScanRoot("C:\\T\\");
-  EXPECT_EQ(progress, (std::vector<std::string>{"Scanning C:\\T\\...", "Scanning C:\\T\\Sub\\..."}));
-  EXPECT_EQ(fs.Events, (std::vector<std::string>{"pump", "list C:\\T\\", "pump", "list C:\\T\\Sub\\"}));
-}
-
 TEST_F(FolderScan, SubFolderAppearsInItsParentOnlyWhenComplete) {
   fs.AddFile("C:\\T\\first", 1);
   fs.AddFile("C:\\T\\Sub\\inner", 1);
@@ -268,18 +218,6 @@ TEST_F(FolderScan, CancelEndsEveryLevelAfterItsCurrentEntryAndKeepsTotalsConsist
   EXPECT_EQ(root.FileCount(), 2);
   EXPECT_EQ(root.FolderCount(), 3);
   ExpectConsistent(root);
-}
-
-TEST_F(FolderScan, ResetFreesTheTreeAndTakesTheNewPath) {
-  fs.AddFile("C:\\T\\Sub\\a", 1);
-  ScanRoot("C:\\T\\");
-  ASSERT_EQ(root.Count(), 1);
-  root.Reset("D:\\");
-  EXPECT_EQ(root.Count(), 0);
-  EXPECT_EQ(root.Path(), "D:\\");
-  EXPECT_EQ(root.FileCount(), 1);  // totals stay until the next scan
-  ScanRoot("C:\\T\\");
-  EXPECT_EQ(Names(Sub(root, "\\Sub")), (std::vector<std::string>{"..", "a"}));
 }
 
 // A chain of one-letter folders as deep as asked, with one file at the bottom; made

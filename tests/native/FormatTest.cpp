@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "support/DateTimeFormat.h"
 #include "support/Format.h"
+#include "support/Numbers.h"
 #include "support/Strings.h"
 #include "support/Utf8.h"
 
@@ -38,6 +38,7 @@ TEST(Format, FillsTextIntegerHexAndWidths) {
   EXPECT_EQ(Format("%d and %d", {int64_t{-5}, int64_t{42}}), "-5 and 42");
   EXPECT_EQ(Format("%.4x", {int64_t{0x1A}}), "001A");
   EXPECT_EQ(Format("%.4x", {int64_t{0x12345}}), "12345");
+  EXPECT_EQ(IntToHex(-1, 4), "FFFFFFFF");
   EXPECT_EQ(Format("%8.2n|", {1.0}), "    1.00|");
   EXPECT_EQ(Format("100%%", {}), "100%");
 }
@@ -54,13 +55,6 @@ TEST(Strings, TrimAndCaseTouchOnlyWhatTheySay) {
   EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(LowerCase("Readme.TXT \xC3\x84"), "readme.txt \xC3\x84");  // Ä stays
   EXPECT_EQ(UpperCase("abc-\xC3\xA4z"), "ABC-\xC3\xA4Z");
-}
-
-TEST(FormatDateTime, WritesYearMonthNameDayAndTime) {
-  const DateTime when{2001, 3, 7, 14, 5, 9};
-  EXPECT_EQ(FormatDateTime("yyyy-mmm-dd hh:nn:ss", when), "2001-Mar-07 14:05:09");
-  EXPECT_EQ(FormatDateTime("yyyy-mmm-dd", when, German()), "2001-Mär-07");
-  EXPECT_EQ(FormatDateTime("dd/mm/yyyy", when), "07/03/2001");
 }
 
 TEST(Utf8, CountsUtf16UnitsAndCharacters) {

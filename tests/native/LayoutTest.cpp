@@ -54,18 +54,6 @@ TEST(Layout, AnchoredEdgesFollowTheGrowthBeyondTheScaledDesignAndAlignedOnesLine
             (TRect{0, 0, 0, 0}));
 }
 
-TEST(Layout, PlacesEachControlAsItComesAndAllAgainAtEachApply) {
-  Recorder ok, cancel;
-  TLayout layout(kDesignClient);
-  layout.Add(ok, {.Bounds = {256, 224, 62, 25}}, {420, 270}, DpiScale(96));
-  EXPECT_EQ(ok.Placed, (TRect{256, 224, 62, 25}));
-  layout.Add(cancel, {.Bounds = {336, 224, 62, 25}, .Anchors = akRight}, {420, 270}, DpiScale(96));
-  EXPECT_EQ(cancel.Placed, (TRect{346, 224, 62, 25}));
-  layout.Apply({430, 270}, DpiScale(96));
-  EXPECT_EQ(ok.Placed, (TRect{256, 224, 62, 25}));
-  EXPECT_EQ(cancel.Placed, (TRect{356, 224, 62, 25}));
-}
-
 TEST(Layout, ATextNeedingMoreRoomMovesWhatFollowsOnItsLineAndWidensItsFrame) {
   // "Repeat scan every [10] minutes" in a frame, the box's caption 20 pixels wider than designed.
   Recorder frame, box, spin, unit, beside, elsewhere;
@@ -109,12 +97,6 @@ TEST(Layout, CentresWithDivisionsTruncated) {
   EXPECT_EQ(Centred({400, 301}, {0, 0, 1025, 768}), (TRect{312, 233, 400, 301}));
   EXPECT_EQ(Centred({1000, 600}, {0, 0, 801, 600}).Left, -99);
   EXPECT_EQ(Centred({100, 100}, {50, 20, 300, 200}), (TRect{150, 70, 100, 100}));
-}
-
-TEST(Layout, RadioItemsShareTheGroupBelowItsCaption) {
-  const DpiScale scale(96);
-  EXPECT_EQ(RadioItemBounds({129, 105}, 5, 0, 13, scale), (TRect{8, 15, 113, 17}));
-  EXPECT_EQ(RadioItemBounds({129, 105}, 5, 4, 13, scale), (TRect{8, 15 + 4 * 17, 113, 17}));
 }
 
 }  // namespace

@@ -27,21 +27,6 @@ class ColourList : public ::testing::Test {
 
 constexpr const char* kDesignColours = "$00E0E0FF,$00E0FFFF,$00E0FFE0,$00FFFFE0,$00FFE0E0,$00FFE0FF";
 
-TEST_F(ColourList, StartsWithTheFirstSixBuiltInColours) {
-  EXPECT_EQ(control.NumColours(), 6);
-  EXPECT_EQ(control.Colours(), kDesignColours);
-  EXPECT_EQ(control.ColourTable[6], 0x00FFFFFF);
-  EXPECT_EQ(control.ColourTable[7], 0x00E0E0E0);
-}
-
-TEST_F(ColourList, ReadsShortHexAndWritesEightDigits) {
-  control.SetColours("$E0E0FF,$E0FFFF,$E0FFE0,$FFFFE0,$FFE0E0,$FFE0FF");
-  EXPECT_EQ(control.NumColours(), 6);
-  EXPECT_EQ(control.Colours(), kDesignColours);
-  EXPECT_EQ(host.Repaints, 1);
-  EXPECT_EQ(events, 1);
-}
-
 TEST_F(ColourList, SplitsOnCommasAndBlanksAndKeepsAtMostEight) {
   control.SetColours("$FF, $FF00");
   EXPECT_EQ(control.Colours(), "$000000FF,$0000FF00");

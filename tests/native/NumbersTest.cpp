@@ -16,16 +16,6 @@ TEST(FixedDigits, RoundsHalvesAwayFromZeroOnTheExactValue) {
   EXPECT_EQ(FixedDigits(1e20, 0), "100000000000000000000");
 }
 
-TEST(Str, WritesFixedPointPaddedButNeverCut) {
-  EXPECT_EQ(Str(5, 3, 0), "  5");
-  EXPECT_EQ(Str(987, 2, 0), "987");
-  EXPECT_EQ(Str(0, 3, 0), "  0");
-  EXPECT_EQ(Str(1.5, 3, 1), "1.5");
-  EXPECT_EQ(Str(1536.0 / 1048576, 3, 2), "0.00");
-  EXPECT_EQ(Str(-1, 3, 3), "-1.000");
-  EXPECT_EQ(Str(5368709120.0, 3, 0), "5368709120");
-}
-
 TEST(Val, AcceptsOnlyPlainDecimalNumbers) {
   EXPECT_EQ(Val("-20"), -20);
   EXPECT_EQ(Val("+1.5e3"), 1500);
@@ -48,13 +38,6 @@ TEST(StrToInt, TakesDecimalAndDollarHexWithin32Bits) {
   EXPECT_EQ(StrToInt("2147483647"), INT32_MAX);
   for (const char* bad : {"", "zz", "$", "$G", "12a", "2147483648", "-2147483649", "$100000000", " 1", "0x10"})
     EXPECT_FALSE(StrToInt(bad).has_value()) << bad;
-}
-
-TEST(IntToHex, PadsUpperCaseDigits) {
-  EXPECT_EQ(IntToHex(0xE0E0FF, 8), "00E0E0FF");
-  EXPECT_EQ(IntToHex(0x1A, 4), "001A");
-  EXPECT_EQ(IntToHex(-1, 4), "FFFFFFFF");
-  EXPECT_EQ(IntToHex(0x12345, 2), "12345");
 }
 
 }  // namespace

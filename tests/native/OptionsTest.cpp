@@ -58,12 +58,6 @@ TEST_F(OptionsExchange, NothingChangedOnlyReappliesTheTimer) {
   EXPECT_EQ(held, chosen);
 }
 
-TEST_F(OptionsExchange, UnitsOrMeasureAloneRedisplayWithoutARescan) {
-  chosen.DisplayUnits = 3;
-  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 3 1", "show"}));
-  EXPECT_EQ(held, chosen);
-}
-
 TEST_F(OptionsExchange, FreeSpaceWithUnitsRescansOnceInTheNewUnits) {
   chosen.DisplayFreeDiskSpace = false;
   chosen.DisplayUnits = 0;
@@ -120,14 +114,6 @@ TEST(OptionsRules, OkTakesTheChoicesAndFreeSpaceForcesAllocated) {
   ConfirmChoices(settings, {.Measure = 2, .Units = 1, .Compressed = true});
   EXPECT_EQ(settings.DisplayMode, 1);
   EXPECT_EQ(settings.DisplayCompressed, 0);
-}
-
-TEST(OptionsRules, PreviewHasOneFallingEntryPerColour) {
-  const std::vector<TPieLine> lines = PreviewLines(6);
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0].Text, "20   Colour0");
-  EXPECT_EQ(lines[5].Text, "15   Colour5");
-  EXPECT_EQ(PreviewColourIndex(lines[2].Object), 2);
 }
 
 }  // namespace

@@ -100,13 +100,6 @@ TEST_F(PieChart, LoadSkipsUnreadableLinesAndListsTrimmedLinesInSortedOrder) {
   EXPECT_EQ(list.Calls, Lines{"clear"});
 }
 
-TEST_F(PieChart, EqualValuesEndUpInTheOrderTheQuicksortGives) {
-  Load({"5 a", "5 b", "5 c", "7 d"});
-  EXPECT_EQ(Sorted(), (Lines{"7 d", "5 c", "5 a", "5 b"}));
-  Load({"1 a", "1 b", "1 c", "1 d"});
-  EXPECT_EQ(Sorted(), (Lines{"1 c", "1 d", "1 a", "1 b"}));
-}
-
 TEST_F(PieChart, SortsHugeLevelsWithoutDeepRecursion) {
   Lines lines;
   for (int i = 0; i < 200000; ++i) lines.push_back(std::to_string(i % 1000) + " x");
@@ -273,17 +266,6 @@ TEST_F(PieChart, RightClickReportsTheSegmentUnderThePressOnRelease) {
   chart.MouseDown(TMouseButton::Right, {}, 199, 199);
   chart.MouseUp(TMouseButton::Right, {}, 150, 50);
   EXPECT_EQ(rightClicks, 1);
-}
-
-TEST_F(PieChart, DoubleClickWithoutHandlerLeavesTheSelectionAlone) {
-  Load({"1 a", "1 b", "1 c", "1 d"});
-  ASSERT_TRUE(DoubleClickAt(150, 50));
-  chart.OnDblClick = nullptr;
-  chart.MouseDown(TMouseButton::Left, {}, 50, 150);
-  chart.DblClick();
-  EXPECT_EQ(chart.SelectedText(), "c");
-  EXPECT_EQ(chart.MouseX(), 50);
-  EXPECT_EQ(chart.MouseY(), 150);
 }
 
 }  // namespace

@@ -66,19 +66,6 @@ TEST(RegistryFormInfo, RestoresWhatWasStoredAndStoresWhatIsThere) {
   EXPECT_TRUE(window.Applied[1] == (TPlacement{wsMaximized, 10, 20, 800, 600}));
 }
 
-TEST(RegistryFormInfo, AStateCodeAboveMaximisedIsNormal) {
-  MemoryRegistry registry;
-  registry.Set(TRootKey::CurrentUser, kKey, "FormState", {RegistryValue::Kind::Integer, 256, {}});
-  WindowDouble window;
-  TRegistryFormInfo info(window, registry, kKey);
-  info.RestorePlacement();
-  EXPECT_EQ(window.Applied[0].State, wsNormal);
-  registry.Set(TRootKey::CurrentUser, kKey, "FormState", {RegistryValue::Kind::Integer, 7, {}});
-  TRegistryFormInfo seven(window, registry, kKey);
-  seven.RestorePlacement();
-  EXPECT_EQ(window.Applied[1].State, wsNormal);
-}
-
 TEST(UsablePlacement, BringsLostWindowsBackAndUpToTheMinimum) {
   const std::vector<TScreenArea> two{{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
   // Partly visible: left alone.
@@ -91,8 +78,9 @@ TEST(UsablePlacement, BringsLostWindowsBackAndUpToTheMinimum) {
   EXPECT_TRUE(UsablePlacement({0, 10, 10, 0, -5}, two, 550, 410) == (TPlacement{0, 10, 10, 550, 410}));
   // Larger than the monitor: its top left corner.
   EXPECT_TRUE(UsablePlacement({0, -9000, 0, 3000, 2000}, two, 550, 410) == (TPlacement{0, 0, 0, 3000, 2000}));
-  // No monitor known: as stored.
+  // No monitor known: as stored; a state above maximised is normal.
   EXPECT_TRUE(UsablePlacement({258, 5000, 5000, 600, 500}, {}, 550, 410) == (TPlacement{2, 5000, 5000, 600, 500}));
+  EXPECT_TRUE(UsablePlacement({7, 10, 10, 600, 500}, two, 550, 410) == (TPlacement{0, 10, 10, 600, 500}));
 }
 
 }  // namespace

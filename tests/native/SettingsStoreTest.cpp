@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "MemoryRegistry.h"
-#include "app/Listing.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
 
@@ -75,7 +74,8 @@ TEST_F(SettingsStore, SavingWritesEveryValueInOrderAndOfItsKind) {
     for (const char* member : {".Name", ".Size", ".Color", ".Bold", ".Italic"})
       expected.push_back(key + font + member);
   for (const char* name : {"Display compressed", "Display mode", "Display units", "PieChartColours",
-                           "RightClickFolder", "DisplayFreeDiskSpace", "RepeatedScan", "RepeatInterval"})
+                           "RightClickFolder", "DisplayFreeDiskSpace", "RepeatedScan", "RepeatInterval",
+                           "ReadFileTable"})
     expected.push_back(key + name);
   EXPECT_EQ(registry.Writes, expected);
   EXPECT_EQ(Stored("Display units")->Integer, 200);
@@ -157,15 +157,6 @@ TEST(FolderMenuWithoutRights, SkipsWhatItCannotOpen) {
   UpdateFolderMenu(registry, "C:\\V.exe", true);
   EXPECT_FALSE(registry.HasKey(TRootKey::ClassesRoot, "\\Directory\\shell\\UsagePieChart"));
   EXPECT_TRUE(registry.Writes.empty());
-}
-
-TEST(Listing, EveryLineEndsWithCarriageReturnAndLineFeed) {
-  const auto same = [](std::string_view text) { return std::string(text); };
-  EXPECT_EQ(ListingBytes({"1205.6   \\windows", "52.0   readme.txt", "0.0   .."}, same),
-            "1205.6   \\windows\r\n52.0   readme.txt\r\n0.0   ..\r\n");
-  EXPECT_EQ(ListingBytes({"0   .."}, same), "0   ..\r\n");
-  EXPECT_EQ(ListingBytes({}, same), "");
-  EXPECT_EQ(ListingBytes({"a"}, [](std::string_view) { return std::string("?"); }), "?\r\n");
 }
 
 }  // namespace

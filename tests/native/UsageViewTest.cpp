@@ -110,10 +110,4 @@ TEST_F(UsageView, OpeningAnEntryGoesDownIntoFoldersAndElseUp) {
   EXPECT_EQ(LevelToOpen(nullptr), nullptr);
 }
 
-TEST(ListLineHint, IsTheNameOfTheLine) {
-  EXPECT_EQ(ListLineHint("5   readme.txt"), "readme.txt");
-  EXPECT_EQ(ListLineHint("1.5   \\my documents "), "\\my documents");
-  EXPECT_EQ(ListLineHint("12"), "12");
-}
-
 }  // namespace

@@ -68,18 +68,6 @@ TEST_F(VersionInfo, KeysTranslationsWithZerosFixedAndSearchesTheFirst) {
   }
 }
 
-TEST_F(VersionInfo, LooksUpPredefinedStringsByOrdinalAndAnyStringByName) {
-  SetBlock({kEnglishUK}, TranslationBytes({{0x0809, 0x04E4}}));
-  reader.Loaded();
-  for (int32_t index = 0; index < 11; ++index) {
-    EXPECT_EQ(reader.GetPredefinedValue(index), kEnglishUK.second[index].second);
-  }
-  EXPECT_EQ(reader.GetPredefinedValue(11), "");
-  EXPECT_EQ(reader.GetPredefinedValue(-1), "");
-  EXPECT_EQ(reader.GetVersionString("Web site"), "www.example.org");
-  EXPECT_EQ(reader.Comments(), "2001 Jul 04");
-}
-
 TEST_F(VersionInfo, ListsBuildFlagsInSetOrderIgnoringTheMask) {
   const std::pair<uint32_t, const char*> cases[] = {
       {0x3F, "Debug, Info Inferred, Patched, Pre-Release, Private, Special"},

@@ -15,14 +15,6 @@ class VolumeProbe : public ::testing::Test {
   FakeVolumeApi api;
 };
 
-TEST_F(VolumeProbe, TakesClusterSizeFreeBytesAndCompressionFromTheDrive) {
-  const VolumeFacts facts = ProbeVolume("C:\\Data\\", api);
-  EXPECT_EQ(facts.ClusterSize, 4096);
-  EXPECT_EQ(facts.FreeBytes, static_cast<double>(kSixGigabytes));  // the volume's, not the caller's
-  EXPECT_TRUE(facts.CompressionSupported);
-  EXPECT_EQ(api.DeviceOpenings, 0);  // NT family: no VWIN32
-}
-
 TEST_F(VolumeProbe, WithoutTheExtendedQueryFreeBytesAreFreeClustersTimesClusterSize) {
   api.HasFreeSpaceEx = false;
   EXPECT_EQ(ProbeVolume("C:\\", api).FreeBytes, 1000.0 * 4096);

@@ -25,7 +25,7 @@ fi
 lpadmin -p VelmoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null
 lpadmin -d VelmoraPDF
 output="$HOME/PDF"  # where cups-pdf puts the jobs of this user
-mkdir -p "$output"
+mkdir -p "$output" "$artifacts"
 started="$(mktemp)"
 run "$build/print-prefix" "$tests" --gtest_filter='*PrintingSendsTheWindow*'
 

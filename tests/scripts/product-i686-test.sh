@@ -26,10 +26,7 @@ fi
 
 # The caption and the list travel in messages; the status bar's texts are read from the
 # program's memory, which another process does not reach under emulation. The prefix,
-# new, is made under emulation too: its 32-bit half needs it (minutes). The
-# screenshot goes beside the 64-bit program's.
-mkdir -p "$build/artifacts/product-i686"
-cd "$build/artifacts/product-i686"
+# new, is made under emulation too: its 32-bit half needs it (minutes).
 started=$SECONDS
 VELMORA_PROGRAM="Z:${product//\//\\}" VELMORA_PATIENCE="$patience" \
   "$source_dir/scripts/wine-run.sh" --unmanaged "$build/product-i686-prefix" "$build/tests/e2e_tests.exe" \

@@ -5,12 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Screenshot.h"
 #include "TempFolder.h"
 #include "E2eTrees.h"
 #include "VelmoraDriver.h"
 #include "win32/WideText.h"
-
 
 namespace {
 
@@ -22,37 +20,7 @@ TEST_F(SmallTree, ScansTheFolderGivenAndShowsItsLevel) {
             (std::vector<std::string>{"148.0   big.iso", "88.0   \\music", "40.0   \\docs", "4.0   readme.txt"}));
   EXPECT_FALSE(velmora.UpEnabled());
   EXPECT_FALSE(velmora.Scanning());
-  EXPECT_TRUE(SaveClientScreenshot(velmora.Window(), L"main-window.bmp"));
   CloseCleanly(velmora);
-}
-
-TEST_F(SmallTree, TheStatusBarTellsTheLevelsSizeCountsAndPath) {
-  const Velmora velmora(Root());
-  ASSERT_TRUE(velmora.WaitUntilShown());
-  EXPECT_EQ(velmora.Panel(0), "280.0 KB");
-  EXPECT_EQ(velmora.Panel(1), "Files: 5");
-  EXPECT_EQ(velmora.Panel(2), "Folders: 3");
-  EXPECT_EQ(velmora.Panel(3), WideToUtf8(temp.Path()) + "....");
-}
-
-TEST_F(SmallTree, DrillsDownGoesBackAndChangesUnits) {
-  const Velmora velmora(Root());
-  ASSERT_TRUE(velmora.WaitUntilShown());
-  velmora.DoubleClickLine("40.0   \\docs");
-  EXPECT_TRUE(WaitFor([&] { return WideToUtf8(velmora.Caption()) == Caption(L"Docs\\"); }));
-  EXPECT_EQ(velmora.ListLines(), (std::vector<std::string>{"32.0   report.doc", "8.0   \\sub", "0.0   .."}));
-  EXPECT_TRUE(velmora.UpEnabled());
-  velmora.DoubleClickLine("8.0   \\sub");
-  EXPECT_TRUE(WaitFor([&] { return WideToUtf8(velmora.Caption()) == Caption(L"Docs\\Sub\\"); }));
-  velmora.ClickUp();
-  EXPECT_TRUE(WaitFor([&] { return WideToUtf8(velmora.Caption()) == Caption(L"Docs\\"); }));
-  velmora.DoubleClickLine("0.0   ..");
-  EXPECT_TRUE(WaitFor([&] { return WideToUtf8(velmora.Caption()) == Caption(); }));
-  EXPECT_FALSE(velmora.UpEnabled());
-
-  velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);  // KB -> MB
-  EXPECT_TRUE(WaitFor([&] { return velmora.Panel(0) == "0.27 MB"; }));
-  EXPECT_EQ(velmora.FirstLine(), "0.14   big.iso");
 }
 
 TEST_F(SmallTree, OpenPicksAnotherFolderInTheShellsBrowser) {
@@ -95,7 +63,9 @@ TEST_F(SmallTree, OpenPicksAnotherFolderInTheShellsBrowser) {
 TEST_F(BigTree, RefreshDuringAScanIsDroppedAndCancelShowsAPartialTree) {
   const Velmora velmora(Root());
   // Well into the scan: the progress shows folders found.
-  ASSERT_TRUE(WaitFor([&] { return velmora.Scanning() && FolderCount(velmora.Panel(2)) > 0; }));
+  ASSERT_TRUE(WaitFor([&] {
+    return velmora.Scanning() && velmora.Panel(2).find_first_of("123456789") != std::string::npos;
+  }));
   velmora.PressKey(velmora.Window(), VK_F5);
   velmora.PressKey(velmora.Window(), VK_ESCAPE);  // the Cancel button
   ASSERT_TRUE(velmora.WaitUntilShown());

@@ -35,14 +35,6 @@ class SmallTree : public TreeTest {
   }
 };
 
-// The count of a "Folders: 1,234" panel; 0 when it shows none.
-inline int FolderCount(const std::string& panel) {
-  int count = 0;
-  for (const char c : panel)
-    if (c >= '0' && c <= '9') count = count * 10 + (c - '0');
-  return count;
-}
-
 // A tree of 3,600 folders, enough to catch a scan in progress.
 class BigTree : public TreeTest {
  protected:

@@ -22,14 +22,9 @@
 
 namespace {
 
-enum class Clicks { Single, Double };
-
-void ClickAt(HWND window, int x, int y, Clicks clicks = Clicks::Single) {
+void ClickAt(HWND window, int x, int y) {
   const LPARAM at = MAKELPARAM(x, y);
   SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(window, WM_LBUTTONUP, 0, at);
-  if (clicks == Clicks::Single) return;
-  SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   SendMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
@@ -38,11 +33,6 @@ class ListBoxOnForm : public ::testing::Test {
   ListBoxOnForm() {
     list.SetBounds(10, 10, 200, 150);
     form.Show();
-  }
-  void ClickLine(int index, Clicks clicks) {
-    RECT line{};
-    SendMessageW(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line));
-    ClickAt(list.Handle(), line.left + 5, line.top + 3, clicks);
   }
   TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 300, 200}}};
   TListBox list{form};
@@ -62,31 +52,6 @@ TEST_F(ListBoxOnForm, HoldsLinesWithObjectsInUnicode) {
   EXPECT_EQ(list.Count(), 0);
 }
 
-TEST_F(ListBoxOnForm, ClicksReachTheListBoxObjectThroughItsParent) {
-  list.AddItem("a", &objects[0]);
-  list.AddItem("b", &objects[1]);
-  int clicks = 0, doubleClicks = 0;
-  list.OnClick = [&](TComponent& sender) {
-    EXPECT_EQ(&sender, &list);
-    ++clicks;
-  };
-  list.OnDblClick = [&](TComponent&) { ++doubleClicks; };
-  ClickLine(1, Clicks::Double);
-  EXPECT_EQ(list.ItemIndex(), 1);
-  EXPECT_GE(clicks, 1);
-  EXPECT_EQ(doubleClicks, 1);
-}
-
-TEST_F(ListBoxOnForm, AnErrorInAHandlerStopsAtTheCallbackBoundary) {
-  list.AddItem("a", nullptr);
-  std::string reported;
-  Application().OnException = [&](const std::string& message) { reported = message; };
-  list.OnClick = [](TComponent&) { throw std::runtime_error("handler failed"); };
-  ClickLine(0, Clicks::Single);
-  Application().OnException = nullptr;
-  EXPECT_EQ(reported, "handler failed");
-}
-
 TEST(WinControl, KnowsOnlyItsOwnWindows) {
   TFinalForm<TForm> form{TFormOptions{}};
   EXPECT_EQ(TWinControl::FromHandle(form.Handle()), &form);
@@ -94,14 +59,6 @@ TEST(WinControl, KnowsOnlyItsOwnWindows) {
   SetWindowLongPtrW(foreign, GWLP_USERDATA, 12345);
   EXPECT_EQ(TWinControl::FromHandle(foreign), nullptr);
   EXPECT_EQ(TWinControl::FromHandle(nullptr), nullptr);
-}
-
-TEST(WinControl, DestroyingTheWindowFirstLeavesTheObjectSafe) {
-  TFinalForm<TForm> form{TFormOptions{}};
-  TListBox list(form);
-  DestroyWindow(form.Handle());  // takes the list box window with it
-  EXPECT_EQ(list.Handle(), nullptr);
-  EXPECT_EQ(form.Handle(), nullptr);
 }
 
 // An owner and a dialog with OK and Cancel, shown modally over it.
@@ -204,18 +161,6 @@ TEST(ErrorDisplay, ShowsOneErrorAtATimeAndAFailedPaintOrTimerDoesNotComeBack) {
   EXPECT_TRUE(WaitFor([&] { return shown == 2; }, 2000, [] { Application().ProcessMessages(); }));
   Application().OnException = nullptr;
   EXPECT_FALSE(timer.Enabled());
-}
-
-TEST(Dialog, EscapeWithoutACancelButtonReachesTheFocusedControlAsAKey) {
-  TFinalForm<TForm> owner{TFormOptions{}};
-  TFinalForm<TForm> dialog{TFormOptions{.Border = TBorderStyle::Dialog, .ClientSize = {200, 100}, .Owner = &owner}};
-  TButton ok{dialog, {.Caption = "OK", .Default = true, .ModalResult = TModalResult::Ok}};
-  ok.OnKeyPress = [&](TComponent&, char16_t& key) {
-    if (key == 27) dialog.Close();
-  };
-  dialog.ActiveControl = &ok;
-  PostMessageW(ok.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
-  EXPECT_EQ(dialog.ShowModal(), TModalResult::Cancel);
 }
 
 TEST(Controls, BoxesAndRadioButtonsClickOnChangeOnly) {
@@ -362,21 +307,6 @@ TEST_F(BitmapCanvas, DrawsWithItsPenBrushAndSystemColours) {
   EXPECT_EQ(Pixel(0, 0), RGB(0, 255, 0));
   EXPECT_EQ(Pixel(1, 0), RGB(255, 255, 255));
   EXPECT_EQ(GetCurrentObject(memory.Get(), OBJ_PEN), originalPen);
-}
-
-TEST_F(BitmapCanvas, ComposesOffScreenAndDrawsTheResultAtItsPlace) {
-  TWin32Canvas canvas(memory.Get());
-  canvas.DrawComposed(20, 30, 40, 40, [](TCanvas& picture) {
-    picture.PenColor = Rgb(0, 128, 0);
-    picture.BrushColor = Rgb(0, 128, 0);
-    picture.Ellipse(0, 0, 40, 40);
-    picture.Font.Color = clBlack;
-    picture.SetTransparentText(true);
-    picture.TextOut(5, 12, "Ab");
-  });
-  EXPECT_EQ(Pixel(40, 50), RGB(0, 128, 0));
-  EXPECT_EQ(Pixel(15, 50), RGB(255, 255, 255));
-  EXPECT_EQ(Pixel(70, 50), RGB(255, 255, 255));
 }
 
 TEST(Win32Canvas, MeasuresTextInTheChosenFont) {

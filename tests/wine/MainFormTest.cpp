@@ -14,8 +14,10 @@
 #include "FakeFileSystem.h"
 #include "FakeVersionSeams.h"
 #include "FakeVolumeApi.h"
+#include "FakeVolumeDevices.h"
 #include "GdiObjectCount.h"
 #include "MemoryRegistry.h"
+#include "NtfsVolumeBuilder.h"
 #include "VersionBlockBuilder.h"
 #include "WindowQueries.h"
 #include "app/MainLayout.h"
@@ -44,7 +46,8 @@ class MainWindow : public ::testing::Test {
   // Starts as the program does: the window shown, the first scan from its start-up tick.
   void Start(std::optional<std::string> argument) {
     form = std::make_unique<TFinalForm<TMainForm>>(
-        TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files},
+        TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
+                    .Devices = devices},
         std::move(argument));
     form->Show();
     ASSERT_TRUE(WaitFor([&] { return Caption().rfind("Velmora - ", 0) == 0 && !form->Scanning(); }, 5000, Pump));
@@ -137,6 +140,7 @@ class MainWindow : public ::testing::Test {
   MemoryRegistry registry;
   FakeVersionSource versions;
   FakeFileFacts files;
+  FakeVolumeDevices devices;
   std::unique_ptr<TFinalForm<TMainForm>> form;
 };
 
@@ -191,16 +195,31 @@ TEST_F(MainWindow, RequestsDuringAScanAreDroppedNotQueued) {
   EXPECT_TRUE(Idle());
 }
 
-TEST_F(MainWindow, CancelShowsThePartialTreeAndRestoresTheWindow) {
+TEST_F(MainWindow, ScansReadTheDrivesFileTableUntilCancelledOrToldNotTo) {
+  NtfsVolumeBuilder ntfs;
+  ntfs.File(ntfs.Folder(NtfsVolumeBuilder::kRoot, "Data"), "from the table.bin", 8192);
+  devices.Volumes['C'] = ntfs.Image();
   Start("C:\\Data");
-  int pumps = 0;
-  fs.OnProcessMessages = [&] {
-    if (++pumps == 3) Click(Button(L"Cancel"));  // before Deeper is listed
+  EXPECT_EQ(ListLines(), Lines{"8.0   from the table.bin"});
+  EXPECT_EQ(Listings("C:\\Data\\"), 0);
+
+  Lines progress;
+  devices.OnRead = [&] {
+    Tick(L"Timer2");
+    progress.push_back(Panel(3));
+    if (progress.size() == 3) Click(Button(L"Cancel"));
   };
-  Tick(L"TimerRepeatScan");
+  Choose(L"&Refresh");
   EXPECT_TRUE(Idle());
-  EXPECT_EQ(Panel(1), "Files: 2");
-  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\");
+  EXPECT_EQ(progress.back(), "Reading the file table of C:\\... 0%");
+  EXPECT_TRUE(ListLines().empty());  // nothing walked
+  EXPECT_EQ(Listings("C:\\Data\\"), 0);
+
+  devices.OnRead = nullptr;
+  form.reset();
+  Store("ReadFileTable", {RegistryValue::Kind::Integer, 0, {}});
+  Start("C:\\Data");
+  EXPECT_EQ(ListLines(), (Lines{"20.0   \\sub", "4.0   readme.txt"}));
 }
 
 TEST_F(MainWindow, SelectorsDuringAScanRecordTheirChoiceAndShowNothing) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "Screenshot.h"
 #include "chart/PieChart.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Form.h"
@@ -55,9 +54,6 @@ class ChartWindow : public ::testing::Test {
     const WindowDC dc(form.Handle());
     return GetPixel(dc.Get(), point.x, point.y);
   }
-  void Send(UINT message, POINT point, WPARAM keys = 0) {
-    SendMessageW(form.Handle(), message, keys, MAKELPARAM(point.x, point.y));
-  }
 
   TFinalForm<TForm> form{TFormOptions{.Caption = "Chart test", .ClientSize = {420, 230}}};
   TListBox list{form};
@@ -97,49 +93,6 @@ TEST_F(ChartWindow, PaintsSegmentsGhostsAndLabelsAndWrapsTheColours) {
   };
   EXPECT_GT(darkPixelsAbout(MiddleOf("big"), 62, 98), 0);
   EXPECT_EQ(darkPixelsAbout(MiddleOf("big"), 102, 110), 0);
-
-  EXPECT_EQ(list.Count(), 47);
-  EXPECT_EQ(list.Item(0), "40 big");
-  EXPECT_EQ(list.Item(2), "-15 ghost");
-  EXPECT_EQ(list.Object(1), &objects[1]);
-
-  EXPECT_TRUE(SaveClientScreenshot(form.Handle(), L"pie-chart.bmp"));
-}
-
-TEST_F(ChartWindow, DoubleClickAndRightClickReportTheSegmentUnderThePress) {
-  LoadAndShow(SampleLines());
-  std::vector<std::string> doubleClicked, rightClicked;
-  chart.OnDblClick = [&](TComponent&) { doubleClicked.push_back(chart.SelectedText()); };
-  chart.OnRightClick = [&](TComponent&) { rightClicked.push_back(chart.SelectedText()); };
-
-  const POINT mid = At(MiddleOf("mid"), 50);
-  Send(WM_LBUTTONDOWN, mid, MK_LBUTTON);
-  Send(WM_LBUTTONUP, mid);
-  Send(WM_LBUTTONDBLCLK, mid, MK_LBUTTON);
-  Send(WM_LBUTTONUP, mid);
-  EXPECT_EQ(doubleClicked, std::vector<std::string>{"mid"});
-  EXPECT_EQ(chart.SelectedObject(), &objects[1]);
-
-  Send(WM_RBUTTONDOWN, At(MiddleOf("big"), 50), MK_RBUTTON);
-  EXPECT_TRUE(rightClicked.empty());
-  Send(WM_RBUTTONUP, At(MiddleOf("five"), 50));  // released over another segment
-  EXPECT_EQ(rightClicked, std::vector<std::string>{"big"});
-
-  const POINT outside{kChartLeft + 2, kChartTop + 2};
-  Send(WM_LBUTTONDOWN, outside, MK_LBUTTON);
-  Send(WM_LBUTTONDBLCLK, outside, MK_LBUTTON);
-  Send(WM_LBUTTONUP, outside);
-  EXPECT_EQ(doubleClicked.size(), 1u);
-  EXPECT_EQ(chart.SelectedText(), "big");
-}
-
-TEST_F(ChartWindow, ClearEmptiesChartAndListAndLeavesTheGhostDisc) {
-  LoadAndShow(SampleLines());
-  chart.Clear();
-  Application().ProcessMessages();
-  UpdateWindow(form.Handle());
-  EXPECT_EQ(list.Count(), 0);
-  EXPECT_EQ(PixelAt(At(1.0, 60)), ColourRef(chart.GhostColour));
 }
 
 }  // namespace

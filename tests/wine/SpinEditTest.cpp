@@ -71,22 +71,6 @@ TEST_F(SpinEditOnForm, RefusesLettersAndEnterAndClampsWhenLeft) {
   EXPECT_EQ(spin.Value(), 1);
 }
 
-TEST_F(SpinEditOnForm, AHeldArrowRepeatsAndStepsOnceMoreWhenLetGo) {
-  HWND arrows = Arrows();
-  ASSERT_NE(arrows, nullptr);
-  RECT area{};
-  GetClientRect(arrows, &area);
-  const LPARAM onUp = MAKELPARAM(area.right / 2, area.bottom / 4);
-  SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, onUp);
-  EXPECT_EQ(spin.Text(), "10");  // a press alone does not step
-  WaitFor([] { return false; }, 800, [] { Application().ProcessMessages(); });
-  const int held = spin.Value();
-  EXPECT_GE(held, 12);  // 400 ms, then every 100 ms
-  SendMessageW(arrows, WM_LBUTTONUP, 0, onUp);
-  EXPECT_EQ(spin.Value(), held + 1);
-  EXPECT_TRUE(spin.Focused());  // pressing an arrow gives the field the keyboard
-}
-
 TEST_F(SpinEditOnForm, KeepsItsTextClearOfTheArrowsAndItsMinimumHeight) {
   spin.SetBounds(10, 10, 49, 5);
   EXPECT_EQ(spin.Height(), spin.MinimumHeight());

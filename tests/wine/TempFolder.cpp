@@ -114,14 +114,6 @@ bool TempFolder::MakeUnixSymlink(const std::wstring& relative, const std::string
                                          path_ + relative, true);
 }
 
-bool TempFolder::MakeUnixFolders(const std::wstring& relative) {
-  // Wine maps only paths whose folders exist; this folder's own path is known.
-  std::wstring folder = UnixPath(L"");
-  if (folder.empty()) return false;
-  for (const wchar_t c : relative) folder += c == L'\\' ? L'/' : c;
-  return !folder.empty() && RunUnixProgram(L"Z:\\bin\\mkdir", L"-p \"" + folder + L"\"", path_ + relative, true);
-}
-
 bool TempFolder::RunUnixScript(const std::string& script) {
   const std::wstring folder = UnixPath(L"");
   if (folder.empty()) return false;

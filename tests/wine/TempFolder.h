@@ -22,9 +22,6 @@ class TempFolder {
   void MakeFile(const std::wstring& relative, uint64_t size, uint32_t attributes = 0);
   // Under Wine: a Unix symbolic link at `relative` pointing to `target`; false elsewhere.
   bool MakeUnixSymlink(const std::wstring& relative, const std::string& target);
-  // Under Wine: the folder and any missing ones above it, made by Unix calls, which
-  // (unlike Wine's) cost nothing per level; false elsewhere.
-  bool MakeUnixFolders(const std::wstring& relative);
   // Under Wine: runs a bash script in this folder and waits until it is done; false
   // elsewhere. Unix calls make big trees in a moment.
   bool RunUnixScript(const std::string& script);

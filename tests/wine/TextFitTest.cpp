@@ -8,6 +8,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakeVolumeApi.h"
+#include "FakeVolumeDevices.h"
 #include "MemoryRegistry.h"
 #include "TextFit.h"
 #include "WindowQueries.h"
@@ -62,8 +63,10 @@ class TextsFit : public ::testing::Test {
   MemoryRegistry registry;
   ProgramVersionSource versions;
   Win32FileFacts files;
+  FakeVolumeDevices devices;
   TFinalForm<TMainForm> main{
-      TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files},
+      TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
+                    .Devices = devices},
       "C:\\Data"};
 };
 

@@ -66,8 +66,6 @@ Velmora::Velmora(const std::wstring& argument, const std::wstring& program) {
   Start(L"\"" + program + L"\" \"" + argument + L"\"", program);
 }
 
-Velmora::Velmora(std::nullptr_t, const std::wstring& program) { Start(L"\"" + program + L"\"", program); }
-
 void Velmora::Start(const std::wstring& command, const std::wstring& program) {
   std::wstring line = command;
   STARTUPINFOW startup{sizeof startup};
@@ -138,12 +136,6 @@ void Velmora::RightClickChart(double angle) const {
   PostMessageW(window_, WM_RBUTTONUP, 0, at);
 }
 
-void Velmora::Select(HWND combo, int index) const {
-  SendMessageW(combo, CB_SETCURSEL, index, 0);
-  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
-}
-
 void Velmora::ClickTab(HWND tabs, int index) const {
   const RemoteMemory memory(process_.Get(), sizeof(RECT));
   SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(memory.Address()));
@@ -210,6 +202,15 @@ HWND Velmora::OpenFromMenu(wchar_t menuKey, wchar_t itemKey, const std::wstring&
   return nullptr;
 }
 
+bool Velmora::SaveListingAs(const std::wstring& path) const {
+  HWND dialog = OpenFromMenu(L'f', L's', L"Save piechart listing");  // File, Save
+  HWND name = dialog ? Child(L"Edit", L"", dialog) : nullptr;
+  if (!name) return false;
+  Type(name, path);
+  PressKey(name, VK_RETURN);
+  return WaitFor([&] { return !IsWindow(dialog); });
+}
+
 void Velmora::PressKey(HWND target, WPARAM key) const {
   PostMessageW(target, WM_KEYDOWN, key, 1);
   PostMessageW(target, WM_KEYUP, key, 0xC0000001);
@@ -264,4 +265,23 @@ void ForgetStoredSettings() {
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quillfen");
   for (const wchar_t* verb : {L"Directory\\shell\\UsagePieChart", L"Drive\\shell\\UsagePieChart"})
     RegDeleteTreeW(HKEY_CLASSES_ROOT, verb);
+}
+
+std::optional<DWORD> StoredInteger(const std::wstring& name, const std::wstring& key) {
+  DWORD value = 0, size = sizeof value;
+  const LSTATUS read =
+      RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size);
+  if (read != ERROR_SUCCESS) return std::nullopt;
+  return value;
+}
+
+std::wstring StoredText(HKEY root, const std::wstring& key, const std::wstring& name) {
+  wchar_t text[1024] = {};
+  DWORD size = sizeof text;
+  RegGetValueW(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr, text, &size);
+  return text;
+}
+
+void StoreInteger(const std::wstring& name, DWORD value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), REG_DWORD, &value, sizeof value);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,15 +18,13 @@ std::wstring ProgramPath();
 // mouse and keyboard would drive it, and read back from its windows.
 class Velmora {
  public:
-  // Starts the program (or a copy of it) with one argument, or none.
+  // Starts the program (or a copy of it) with one argument.
   explicit Velmora(const std::wstring& argument, const std::wstring& program = ProgramPath());
-  Velmora(std::nullptr_t, const std::wstring& program = ProgramPath());
   ~Velmora();
   Velmora(const Velmora&) = delete;
   Velmora& operator=(const Velmora&) = delete;
 
   HWND Window() const { return window_; }
-  HANDLE Process() const { return process_.Get(); }
   std::wstring Caption() const { return WindowText(window_); }
   bool Scanning() const { return IsWindowEnabled(cancel_) != FALSE; }
   bool UpEnabled() const { return IsWindowEnabled(up_) != FALSE; }
@@ -46,8 +45,6 @@ class Velmora {
   // A press and release of the right button on the chart, at an angle from its centre
   // (counter-clockwise from the right) half way to the rim.
   void RightClickChart(double angle) const;
-  // Chooses an item of a drop-down list as the user does.
-  void Select(HWND combo, int index) const;
   // Clicks the tab of a page control.
   void ClickTab(HWND tabs, int index) const;
   void ClickUp() const { SendMessageW(up_, BM_CLICK, 0, 0); }
@@ -60,6 +57,9 @@ class Velmora {
   // Chooses a menu item that opens a dialog, with the keyboard: Alt and the menu's
   // access key, then the item's. The dialog once it shows, as WaitForDialog.
   HWND OpenFromMenu(wchar_t menuKey, wchar_t itemKey, const std::wstring& caption) const;
+  // Saves the listing through the File menu's Save and the system's save dialog, typing
+  // the name; false when the dialog did not come and go.
+  bool SaveListingAs(const std::wstring& path) const;
   // A key as the keyboard would bring it to a window of the program.
   void PressKey(HWND target, WPARAM key) const;
   // Types text into an edit control, replacing what it held.
@@ -100,3 +100,9 @@ void CloseCleanly(const Velmora& velmora);
 
 // Forgets every setting and placement the program stored, and its Explorer verb.
 void ForgetStoredSettings();
+// The program's settings in the registry, or what another of its keys holds (a key of
+// the current user, or of `root`, whose default value a text without a name is).
+constexpr wchar_t kSettingsKey[] = L"Software\\Quillfen\\Velmora";
+std::optional<DWORD> StoredInteger(const std::wstring& name, const std::wstring& key = kSettingsKey);
+std::wstring StoredText(HKEY root, const std::wstring& key, const std::wstring& name = L"");
+void StoreInteger(const std::wstring& name, DWORD value);

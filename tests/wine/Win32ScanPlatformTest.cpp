@@ -116,27 +116,12 @@ TEST_F(RealTreeScan, RelativeAndUnnormalisedPathsAreResolved) {
   EXPECT_EQ(root.NominalTotal(), 2);
 }
 
-TEST_F(RealTreeScan, WalksTheDeepestTreeWineAccepts) {
-  // Wine hands Unix paths of at most 4095 bytes to the kernel; one-letter folders
-  // fill the rest of that.
-  const std::string unixRoot = WideToUtf8(temp.UnixPath(L""));
-  if (unixRoot.empty()) GTEST_SKIP() << "Unix folders need Wine";
-  const int depth = static_cast<int>((4095 - unixRoot.size()) / 2);
-  std::wstring chain;
-  for (int i = 0; i < depth; ++i) chain += L"a\\";
-  ASSERT_TRUE(temp.MakeUnixFolders(chain));
-  Scan(temp.PathUtf8());
-  EXPECT_EQ(root.FolderCount(), depth);
-  RecordProperty("depth", depth);
-}
-
 TEST(Win32ScanPlatform, AsksForCompressedSizesInFull) {
   TempFolder temp;
   temp.MakeFile(L"sparse.bin", 5368709120ull);
   Win32ScanPlatform platform(nullptr);
-  const auto size = platform.CompressedFileSize(temp.PathUtf8() + "sparse.bin");
-  ASSERT_TRUE(size.has_value());
-  EXPECT_LE(*size, 5368709120ull);
+  // Wine answers with the size itself: beyond 4 GiB, so its high half counts.
+  EXPECT_EQ(platform.CompressedFileSize(temp.PathUtf8() + "sparse.bin"), 5368709120ull);
   EXPECT_FALSE(platform.CompressedFileSize(temp.PathUtf8() + "missing.bin").has_value());
 }
 

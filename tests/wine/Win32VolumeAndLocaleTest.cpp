@@ -16,20 +16,6 @@ TEST(Win32VolumeApi, ProbesARealDrive) {
   EXPECT_GT(facts.FreeBytes, 0);
 }
 
-TEST(Win32VolumeApi, NetworkPathsAndMissingDrivesFallBack) {
-  Win32VolumeApi api;
-  const DWORD drives = GetLogicalDrives();
-  char missing = 'Z';
-  while (missing > 'C' && (drives & (1u << (missing - 'A')))) --missing;
-  for (const std::string& path : {std::string("\\\\server\\share\\"), std::string(1, missing) + ":\\"}) {
-    SCOPED_TRACE(path);
-    const VolumeFacts facts = ProbeVolume(path, api);
-    EXPECT_EQ(facts.ClusterSize, 1);
-    EXPECT_EQ(facts.FreeBytes, 0);
-    EXPECT_FALSE(facts.CompressionSupported);
-  }
-}
-
 // Changes one of the user's locale texts for the length of a test.
 class LocaleOverride {
  public:

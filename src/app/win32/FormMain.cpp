@@ -9,6 +9,7 @@
 #include "gui/win32/Application.h"
 #include "gui/win32/Printer.h"
 #include "gui/win32/ProgramGlyph.h"
+#include "ntfs/FileTableListing.h"
 #include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
@@ -120,10 +121,13 @@ void TMainForm::RunScan() {
   }
   const bool compressed = settings_.DisplayCompressed == 1;
   ShowCompression(volume.CompressionSupported, compressed);
+  const ProgressProc progress = [this](const std::string& text) { progressText_ = text; };
+  FileTableListing listing(platform_.Scan, platform_.Devices);
   std::exception_ptr failure;
   try {
-    rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed,
-                    [this](const std::string& text) { progressText_ = text; }, platform_.Scan);
+    if (settings_.ReadFileTable) listing.ReadTableOf(scanPath_, progress, cancelScan_);
+    // Cancelled while the table was read: nothing is walked, the root level stays empty.
+    if (!cancelScan_) rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed, progress, listing);
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }

@@ -22,6 +22,7 @@
 #include "gui/win32/SaveDialog.h"
 #include "gui/win32/StatusBar.h"
 #include "gui/win32/Timer.h"
+#include "ntfs/VolumeDevices.h"
 #include "scan/FolderList.h"
 #include "scan/ScanPlatform.h"
 #include "scan/VolumeApi.h"
@@ -38,6 +39,7 @@ struct TMainPlatform {
   Registry& Keys;
   VersionSource& Versions;
   FileFacts& Files;
+  VolumeDevices& Devices;
 };
 
 // The main window: the tool bar with its selectors, the pie chart and its list, the

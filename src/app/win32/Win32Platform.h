@@ -8,6 +8,7 @@
 #include "win32/Win32ScanPlatform.h"
 #include "win32/Win32VersionSource.h"
 #include "win32/Win32VolumeApi.h"
+#include "win32/Win32VolumeDevices.h"
 
 // Windows behind each of the main window's seams; `processMessages` runs the messages
 // waiting while a scan goes on.
@@ -15,7 +16,8 @@ class TWin32Platform {
  public:
   explicit TWin32Platform(std::function<void()> processMessages) : scan_(std::move(processMessages)) {}
   TMainPlatform Seams() {
-    return {.Scan = scan_, .Volumes = volumes_, .Keys = registry_, .Versions = versions_, .Files = files_};
+    return {.Scan = scan_, .Volumes = volumes_, .Keys = registry_, .Versions = versions_, .Files = files_,
+            .Devices = devices_};
   }
 
  private:
@@ -24,4 +26,5 @@ class TWin32Platform {
   Win32Registry registry_;
   Win32VersionSource versions_;
   Win32FileFacts files_;
+  Win32VolumeDevices devices_;
 };

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The file table benchmark: an NTFS image holding the disk-shaped benchmark tree
+# (200,000 files in 20,000 folders), made once through an ntfs-3g mount; the parse of
+# its table natively, then under Wine the scan of its drive from start to finished
+# tree, walking the folders and reading the table. Prints one line of figures, the
+# medians of ROUNDS rounds with their spread. Needs root (FUSE) and an X display.
+# Usage: bench/mft-bench.sh [ROUNDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+rounds="${1:-5}"
+source scripts/build.sh
+choose_windows_build
+work="$PWD/build/bench-ntfs"
+image="$work/volume.img"
+mount="$work/mount"
+[ "$(id -u)" -eq 0 ] || { echo "mft-bench: skipped, the image is made through FUSE, which needs root here"; exit 0; }
+
+if mountpoint -q "$mount" 2>/dev/null; then umount "$mount"; fi
+mkdir -p "$mount"
+if [ ! -f "$work/complete" ]; then
+  rm -f "$image"
+  truncate -s 4G "$image"
+  mkntfs --force --fast --quiet --label Bench "$image" >/dev/null 2>&1
+  ntfs-3g "$image" "$mount"
+  build/native/bench/make_bench_tree disk "$mount/disk"
+  umount "$mount"
+  touch "$work/complete"
+fi
+
+parse="$(build/native/bench/mft_bench "$image" "$rounds")"
+echo "$parse"
+
+prefix="$PWD/$windows_build/wineprefix-mft-bench"
+run_pinned() { scripts/wine-run.sh --unmanaged --pin "$prefix" "$@"; }
+run_pinned "$windows_build/bench/mft_scan_bench.exe" >/dev/null 2>&1 || true  # makes the prefix
+ln -sfn "$mount" "$prefix/dosdevices/m:"
+ln -sfn "$image" "$prefix/dosdevices/m::"
+ntfs-3g -o ro "$image" "$mount"
+trap 'umount "$mount"' EXIT
+scan="$(run_pinned "$windows_build/bench/mft_scan_bench.exe" 'M:\' "$rounds")"
+echo "$scan"
+
+field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
+echo "mft-bench records=$(field records "$parse") table_mb=$(field table_mb "$parse")" \
+  "parse_s=$(field parse_s "$parse") records_per_s=$(field records_per_s "$parse")" \
+  "walk_s=$(field walk_s "$scan") fast_s=$(field fast_s "$scan") speedup=$(field speedup "$scan")" \
+  "bytes_per_record=$(field bytes_per_record "$parse")"

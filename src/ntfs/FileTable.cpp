@@ -1,0 +1,305 @@
+#include "ntfs/FileTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "support/Utf8.h"
+
+namespace ntfs {
+
+namespace {
+
+constexpr uint8_t kInUse = 1, kDirectory = 2, kNamed = 4, kSorted = 8;
+// The metadata files ($MFT, $Volume, $UpCase, $Extend, ...) and the records kept for
+// more of them: no listing shows them, nor what $Extend holds.
+constexpr uint64_t kFirstUserRecord = 24;
+constexpr uint64_t kVolumeRecord = 3, kUpCaseRecord = 10;
+constexpr size_t kNameBlockSize = 64 * 1024;
+constexpr uint32_t kNormal = 0x80;
+
+// The UTF-16 units of a UTF-8 text, one at a time.
+class Units {
+ public:
+  explicit Units(std::string_view text) : text_(text) {}
+  bool Next(char16_t& unit) {
+    if (low_) {
+      unit = std::exchange(low_, 0);
+      return true;
+    }
+    if (at_ >= text_.size()) return false;
+    char32_t c = NextCodePoint(text_, at_);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      low_ = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+      c = 0xD800 + (c >> 10);
+    }
+    unit = static_cast<char16_t>(c);
+    return true;
+  }
+
+ private:
+  std::string_view text_;
+  size_t at_ = 0;
+  char16_t low_ = 0;
+};
+
+template <typename Pairs, typename Key>
+auto FindByRecord(const Pairs& pairs, Key record) {
+  const auto found = std::lower_bound(pairs.begin(), pairs.end(), record,
+                                      [](const auto& pair, Key key) { return pair.first < key; });
+  return found != pairs.end() && found->first == record ? found : pairs.end();
+}
+
+}  // namespace
+
+FileTable::FileTable(uint64_t records, uint64_t volumeClusters, uint32_t clusterBytes)
+    : volumeClusters_(volumeClusters), clusterBytes_(clusterBytes) {
+  if (records > UINT32_MAX) {
+    Doubt();
+    return;
+  }
+  sizes_.resize(records);
+  attributes_.resize(records);
+  sequences_.resize(records);
+  flags_.resize(records);
+}
+
+void FileTable::AddRecord(uint64_t number, std::span<uint8_t> bytes) {
+  if (doubtful_) return;
+  if (number >= Records() || bytes.size() < 0x30) return Doubt();
+  if (std::memcmp(bytes.data(), "FILE", 4) != 0) {
+    if (std::memcmp(bytes.data(), "BAAD", 4) == 0) Doubt();  // found damaged
+    return;                                                   // never used
+  }
+  if (!(Read<uint16_t>(bytes, 0x16) & 1)) return;  // free: what it holds may be half written
+  Record& record = record_;
+  if (!ApplyFixups(bytes) || !ParseRecord(bytes, record)) return Doubt();
+  const uint64_t base = record.Base ? record.Base : number;
+  if (base >= Records()) return Doubt();
+  if (!record.Base) {
+    flags_[base] |= kInUse | (record.Directory ? kDirectory : 0);
+    sequences_[base] = record.Sequence;
+  } else {
+    extensions_.push_back({static_cast<uint32_t>(base), record.BaseSequence});
+  }
+  for (const Attribute& attribute : record.Attributes) {
+    const std::span<const uint8_t> value = attribute.Value;
+    switch (attribute.Type) {
+      case kStandardInformation:
+        if (attribute.NonResident || value.size() < 0x24) return Doubt();
+        attributes_[base] = Read<uint32_t>(value, 0x20);
+        break;
+      case kFileName: {
+        const std::optional<FileName> name = attribute.NonResident ? std::nullopt : ParseFileName(value);
+        if (!name || name->ParentRecord >= Records()) return Doubt();
+        if (name->Namespace == kDosNamespace) break;  // the short name of a long one
+        const uint32_t at = StoreName(name->Name);
+        links_.push_back({static_cast<uint32_t>(name->ParentRecord), static_cast<uint32_t>(base), at,
+                          static_cast<uint16_t>(scratch_.size()), name->ParentSequence});
+        break;
+      }
+      case kData:
+        if (!attribute.Name.empty()) break;  // a named stream: not the file's size
+        if (!attribute.NonResident) {
+          sizes_[base] = value.size();
+        } else if (attribute.FirstVcn == 0) {
+          sizes_[base] = attribute.RealSize;
+          const uint64_t clusters = attribute.CompressedSize / clusterBytes_;
+          if (clusters > UINT32_MAX) return Doubt();
+          if (attribute.Compressed)
+            compressedClusters_.push_back({static_cast<uint32_t>(base), static_cast<uint32_t>(clusters)});
+        }
+        if (base == kUpCaseRecord) {
+          if (!attribute.NonResident) return Doubt();
+          const auto runs = DecodeRuns(attribute.Runs, attribute.FirstVcn, volumeClusters_);
+          if (!runs) return Doubt();
+          upcaseRuns_.insert(upcaseRuns_.end(), runs->begin(), runs->end());
+        }
+        break;
+      case kReparsePoint:
+        if (!attribute.NonResident) {
+          if (value.size() < 4) return Doubt();
+          reparseTags_.push_back({static_cast<uint32_t>(base), Read<uint32_t>(value, 0)});
+        } else {
+          const auto runs = DecodeRuns(attribute.Runs, attribute.FirstVcn, volumeClusters_);
+          if (!runs || runs->empty() || !runs->front().Lcn) return Doubt();
+          reparseToRead_.push_back({static_cast<uint32_t>(base), *runs->front().Lcn});
+        }
+        break;
+      case kVolumeInformation:
+        // Version 3 (Windows 2000 on); another is read by none of these rules.
+        if (number == kVolumeRecord && (attribute.NonResident || value.size() < 0x0C || value[8] != 3)) return Doubt();
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void FileTable::SetReparseTag(uint32_t record, uint32_t tag) { reparseTags_.push_back({record, tag}); }
+
+uint32_t FileTable::StoreName(std::span<const uint8_t> utf16) {
+  std::u16string& units = units_;
+  units.resize(utf16.size() / 2);
+  for (size_t i = 0; i < units.size(); ++i) {
+    units[i] = static_cast<char16_t>(Read<uint16_t>(utf16, 2 * i));
+    // No listing gives such a name a path can be made of.
+    if (units[i] == 0 || units[i] == '/' || units[i] == '\\') Doubt();
+  }
+  scratch_.clear();
+  AppendUtf8(scratch_, units);
+  if (nameBlocks_.empty() || nameBlockUsed_ + scratch_.size() > kNameBlockSize) {
+    nameBlocks_.push_back(std::make_unique_for_overwrite<char[]>(kNameBlockSize));
+    nameBlockUsed_ = 0;
+  }
+  std::memcpy(nameBlocks_.back().get() + nameBlockUsed_, scratch_.data(), scratch_.size());
+  const size_t at = (nameBlocks_.size() - 1) * kNameBlockSize + nameBlockUsed_;
+  nameBlockUsed_ += scratch_.size();
+  if (at > UINT32_MAX) Doubt();
+  return static_cast<uint32_t>(at);
+}
+
+std::string_view FileTable::Name(const Link& link) const {
+  return {nameBlocks_[link.NameAt / kNameBlockSize].get() + link.NameAt % kNameBlockSize, link.NameLength};
+}
+
+int FileTable::Compare(std::string_view a, std::string_view b, bool caseToo) const {
+  Units left(a), right(b);
+  int byCase = 0;
+  for (;;) {
+    char16_t p = 0, q = 0;
+    const bool moreLeft = left.Next(p), moreRight = right.Next(q);
+    if (!moreLeft || !moreRight) {
+      if (moreLeft != moreRight) return moreLeft ? 1 : -1;
+      return caseToo ? byCase : 0;
+    }
+    if (upcase_[p] != upcase_[q]) return upcase_[p] < upcase_[q] ? -1 : 1;
+    if (byCase == 0 && p != q) byCase = p < q ? -1 : 1;
+  }
+}
+
+void FileTable::Finish(std::span<const uint8_t> upcaseTable) {
+  if (doubtful_) return;
+  if (upcaseTable.size() < 2 * 65536 || Records() <= kRootFolder ||
+      flags_[kRootFolder] != (kInUse | kDirectory))
+    return Doubt();
+  // An extension record left over from a file whose record has been used again would
+  // lend it names and sizes.
+  for (const auto& [base, sequence] : extensions_)
+    if (!(flags_[base] & kInUse) || sequences_[base] != sequence) return Doubt();
+  upcase_.resize(65536);
+  for (size_t i = 0; i < upcase_.size(); ++i) upcase_[i] = static_cast<char16_t>(Read<uint16_t>(upcaseTable, 2 * i));
+  std::sort(compressedClusters_.begin(), compressedClusters_.end());
+  std::sort(reparseTags_.begin(), reparseTags_.end());
+  // The names of files in use, in folders in use that still are the ones named.
+  std::erase_if(links_, [&](const Link& link) {
+    const bool file = link.Record >= kFirstUserRecord && (flags_[link.Record] & kInUse);
+    const bool folder = (link.Folder == kRootFolder || link.Folder >= kFirstUserRecord) &&
+                        flags_[link.Folder] == (kInUse | kDirectory) && sequences_[link.Folder] == link.FolderSequence;
+    return !file || !folder;
+  });
+  // A folder with two names would make the tree a graph.
+  for (const Link& link : links_) {
+    if (!(flags_[link.Record] & kDirectory)) continue;
+    if (flags_[link.Record] & kNamed) return Doubt();
+    flags_[link.Record] |= kNamed;
+  }
+  GroupByFolder();
+  links_.shrink_to_fit();
+  compressedClusters_.shrink_to_fit();
+  reparseTags_.shrink_to_fit();
+  sequences_ = {};
+  extensions_ = {};
+  reparseToRead_ = {};
+  units_ = {};
+  scratch_ = {};
+  record_ = {};
+}
+
+void FileTable::GroupByFolder() {
+  firstLink_.assign(Records() + 1, 0);
+  for (const Link& link : links_) ++firstLink_[link.Folder + 1];
+  for (size_t i = 1; i < firstLink_.size(); ++i) firstLink_[i] += firstLink_[i - 1];
+  // Each link is swapped to the next free place of its folder until every place holds
+  // one of its own.
+  std::vector<uint32_t> next(firstLink_.begin(), firstLink_.end() - 1);
+  for (uint32_t folder = 0; folder < Records(); ++folder) {
+    while (next[folder] < firstLink_[folder + 1]) {
+      Link& link = links_[next[folder]];
+      if (link.Folder == folder)
+        ++next[folder];
+      else
+        std::swap(link, links_[next[link.Folder]++]);
+    }
+  }
+}
+
+std::span<const FileTable::Link> FileTable::Entries(uint32_t folder) {
+  const std::span<Link> entries(links_.begin() + firstLink_[folder], links_.begin() + firstLink_[folder + 1]);
+  if (!(flags_[folder] & kSorted)) {
+    std::sort(entries.begin(), entries.end(),
+              [&](const Link& a, const Link& b) { return Compare(Name(a), Name(b), true) < 0; });
+    flags_[folder] |= kSorted;
+  }
+  return entries;
+}
+
+const FileTable::Link* FileTable::Find(uint32_t folder, std::string_view name) {
+  const std::span<const Link> entries = Entries(folder);
+  auto at = std::lower_bound(entries.begin(), entries.end(), name, [&](const Link& link, std::string_view key) {
+    return Compare(Name(link), key, false) < 0;
+  });
+  const Link* sameButCase = nullptr;
+  for (; at != entries.end() && Compare(Name(*at), name, false) == 0; ++at) {
+    if (Name(*at) == name) return &*at;
+    if (!sameButCase) sameButCase = &*at;
+  }
+  return sameButCase;
+}
+
+std::optional<uint32_t> FileTable::FindFolder(std::string_view path) {
+  uint32_t folder = kRootFolder;
+  for (size_t start = 0; start < path.size();) {
+    size_t end = path.find('\\', start);
+    if (end == std::string_view::npos) end = path.size();
+    if (end > start) {
+      const Link* link = Find(folder, path.substr(start, end - start));
+      // A folder reached through a link lies elsewhere, which this table does not show.
+      if (!link || !(flags_[link->Record] & kDirectory) || (attributes_[link->Record] & kAttributeReparsePoint))
+        return std::nullopt;
+      folder = link->Record;
+    }
+    start = end + 1;
+  }
+  return folder;
+}
+
+void FileTable::List(uint32_t folder, FolderListing& listing) {
+  for (const Link& link : Entries(folder)) {
+    const bool directory = flags_[link.Record] & kDirectory;
+    uint32_t attributes = attributes_[link.Record] | (directory ? kAttributeDirectory : 0);
+    if (attributes == 0) attributes = kNormal;
+    uint32_t tag = 0;
+    if (attributes & kAttributeReparsePoint)
+      if (const auto found = FindByRecord(reparseTags_, link.Record); found != reparseTags_.end()) tag = found->second;
+    listing.Add(Name(link), attributes, tag, directory ? 0 : sizes_[link.Record]);
+  }
+}
+
+std::optional<uint64_t> FileTable::CompressedSize(uint32_t folder, std::string_view name) {
+  const Link* link = Find(folder, name);
+  if (!link) return std::nullopt;
+  const auto found = FindByRecord(compressedClusters_, link->Record);
+  return found != compressedClusters_.end() ? uint64_t{found->second} * clusterBytes_ : sizes_[link->Record];
+}
+
+size_t FileTable::IndexBytes() const {
+  return sizes_.capacity() * sizeof(uint64_t) + attributes_.capacity() * sizeof(uint32_t) +
+         sequences_.capacity() * sizeof(uint16_t) + flags_.capacity() + firstLink_.capacity() * sizeof(uint32_t) +
+         links_.capacity() * sizeof(Link) + reparseToRead_.capacity() * sizeof(std::pair<uint32_t, uint64_t>) +
+         (compressedClusters_.capacity() + reparseTags_.capacity()) * sizeof(std::pair<uint32_t, uint32_t>) +
+         upcase_.capacity() * sizeof(char16_t);
+}
+
+}  // namespace ntfs

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ntfs/Structures.h"
+#include "scan/ScanPlatform.h"
+
+namespace ntfs {
+
+// A volume's file table, indexed by folder: for each folder, its entries as NTFS lists
+// them (in index order: names compared through the volume's upper-case table), with
+// the attributes and sizes of their records. Built from the records one by one
+// (AddRecord), then Finish; any record it cannot make sense of marks the whole table as
+// doubtful, and a doubtful table is not to be used. It keeps per record its size,
+// attributes and where its folder's names start, per name its folder, record and name
+// (UTF-8, in blocks): about 33 bytes per record besides the names. A folder's names
+// are put in order when it is first asked for, so that the cost falls where the walk
+// lets messages run.
+class FileTable {
+ public:
+  static constexpr uint32_t kRootFolder = 5;
+
+  FileTable(uint64_t records, uint64_t volumeClusters, uint32_t clusterBytes);
+
+  // Takes one record of the table as read (fixed up here). A record not in use, or
+  // never used, is passed over.
+  void AddRecord(uint64_t number, std::span<uint8_t> bytes);
+  // What still has to be read once every record is in: the upper-case table's runs,
+  // and the runs of reparse points whose data lies outside their records.
+  const std::vector<Run>& UpCaseRuns() const { return upcaseRuns_; }
+  const std::vector<std::pair<uint32_t, uint64_t>>& ReparsePointsToRead() const { return reparseToRead_; }
+  void SetReparseTag(uint32_t record, uint32_t tag);
+  // Orders the folders' entries by the upper-case table (65,536 little-endian units).
+  void Finish(std::span<const uint8_t> upcaseTable);
+  bool Doubtful() const { return doubtful_; }
+
+  // The folder at a path below the volume's root ("Data\Sub\" or "data\sub"; "" is
+  // the root), its names compared as NTFS compares them.
+  std::optional<uint32_t> FindFolder(std::string_view path);
+  // The entries of a folder as the directory listing gives them, but "." and "..".
+  void List(uint32_t folder, FolderListing& listing);
+  // The space a file of a folder takes (the compressed or sparse stream's allocated
+  // size, else its size); nothing when there is no such file.
+  std::optional<uint64_t> CompressedSize(uint32_t folder, std::string_view name);
+
+  uint64_t Records() const { return sizes_.size(); }
+  // What the index holds besides the names' text.
+  size_t IndexBytes() const;
+
+ private:
+  // One name of a record, in its folder.
+  struct Link {
+    uint32_t Folder;
+    uint32_t Record;
+    uint32_t NameAt;  // in the name blocks
+    uint16_t NameLength;
+    uint16_t FolderSequence;
+  };
+  std::string_view Name(const Link& link) const;
+  uint32_t StoreName(std::span<const uint8_t> utf16);
+  int Compare(std::string_view a, std::string_view b, bool caseToo) const;
+  // Puts the links in the order of their folders, in place; firstLink_ tells where each
+  // folder's start.
+  void GroupByFolder();
+  // The entries of a folder, in index order.
+  std::span<const Link> Entries(uint32_t folder);
+  const Link* Find(uint32_t folder, std::string_view name);
+  void Doubt() { doubtful_ = true; }
+
+  uint64_t volumeClusters_;
+  uint32_t clusterBytes_;
+  bool doubtful_ = false;
+  std::vector<uint64_t> sizes_;
+  std::vector<uint32_t> attributes_;
+  std::vector<uint16_t> sequences_;  // only until Finish
+  std::vector<uint8_t> flags_;
+  std::vector<uint32_t> firstLink_;
+  std::vector<std::pair<uint32_t, uint32_t>> compressedClusters_;  // by record, for compressed and sparse files
+  std::vector<std::pair<uint32_t, uint32_t>> reparseTags_;         // by record
+  std::vector<std::pair<uint32_t, uint64_t>> reparseToRead_;    // record and cluster of data kept outside
+  std::vector<std::pair<uint32_t, uint16_t>> extensions_;       // the base each extension record names
+  std::vector<Link> links_;
+  std::vector<std::unique_ptr<char[]>> nameBlocks_;
+  size_t nameBlockUsed_ = 0;
+  std::vector<Run> upcaseRuns_;
+  std::vector<char16_t> upcase_;
+  // Reused while the records come in.
+  Record record_;
+  std::u16string units_;
+  std::string scratch_;
+};
+
+}  // namespace ntfs

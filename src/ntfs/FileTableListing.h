@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ntfs/FileTable.h"
+#include "ntfs/VolumeDevices.h"
+#include "scan/FolderList.h"
+#include "scan/ScanPlatform.h"
+
+// The scan's listings from the file table of the volume it scans, read once before the
+// walk when the scanned path lies on a local NTFS volume this process may read whole.
+// Otherwise, and on any doubt, they come from the platform's own listing, which stays
+// the reference: the same entries, in the same order, with the same attributes and
+// sizes. The table lives as long as this object, one scan.
+class FileTableListing : public ScanPlatform {
+ public:
+  FileTableListing(ScanPlatform& platform, VolumeDevices& devices);
+
+  // Reads the table of the volume of `scanPath` ("D:\..."), telling its progress as the
+  // walk does and letting messages run at least every 50 ms. False when it is not to be
+  // used; `cancel` set during the reading ends it so.
+  bool ReadTableOf(const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
+
+  void ListFolder(const std::string& folderPath, FolderListing& listing) override;
+  std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
+  void ProcessMessages() override { platform_.ProcessMessages(); }
+
+  // What the table holds besides its names, and of how many records; 0 without one.
+  size_t IndexBytes() const { return table_ ? table_->IndexBytes() : 0; }
+  uint64_t Records() const { return table_ ? table_->Records() : 0; }
+
+ private:
+  // The table's folder at a path of the scan; none outside its volume.
+  std::optional<uint32_t> Folder(std::string_view folderPath);
+
+  ScanPlatform& platform_;
+  VolumeDevices& devices_;
+  std::unique_ptr<ntfs::FileTable> table_;
+  std::string volumeRoot_;  // "D:\", as the scan names it
+};

@@ -1,0 +1,171 @@
+#include "ntfs/FileTableReader.h"
+
+#include <algorithm>
+#include <chrono>
+#include <new>
+
+namespace ntfs {
+
+namespace {
+
+constexpr size_t kAlignment = 4096;
+constexpr uint64_t kChunkBytes = 2 << 20;
+constexpr uint64_t kUpCaseBytes = 2 * 65536;
+constexpr auto kProgressEvery = std::chrono::milliseconds(40);
+
+// Memory aligned as a raw volume's reads need it.
+class Buffer {
+ public:
+  explicit Buffer(size_t size)
+      : size_(size), bytes_(static_cast<uint8_t*>(::operator new[](size, std::align_val_t{kAlignment}))) {}
+  ~Buffer() { ::operator delete[](bytes_, std::align_val_t{kAlignment}); }
+  Buffer(const Buffer&) = delete;
+  Buffer& operator=(const Buffer&) = delete;
+  std::span<uint8_t> Span() { return {bytes_, size_}; }
+
+ private:
+  size_t size_;
+  uint8_t* bytes_;
+};
+
+// The stream of an attribute, read through its runs.
+class Stream {
+ public:
+  Stream(ByteSource& volume, std::vector<Run> runs, uint32_t clusterBytes)
+      : volume_(volume), runs_(std::move(runs)), clusterBytes_(clusterBytes) {
+    std::sort(runs_.begin(), runs_.end(), [](const Run& a, const Run& b) { return a.Vcn < b.Vcn; });
+  }
+  // Whether the runs cover `bytes` from the start, one after another, with clusters for each.
+  bool Covers(uint64_t bytes) const {
+    uint64_t vcn = 0;
+    for (const Run& run : runs_) {
+      if (run.Vcn != vcn || !run.Lcn) return false;
+      vcn += run.Length;
+    }
+    return vcn >= (bytes + clusterBytes_ - 1) / clusterBytes_;
+  }
+  bool Read(uint64_t offset, std::span<uint8_t> into) {
+    while (!into.empty()) {
+      const uint64_t vcn = offset / clusterBytes_, within = offset % clusterBytes_;
+      const auto run = std::find_if(runs_.begin(), runs_.end(),
+                                    [&](const Run& r) { return vcn >= r.Vcn && vcn - r.Vcn < r.Length; });
+      if (run == runs_.end() || !run->Lcn) return false;
+      const uint64_t left = (run->Vcn + run->Length - vcn) * clusterBytes_ - within;
+      const size_t take = static_cast<size_t>(std::min<uint64_t>(left, into.size()));
+      if (!volume_.Read((*run->Lcn + vcn - run->Vcn) * clusterBytes_ + within, into.first(take))) return false;
+      into = into.subspan(take);
+      offset += take;
+    }
+    return true;
+  }
+
+ private:
+  ByteSource& volume_;
+  std::vector<Run> runs_;
+  uint32_t clusterBytes_;
+};
+
+// The runs of $MFT's own data and its size, from its first record and, when that
+// lists them elsewhere, the records that hold the rest.
+struct MftLayout {
+  std::vector<Run> Runs;
+  uint64_t Bytes = 0;
+};
+
+std::optional<MftLayout> ReadMftLayout(ByteSource& volume, const BootSector& boot) {
+  const uint32_t recordBytes = boot.BytesPerRecord;
+  Buffer buffer(std::max(recordBytes, boot.BytesPerCluster));
+  const std::span<uint8_t> record = buffer.Span().first(recordBytes);
+  MftLayout layout;
+  std::optional<std::vector<ListedAttribute>> listed;
+  Record parsed;
+  const auto takeData = [&](std::span<uint8_t> bytes) {
+    if (!ApplyFixups(bytes) || !ParseRecord(bytes, parsed)) return false;
+    for (const Attribute& attribute : parsed.Attributes) {
+      if (attribute.Type == kAttributeList && !listed)
+        listed = attribute.NonResident ? std::nullopt : ParseAttributeList(attribute.Value);
+      if (attribute.Type != kData || !attribute.Name.empty()) continue;
+      const auto runs = attribute.NonResident ? DecodeRuns(attribute.Runs, attribute.FirstVcn, boot.Clusters)
+                                              : std::nullopt;
+      if (!runs) return false;
+      layout.Runs.insert(layout.Runs.end(), runs->begin(), runs->end());
+      if (attribute.FirstVcn == 0) layout.Bytes = attribute.RealSize;
+    }
+    return true;
+  };
+  if (!volume.Read(boot.MftCluster * boot.BytesPerCluster, buffer.Span()) || !takeData(record)) return std::nullopt;
+  const bool hasList = std::any_of(parsed.Attributes.begin(), parsed.Attributes.end(),
+                                   [](const Attribute& a) { return a.Type == kAttributeList; });
+  if (hasList && !listed) return std::nullopt;
+  if (listed) {
+    // Each record that holds more of the data, once, lies where the runs known so far
+    // put it.
+    std::vector<uint64_t> holders;
+    for (const ListedAttribute& entry : *listed)
+      if (entry.Type == kData && !entry.Named && entry.Record != 0) holders.push_back(entry.Record);
+    std::sort(holders.begin(), holders.end());
+    holders.erase(std::unique(holders.begin(), holders.end()), holders.end());
+    for (const uint64_t holder : holders) {
+      Stream known(volume, layout.Runs, boot.BytesPerCluster);
+      if (!known.Read(holder * recordBytes, record) || !takeData(record) || parsed.Base != 0) return std::nullopt;
+    }
+  }
+  if (layout.Bytes == 0 || layout.Bytes % recordBytes != 0 || layout.Bytes / boot.BytesPerCluster > boot.Clusters)
+    return std::nullopt;
+  return layout;
+}
+
+}  // namespace
+
+std::unique_ptr<FileTable> ReadFileTable(ByteSource& volume, const std::function<void(double)>& progress,
+                                         const bool& cancel) {
+  Buffer first(kAlignment);
+  if (!volume.Read(0, first.Span())) return nullptr;
+  const std::optional<BootSector> boot = ParseBootSector(first.Span());
+  if (!boot) return nullptr;
+  const std::optional<MftLayout> mft = ReadMftLayout(volume, *boot);
+  if (!mft) return nullptr;
+  Stream stream(volume, mft->Runs, boot->BytesPerCluster);
+  if (!stream.Covers(mft->Bytes)) return nullptr;
+
+  const uint32_t recordBytes = boot->BytesPerRecord;
+  const uint64_t records = mft->Bytes / recordBytes;
+  auto table = std::make_unique<FileTable>(records, boot->Clusters, boot->BytesPerCluster);
+  const uint64_t step = std::max<uint64_t>(recordBytes, boot->BytesPerCluster);
+  Buffer chunk(static_cast<size_t>(kChunkBytes / step * step));
+  auto told = std::chrono::steady_clock::now();
+  const auto tell = [&](double share) {
+    if (const auto now = std::chrono::steady_clock::now(); now - told >= kProgressEvery) {
+      told = now;
+      progress(share);
+    }
+  };
+  progress(0);
+  for (uint64_t offset = 0; offset < mft->Bytes && !cancel;) {
+    const std::span<uint8_t> bytes =
+        chunk.Span().first(static_cast<size_t>(std::min<uint64_t>(chunk.Span().size(), mft->Bytes - offset)));
+    if (!stream.Read(offset, bytes)) return nullptr;
+    for (size_t at = 0; at + recordBytes <= bytes.size(); at += recordBytes)
+      table->AddRecord((offset + at) / recordBytes, bytes.subspan(at, recordBytes));
+    if (table->Doubtful()) return nullptr;
+    offset += bytes.size();
+    tell(static_cast<double>(offset) / static_cast<double>(mft->Bytes));
+  }
+  if (cancel) return nullptr;
+
+  Stream upcase(volume, table->UpCaseRuns(), boot->BytesPerCluster);
+  Buffer upcaseBytes(static_cast<size_t>((kUpCaseBytes + step - 1) / step * step));
+  if (!upcase.Covers(kUpCaseBytes) || !upcase.Read(0, upcaseBytes.Span())) return nullptr;
+  Buffer cluster(boot->BytesPerCluster);
+  for (const auto& [record, lcn] : table->ReparsePointsToRead()) {
+    if (cancel || !volume.Read(lcn * boot->BytesPerCluster, cluster.Span())) return nullptr;
+    table->SetReparseTag(record, Read<uint32_t>(cluster.Span(), 0));
+    tell(1);
+  }
+  table->Finish(upcaseBytes.Span());
+  progress(1);
+  if (table->Doubtful()) return nullptr;
+  return table;
+}
+
+}  // namespace ntfs
