@@ -12,8 +12,12 @@ work=$build/ntfs
 prefix=$build/wineprefix-ntfs
 run() { "$source_dir/scripts/wine-run.sh" --unmanaged "$prefix" "$build/tests/e2e_tests.exe" "$@"; }
 
-# The prefix is made, and its drives found, before the drive is added.
+# The prefix is made, and its drives found, before the drive is added. The drive
+# manager learns the raw device only when it starts: wait until this server has gone,
+# or the next run joins it and \\.\D: names no device.
 run --gtest_list_tests >/dev/null
+source "$source_dir/scripts/wine-loader.sh"
+WINEPREFIX="$prefix" "$(wineserver_program)" -w
 ln -sfn "$work/mount" "$prefix/dosdevices/d:"
 ln -sfn "$work/volume.img" "$prefix/dosdevices/d::"
 ntfs-3g -o ro "$work/volume.img" "$work/mount"

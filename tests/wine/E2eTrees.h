@@ -39,8 +39,9 @@ class SmallTree : public TreeTest {
 class BigTree : public TreeTest {
  protected:
   BigTree() {
-    if (!temp.RunUnixScript("for a in $(seq 60); do for b in $(seq 60); do mkdir -p d$a/e$b; done; "
-                            "echo x > d$a/f; done"))
+    // Big enough that a loaded machine does not finish scanning it before a key
+    // pressed during the scan arrives.
+    if (!temp.RunUnixScript("mkdir -p d{1..100}/e{1..100} && for a in {1..100}; do echo x > d$a/f; done"))
       throw std::runtime_error("cannot make the tree");
   }
 };
