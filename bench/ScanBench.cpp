@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/ScanChanges.h"
 #include "scan/FolderList.h"
+#include "scan/ScanNotes.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/Files.h"
@@ -140,7 +142,8 @@ int wmain(int argc, wchar_t** argv) {
     root.Reset(path);
     const size_t heapBefore = g_heapBytes;
     start = std::chrono::steady_clock::now();
-    root.Scan(cancel, 4096, false, nullptr, platform);
+    ScanNotes notes;  // noted as the program notes them
+    root.Scan(cancel, 4096, false, nullptr, platform, &notes);
     scanTimes.push_back(Seconds(start));
     treeBytes = g_heapBytes - heapBefore;
     ratios.push_back(scanTimes.back() / bareTimes.back());
@@ -162,9 +165,9 @@ int wmain(int argc, wchar_t** argv) {
   const std::string tree = path.substr(nameStart, path.size() - 1 - nameStart);
   const auto [lowRatio, highRatio] = std::minmax_element(ratios.begin(), ratios.end());
   std::printf("scan-bench tree=%s entries=%lld files=%d folders=%d nominal=%.0f allocated=%.0f bare_s=%.3f list_s=%.3f "
-              "scan_s=%.3f ratio=%.3f ratio_range=%.2f-%.2f bytes_per_entry=%.1f\n",
+              "scan_s=%.3f ratio=%.3f ratio_range=%.2f-%.2f bytes_per_entry=%.1f changes_kb=%.0f\n",
               tree.c_str(), entries, root.FileCount(), root.FolderCount(), root.NominalTotal(), root.AllocatedTotal(),
               bareMedian, Median(listTimes), scanMedian, scanMedian / bareMedian, *lowRatio, *highRatio,
-              static_cast<double>(treeBytes) / entries);
+              static_cast<double>(treeBytes) / entries, ScanSnapshot(root, {}).Bytes() / 1024.0);
   return 0;
 }

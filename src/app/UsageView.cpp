@@ -1,5 +1,7 @@
 #include "app/UsageView.h"
 
+#include <algorithm>
+
 #include "support/Format.h"
 #include "support/Numbers.h"
 #include "support/Strings.h"
@@ -36,16 +38,16 @@ double TotalOf(const TFolderList& level, uint8_t mode) {
   }
 }
 
-std::string TotalText(double total, uint8_t units, const FormatSettings& locale) {
+}  // namespace
+
+std::string SizeText(double bytes, uint8_t units, const FormatSettings& locale) {
   switch (units) {
-    case kUnitsKB: return Format("%1.1n KB", {total / 1024}, locale);
-    case kUnitsMB: return Format("%1.2n MB", {total / 1048576}, locale);
-    case kUnitsGB: return Format("%1.3n GB", {total / 1073741824}, locale);
-    default: return Format("%1.n bytes", {total}, locale);
+    case kUnitsKB: return Format("%1.1n KB", {bytes / 1024}, locale);
+    case kUnitsMB: return Format("%1.2n MB", {bytes / 1048576}, locale);
+    case kUnitsGB: return Format("%1.3n GB", {bytes / 1073741824}, locale);
+    default: return Format("%1.n bytes", {bytes}, locale);
   }
 }
-
-}  // namespace
 
 std::vector<TPieLine> UsageLines(const TFolderList& level, uint8_t units, uint8_t mode) {
   const Units unit = UnitsOf(units);
@@ -71,7 +73,7 @@ std::string FoldersText(int32_t count, const FormatSettings& locale) {
 UsageTexts LevelTexts(const TFolderList& level, uint8_t units, uint8_t mode, const FormatSettings& locale) {
   UsageTexts texts;
   const std::string path = level.Path();
-  texts.Panels[0] = TotalText(TotalOf(level, mode), units, locale);
+  texts.Panels[0] = SizeText(TotalOf(level, mode), units, locale);
   texts.Panels[1] = FilesText(level.FileCount(), locale);
   texts.Panels[2] = FoldersText(level.FolderCount(), locale);
   texts.Panels[3] = Format("%s....", {path}, locale);
@@ -91,4 +93,21 @@ TFolderList* LevelToOpen(const TFolderData* entry) {
 std::string ListLineHint(std::string_view line) {
   const size_t blank = line.find(' ');
   return Trim(blank == std::string_view::npos ? line : line.substr(blank));
+}
+
+TFolderList* LevelAt(TFolderList& root, std::string_view path) {
+  const std::string rootPath = root.Path();
+  if (!path.starts_with(rootPath)) return nullptr;
+  TFolderList* level = &root;
+  for (std::string_view rest = path.substr(rootPath.size()); !rest.empty();) {
+    const size_t end = std::min(rest.find('\\'), rest.size());
+    const std::string_view name = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    TFolderList* below = nullptr;
+    for (const TFolderData* entry : level->Entries())
+      if (entry->SubList && entry->Name().starts_with('\\') && entry->Name().substr(1) == name) below = entry->SubList;
+    if (!below) return nullptr;
+    level = below;
+  }
+  return level;
 }

@@ -28,11 +28,17 @@ struct UsageTexts {
   std::string MaxPathCaption;
   std::string MaxPathHint;
 };
+// A size as the status bar shows a level's total: "1,205.6 KB", in bytes for a count.
+std::string SizeText(double bytes, uint8_t units, const FormatSettings& locale);
 // "Files: 1,234" and "Folders: 56", as the status bar shows them.
 std::string FilesText(int32_t count, const FormatSettings& locale);
 std::string FoldersText(int32_t count, const FormatSettings& locale);
 
 UsageTexts LevelTexts(const TFolderList& level, uint8_t units, uint8_t mode, const FormatSettings& locale);
+
+// The level of the folder at `path` ("C:\Data\Sub\") in the tree of `root`; none when
+// the tree holds no such folder.
+TFolderList* LevelAt(TFolderList& root, std::string_view path);
 
 // Where opening an entry leads: its sub-folder's level, else the level above the one
 // that holds it; none at the root.

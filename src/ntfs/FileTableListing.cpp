@@ -49,9 +49,12 @@ std::optional<uint32_t> FileTableListing::Folder(std::string_view folderPath) {
   return table_->FindFolder(folderPath.substr(volumeRoot_.size()));
 }
 
-void FileTableListing::ListFolder(const std::string& folderPath, FolderListing& listing) {
+ListingOutcome FileTableListing::ListFolder(const std::string& folderPath, FolderListing& listing) {
   if (!table_) return platform_.ListFolder(folderPath, listing);
-  if (const std::optional<uint32_t> folder = Folder(folderPath)) table_->List(*folder, listing);
+  const std::optional<uint32_t> folder = Folder(folderPath);
+  if (!folder) return ListingOutcome::NotFound;
+  table_->List(*folder, listing);
+  return ListingOutcome::Listed;
 }
 
 std::optional<uint64_t> FileTableListing::CompressedFileSize(const std::string& filePath) {

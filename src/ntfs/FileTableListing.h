@@ -23,7 +23,7 @@ class FileTableListing : public ScanPlatform {
   // used; `cancel` set during the reading ends it so.
   bool ReadTableOf(const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
 
-  void ListFolder(const std::string& folderPath, FolderListing& listing) override;
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override;
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
   void ProcessMessages() override { platform_.ProcessMessages(); }
 

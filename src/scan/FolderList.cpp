@@ -36,13 +36,13 @@ void TFolderList::AddFile(std::string_view name, double nominal, double allocate
   TFolderData& file = storage_->NewRecord(name);
   file.Nominal = nominal;
   file.Allocated = allocated;
-  file.Slack = allocated - nominal;
+  file.Slack = std::max(0.0, allocated - nominal);  // a sparse file takes less than its size
   file.FileCount = 1;
   file.OwnerList = this;
   entries_.push_back(&file);
   nominalTotal_ += nominal;
   allocatedTotal_ += allocated;
-  slackTotal_ += allocated - nominal;
+  slackTotal_ += file.Slack;
   ++fileCount_;
 }
 
@@ -58,8 +58,8 @@ void TFolderList::Reset(std::string path) {
 }
 
 void TFolderList::Scan(const bool& cancel, int32_t clusterSize, bool compressed,
-                       const ProgressProc& progress, ScanPlatform& platform) {
-  FolderWalk(cancel, clusterSize, compressed, progress, platform).Run(*this);
+                       const ProgressProc& progress, ScanPlatform& platform, ScanNotes* notes) {
+  FolderWalk(cancel, clusterSize, compressed, progress, platform, notes).Run(*this);
 }
 
 std::string TFolderList::Path() const {
@@ -82,6 +82,7 @@ std::string TFolderList::LongestPath() const {
 void TFolderList::ResetTotals() {
   nominalTotal_ = allocatedTotal_ = slackTotal_ = 0;
   fileCount_ = folderCount_ = longestPathLength_ = 0;
+  readError_ = false;
   longestFile_ = nullptr;
 }
 

@@ -11,6 +11,7 @@
 
 class FolderTreeStorage;
 class ScanPlatform;
+struct ScanNotes;
 
 // Only the tree's storage makes the levels below a root.
 class SubLevelKey {
@@ -51,9 +52,10 @@ class TFolderList {
 
   // Fills this level and every level below it from the disk. `cancel` is read after
   // every entry; `progress` gets "Scanning <path>..." once per folder, just before
-  // messages are let run and the folder is listed.
+  // messages are let run and the folder is listed. What could not be listed, entered or
+  // measured goes into `notes`, when given.
   void Scan(const bool& cancel, int32_t clusterSize, bool compressed, const ProgressProc& progress,
-            ScanPlatform& platform);
+            ScanPlatform& platform, ScanNotes* notes = nullptr);
 
   double NominalTotal() const { return nominalTotal_; }
   double AllocatedTotal() const { return allocatedTotal_; }
@@ -61,6 +63,8 @@ class TFolderList {
   int32_t FileCount() const { return fileCount_; }
   int32_t FolderCount() const { return folderCount_; }
   TFolderList* Parent() const { return parent_; }
+  // The folder could not be listed, or not wholly.
+  bool ReadError() const { return readError_; }
 
   // Full path with a trailing backslash, such as C:\Data\Reports\.
   std::string Path() const;
@@ -86,6 +90,7 @@ class TFolderList {
   int32_t folderCount_ = 0;
   int32_t longestPathLength_ = 0;
   int32_t pathLength_ = 0;  // UTF-16 units of Path()
+  bool readError_ = false;
   TFolderList* parent_ = nullptr;
   const char* folderName_ = "";  // below the root: this folder's name
   const TFolderData* longestFile_ = nullptr;

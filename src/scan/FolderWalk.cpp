@@ -13,12 +13,13 @@ bool IsDotFolder(const FoundEntry& entry) {
 }  // namespace
 
 FolderWalk::FolderWalk(const bool& cancel, int32_t clusterSize, bool compressed,
-                       const ProgressProc& progress, ScanPlatform& platform)
+                       const ProgressProc& progress, ScanPlatform& platform, ScanNotes* notes)
     : cancel_(cancel),
       clusterSize_(clusterSize),
       compressed_(compressed),
       progress_(progress),
-      platform_(platform) {}
+      platform_(platform),
+      notes_(notes) {}
 
 void FolderWalk::Run(TFolderList& root) {
   path_ = root.Path();
@@ -39,6 +40,7 @@ void FolderWalk::Run(TFolderList& root) {
       }
       TFolderData& folder = BeginFolder(level, entry.Name);
       if (LeadsElsewhere(entry.Attributes, entry.ReparseTag)) {
+        if (notes_) notes_->NotEntered.Add(path_ + std::string(entry.Name) + '\\', entry.ReparseTag);
         EndFolder(level, folder);  // shown, counted, never entered
         StopLevelIfCancelled();
       } else {
@@ -64,7 +66,11 @@ void FolderWalk::Enter(TFolderList& level, TFolderData* folderEntry) {
   if (listings_.size() < stack_.size()) listings_.emplace_back();
   FolderListing& listing = listings_[stack_.size() - 1];
   listing.Clear();
-  platform_.ListFolder(path_, listing);
+  const ListingOutcome outcome = platform_.ListFolder(path_, listing);
+  if (outcome != ListingOutcome::Listed) {
+    level.readError_ = true;
+    if (notes_) notes_->Unreadable.Add(path_, static_cast<uint32_t>(outcome));
+  }
   // Room for exactly what the listing adds, so no level holds spare capacity.
   size_t added = 0;
   for (size_t i = 0; i < listing.Count(); ++i) added += !IsDotFolder(listing[i]);
@@ -117,7 +123,11 @@ void FolderWalk::AddFile(TFolderList& level, const FoundEntry& file) {
     scratch_ += file.Name;
     if (const auto compressedSize = platform_.CompressedFileSize(scratch_))
       nominal = static_cast<double>(*compressedSize);
+    else if (notes_)
+      notes_->NoCompressedSize.Add(scratch_, 0);
   }
-  level.AddFile(file.Name, nominal, RoundUpToClusters(clusterSize_, nominal));
+  const double allocated = file.Allocated == kAllocatedFromClusters ? RoundUpToClusters(clusterSize_, nominal)
+                                                                    : static_cast<double>(file.Allocated);
+  level.AddFile(file.Name, nominal, allocated);
   level.ConsiderLongestFile(*level.entries_.back(), level.pathLength_ + Utf16Length(file.Name));
 }

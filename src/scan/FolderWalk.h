@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scan/FolderList.h"
+#include "scan/ScanNotes.h"
 #include "scan/ScanPlatform.h"
 
 // The depth-first walk behind TFolderList::Scan. It keeps its own stack of pending
@@ -13,7 +14,7 @@
 class FolderWalk {
  public:
   FolderWalk(const bool& cancel, int32_t clusterSize, bool compressed, const ProgressProc& progress,
-             ScanPlatform& platform);
+             ScanPlatform& platform, ScanNotes* notes);
   void Run(TFolderList& root);
 
  private:
@@ -36,6 +37,7 @@ class FolderWalk {
   const bool compressed_;
   const ProgressProc& progress_;
   ScanPlatform& platform_;
+  ScanNotes* notes_;
   std::vector<Pending> stack_;
   std::deque<FolderListing> listings_;  // one per depth, reused; never moved
   std::string path_;                     // path of the level on top, ends with a backslash

@@ -11,12 +11,20 @@ constexpr uint32_t kAttributeDirectory = 0x10;
 constexpr uint32_t kAttributeReparsePoint = 0x400;
 constexpr uint32_t kAttributeCompressed = 0x800;
 
+// How the listing of a folder went.
+enum class ListingOutcome : uint8_t { Listed, AccessDenied, NotFound, PathTooLong, Failed };
+
+// A listing that knows what a file occupies says so; otherwise the scan rounds its size
+// up to clusters.
+constexpr uint64_t kAllocatedFromClusters = UINT64_MAX;
+
 // One entry of a directory listing.
 struct FoundEntry {
   std::string_view Name;  // UTF-8
   uint32_t Attributes = 0;
   uint32_t ReparseTag = 0;  // only meaningful with kAttributeReparsePoint
   uint64_t Size = 0;        // full 64-bit size
+  uint64_t Allocated = kAllocatedFromClusters;
 };
 
 // The entries of one folder in the order the platform lists them, "." and ".." included
@@ -28,16 +36,17 @@ class FolderListing {
     names_.clear();
     entries_.clear();
   }
-  void Add(std::string_view name, uint32_t attributes, uint32_t reparseTag, uint64_t size) {
+  void Add(std::string_view name, uint32_t attributes, uint32_t reparseTag, uint64_t size,
+           uint64_t allocated = kAllocatedFromClusters) {
     entries_.push_back({static_cast<uint32_t>(names_.size()), static_cast<uint32_t>(name.size()),
-                        attributes, reparseTag, size});
+                        attributes, reparseTag, size, allocated});
     names_ += name;
   }
   size_t Count() const { return entries_.size(); }
   FoundEntry operator[](size_t i) const {
     const Entry& e = entries_[i];
     return {std::string_view(names_).substr(e.NameOffset, e.NameLength), e.Attributes, e.ReparseTag,
-            e.Size};
+            e.Size, e.Allocated};
   }
 
  private:
@@ -47,6 +56,7 @@ class FolderListing {
     uint32_t Attributes;
     uint32_t ReparseTag;
     uint64_t Size;
+    uint64_t Allocated;
   };
   std::string names_;
   std::vector<Entry> entries_;
@@ -59,8 +69,8 @@ class ScanPlatform {
   virtual ~ScanPlatform() = default;
 
   // Fills `listing` with the entries of the folder at `folderPath` (ends with a
-  // backslash). A folder that cannot be listed gives an empty listing.
-  virtual void ListFolder(const std::string& folderPath, FolderListing& listing) = 0;
+  // backslash). A folder that cannot be listed gives an empty listing, and why.
+  virtual ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) = 0;
 
   // The size a compressed file occupies, or nothing when the platform cannot tell.
   virtual std::optional<uint64_t> CompressedFileSize(const std::string& filePath) = 0;

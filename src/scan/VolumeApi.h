@@ -52,4 +52,7 @@ class VolumeApi {
 
   // The file-system flags of the volume; nothing when the query fails.
   virtual std::optional<uint32_t> VolumeFlags(const std::string& root) = 0;
+
+  // Whether a folder ("D:\Mounted\") is where another volume is mounted.
+  virtual bool IsVolumeMountPoint(const std::string& folderPath) = 0;
 };

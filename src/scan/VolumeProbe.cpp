@@ -54,3 +54,14 @@ VolumeFacts ProbeVolume(const std::string& path, VolumeApi& api) {
   if (const auto flags = api.VolumeFlags(root)) facts.CompressionSupported = (*flags & kFileCompression) != 0;
   return facts;
 }
+
+std::optional<VolumeSpace> ProbeVolumeSpace(const std::string& path, VolumeApi& api) {
+  const std::string root(FirstCharacters(path, 3));
+  if (const auto space = api.DiskFreeSpaceEx(root))
+    return VolumeSpace{static_cast<double>(space->TotalBytes), static_cast<double>(space->TotalFreeBytes)};
+  if (const auto space = api.DiskFreeSpace(root)) {
+    const double cluster = static_cast<double>(space->BytesPerSector) * space->SectorsPerCluster;
+    return VolumeSpace{cluster * space->TotalClusters, cluster * space->FreeClusters};
+  }
+  return std::nullopt;
+}

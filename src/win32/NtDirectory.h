@@ -15,8 +15,9 @@ extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE, HANDLE, PIO_APC_ROUTINE, 
 constexpr ULONG kLongestDirectoryEntry = (sizeof(FILE_FULL_DIR_INFORMATION) + 255 * 2 + 7) / 8 * 8;
 
 // Opens a folder for listing as the directory search does, by its NT path ("\??\C:\x"),
-// or by a name relative to the open folder `parent`; null when it cannot.
-inline HANDLE OpenFolderForListing(HANDLE parent, const std::wstring& path) {
+// or by a name relative to the open folder `parent`; null when it cannot, and then
+// why in `status` when asked.
+inline HANDLE OpenFolderForListing(HANDLE parent, const std::wstring& path, NTSTATUS* status = nullptr) {
   UNICODE_STRING name{static_cast<USHORT>(path.size() * 2), static_cast<USHORT>(path.size() * 2),
                       const_cast<wchar_t*>(path.data())};
   // Not aggregate-initialised: the structure has padding in 64-bit builds.
@@ -24,9 +25,9 @@ inline HANDLE OpenFolderForListing(HANDLE parent, const std::wstring& path) {
   InitializeObjectAttributes(&attributes, &name, OBJ_CASE_INSENSITIVE, parent, nullptr);
   IO_STATUS_BLOCK io;
   HANDLE folder = nullptr;
-  if (!NT_SUCCESS(NtOpenFile(&folder, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &io,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT)))
-    return nullptr;
-  return folder;
+  const NTSTATUS opened = NtOpenFile(&folder, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &io,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_FOR_BACKUP_INTENT);
+  if (status) *status = opened;
+  return NT_SUCCESS(opened) ? folder : nullptr;
 }

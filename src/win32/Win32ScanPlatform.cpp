@@ -12,13 +12,18 @@
 namespace {
 
 constexpr ULONG kListingBufferSize = 64 * 1024;
+constexpr NTSTATUS kNoMoreFiles = static_cast<NTSTATUS>(0x80000006);
 
-// Opens a folder for listing as the directory search does; invalid when it cannot.
-FileHandle OpenFolder(const std::wstring& extendedPath) {
-  // Not absolute (its full path could not be had), or longer than a path can be.
-  if (extendedPath.rfind(L"\\\\?\\", 0) != 0 || extendedPath.size() > 32767) return FileHandle();
-  // "\\?\C:\x\" and "\\?\UNC\server\share\" name the same as "\??\C:\x\" and "\??\UNC\...".
-  return FileHandle(OpenFolderForListing(nullptr, L"\\??\\" + extendedPath.substr(4)));
+// Why a folder could not be opened or listed.
+ListingOutcome OutcomeOf(NTSTATUS status) {
+  switch (static_cast<uint32_t>(status)) {
+    case 0xC0000022: return ListingOutcome::AccessDenied;  // STATUS_ACCESS_DENIED
+    case 0xC0000034:                                        // STATUS_OBJECT_NAME_NOT_FOUND
+    case 0xC000003A:                                        // STATUS_OBJECT_PATH_NOT_FOUND
+    case 0xC0000103: return ListingOutcome::NotFound;       // STATUS_NOT_A_DIRECTORY: replaced by a file
+    case 0xC0000106: return ListingOutcome::PathTooLong;    // STATUS_NAME_TOO_LONG
+    default: return ListingOutcome::Failed;
+  }
 }
 
 // Wine answers a listing query with every entry that fits, so a buffer left with room
@@ -59,17 +64,22 @@ std::wstring Win32ScanPlatform::ExtendedPath(const std::string& path) {
 
 // One open and, mostly, one query per folder: each is a round trip to the server under
 // Wine, where the directory search needs one more query to learn that nothing is left.
-void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing& listing) {
+ListingOutcome Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing& listing) {
   const std::wstring path = ExtendedPath(folderPath);
-  const FileHandle folder = OpenFolder(path);
-  if (!folder) return;
+  // Longer than a path can be, or not absolute (its full path could not be had).
+  if (path.size() > 32767) return ListingOutcome::PathTooLong;
+  if (path.rfind(L"\\\\?\\", 0) != 0) return ListingOutcome::Failed;
+  // "\\?\C:\x\" and "\\?\UNC\server\share\" name the same as "\??\C:\x\" and "\??\UNC\...".
+  NTSTATUS status = 0;
+  const FileHandle folder(OpenFolderForListing(nullptr, L"\\??\\" + path.substr(4), &status));
+  if (!folder) return OutcomeOf(status);
   if (buffer_.empty()) buffer_.resize(kListingBufferSize / sizeof(uint64_t));  // aligned as the entries need
   IO_STATUS_BLOCK io;
   for (BOOLEAN restart = TRUE;; restart = FALSE) {
-    if (!NT_SUCCESS(NtQueryDirectoryFile(folder.Get(), nullptr, nullptr, nullptr, &io, buffer_.data(),
-                                         kListingBufferSize, FileFullDirectoryInformation, FALSE, nullptr, restart)) ||
-        io.Information == 0)
-      return;
+    status = NtQueryDirectoryFile(folder.Get(), nullptr, nullptr, nullptr, &io, buffer_.data(), kListingBufferSize,
+                                  FileFullDirectoryInformation, FALSE, nullptr, restart);
+    if (status == kNoMoreFiles || (NT_SUCCESS(status) && io.Information == 0)) return ListingOutcome::Listed;
+    if (!NT_SUCCESS(status)) return OutcomeOf(status);
     const char* const start = reinterpret_cast<const char*>(buffer_.data());
     for (ULONG offset = 0;;) {
       const auto& entry = *reinterpret_cast<const FILE_FULL_DIR_INFORMATION*>(start + offset);
@@ -81,7 +91,8 @@ void Win32ScanPlatform::ListFolder(const std::string& folderPath, FolderListing&
       if (entry.NextEntryOffset == 0) break;
       offset += entry.NextEntryOffset;
     }
-    if (listingFillsTheBuffer_ && io.Information + kLongestDirectoryEntry <= kListingBufferSize) return;
+    if (listingFillsTheBuffer_ && io.Information + kLongestDirectoryEntry <= kListingBufferSize)
+      return ListingOutcome::Listed;
   }
 }
 

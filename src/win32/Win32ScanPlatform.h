@@ -13,7 +13,7 @@ class Win32ScanPlatform : public ScanPlatform {
  public:
   explicit Win32ScanPlatform(std::function<void()> processMessages);
 
-  void ListFolder(const std::string& folderPath, FolderListing& listing) override;
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override;
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
   void ProcessMessages() override;
 

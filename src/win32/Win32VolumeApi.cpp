@@ -68,3 +68,8 @@ std::optional<uint32_t> Win32VolumeApi::VolumeFlags(const std::string& root) {
     return std::nullopt;
   return flags;
 }
+
+bool Win32VolumeApi::IsVolumeMountPoint(const std::string& folderPath) {
+  wchar_t volume[64];  // "\\?\Volume{GUID}\", 50 characters
+  return GetVolumeNameForVolumeMountPointW(Utf8ToWide(folderPath).c_str(), volume, 64) != FALSE;
+}

@@ -10,4 +10,5 @@ class Win32VolumeApi : public VolumeApi {
   uint32_t VersionCode() override;
   std::unique_ptr<DosDevice> OpenVwin32() override;
   std::optional<uint32_t> VolumeFlags(const std::string& root) override;
+  bool IsVolumeMountPoint(const std::string& folderPath) override;
 };

@@ -147,7 +147,7 @@ TEST_F(FolderScan, LongestPathIsTheFirstLongestFileInUtf16Units) {
 
 TEST_F(FolderScan, UnreadableFolderShowsAsEmptyLevel) {
   fs.AddFile("C:\\T\\Secret\\hidden-from-us.txt", 100);
-  fs.AddFolder("C:\\T\\Secret").Unreadable = true;
+  fs.AddFolder("C:\\T\\Secret").Listing = ListingOutcome::AccessDenied;
   fs.AddFile("C:\\T\\open.txt", 7);
   ScanRoot("C:\\T\\");
   EXPECT_EQ(Names(Sub(root, "\\Secret")), std::vector<std::string>{".."});
@@ -225,10 +225,11 @@ TEST_F(FolderScan, CancelEndsEveryLevelAfterItsCurrentEntryAndKeepsTotalsConsist
 class DeepFileSystem : public ScanPlatform {
  public:
   explicit DeepFileSystem(size_t depth) : depth_(depth) {}
-  void ListFolder(const std::string& folderPath, FolderListing& listing) override {
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
     const size_t depth = (folderPath.size() - 3) / 2;  // "C:\" then "a\" per level
     if (depth < depth_) listing.Add("a", kAttributeDirectory, 0, 0);
     else listing.Add("bottom.txt", 0, 0, 42);
+    return ListingOutcome::Listed;
   }
   std::optional<uint64_t> CompressedFileSize(const std::string&) override { return std::nullopt; }
   void ProcessMessages() override {}

@@ -36,7 +36,7 @@ class MountListing : public ScanPlatform {
  public:
   MountListing(std::string mount, const std::vector<char16_t>& upcase) : mount_(std::move(mount)), upcase_(upcase) {}
 
-  void ListFolder(const std::string& folderPath, FolderListing& listing) override {
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
     struct Found {
       std::u16string Key, Name;
       std::string Utf8;
@@ -46,7 +46,7 @@ class MountListing : public ScanPlatform {
     std::vector<Found> found;
     const std::string folder = Local(folderPath);
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
+    if (!dir) return ListingOutcome::Failed;
     while (const dirent* entry = ::readdir(dir)) {
       const std::string name = entry->d_name;
       if (name == "." || name == "..") continue;
@@ -73,6 +73,7 @@ class MountListing : public ScanPlatform {
       return a.Key != b.Key ? a.Key < b.Key : a.Name < b.Name;
     });
     for (const Found& entry : found) listing.Add(entry.Utf8, entry.Attributes, entry.Tag, entry.Size);
+    return ListingOutcome::Listed;
   }
 
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override {
@@ -100,11 +101,11 @@ class Comparing : public ScanPlatform {
  public:
   Comparing(ScanPlatform& table, ScanPlatform& mount) : table_(table), mount_(mount) {}
 
-  void ListFolder(const std::string& folderPath, FolderListing& listing) override {
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
     ++folders_;
-    table_.ListFolder(folderPath, listing);
     reference_.Clear();
-    mount_.ListFolder(folderPath, reference_);
+    if (table_.ListFolder(folderPath, listing) != mount_.ListFolder(folderPath, reference_))
+      Differ(folderPath + ": listed by one, not by the other");
     if (listing.Count() != reference_.Count())
       Differ(folderPath + ": " + std::to_string(listing.Count()) + " entries, not " +
              std::to_string(reference_.Count()));
@@ -119,6 +120,7 @@ class Comparing : public ScanPlatform {
       else if (listing[i].Attributes & kSparse)
         CompressedFileSize(folderPath + std::string(listing[i].Name));
     }
+    return ListingOutcome::Listed;
   }
 
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override {

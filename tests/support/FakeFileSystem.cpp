@@ -60,10 +60,11 @@ FakeFileSystem::Node& FakeFileSystem::AddFolder(std::string_view path, uint32_t 
   return FindOrAdd(path, attributes | kAttributeDirectory);
 }
 
-void FakeFileSystem::ListFolder(const std::string& folderPath, FolderListing& listing) {
+ListingOutcome FakeFileSystem::ListFolder(const std::string& folderPath, FolderListing& listing) {
   Events.push_back("list " + folderPath);
   const Node* folder = Find(folderPath);
-  if (!folder || !(folder->Attributes & kAttributeDirectory) || folder->Unreadable) return;
+  if (!folder || !(folder->Attributes & kAttributeDirectory)) return ListingOutcome::NotFound;
+  if (folder->Listing != ListingOutcome::Listed) return folder->Listing;
   const bool driveRoot = SplitPath(folderPath).size() == 1;
   if (!driveRoot) {
     listing.Add(".", kAttributeDirectory, 0, 0);
@@ -73,6 +74,7 @@ void FakeFileSystem::ListFolder(const std::string& folderPath, FolderListing& li
     const Node& node = nodes_[child];
     listing.Add(node.Name, node.Attributes, node.ReparseTag, node.Size);
   }
+  return ListingOutcome::Listed;
 }
 
 std::optional<uint64_t> FakeFileSystem::CompressedFileSize(const std::string& filePath) {

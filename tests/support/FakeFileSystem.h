@@ -21,7 +21,7 @@ class FakeFileSystem : public ScanPlatform {
     uint32_t ReparseTag = 0;
     uint64_t Size = 0;
     std::optional<uint64_t> CompressedSize;  // none: the platform cannot tell
-    bool Unreadable = false;
+    ListingOutcome Listing = ListingOutcome::Listed;  // for a folder: what listing it gives
     std::vector<size_t> Children;
   };
 
@@ -32,7 +32,7 @@ class FakeFileSystem : public ScanPlatform {
   // Adds a folder (and any missing folders above it).
   Node& AddFolder(std::string_view path, uint32_t attributes = kAttributeDirectory);
 
-  void ListFolder(const std::string& folderPath, FolderListing& listing) override;
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override;
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
   void ProcessMessages() override;
 

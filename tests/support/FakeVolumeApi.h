@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "scan/VolumeApi.h"
@@ -18,6 +19,7 @@ class FakeVolumeApi : public VolumeApi {
   };
 
   std::map<std::string, Drive> Drives;
+  std::set<std::string> MountPoints;
   bool HasFreeSpaceEx = true;
   uint32_t Version = 0x1DB10106;  // Windows 7
   // The VWIN32 device: whether it opens, whether the call works, what it returns.
@@ -46,6 +48,7 @@ class FakeVolumeApi : public VolumeApi {
     if (!DeviceOpens) return nullptr;
     return std::make_unique<Device>(*this);
   }
+  bool IsVolumeMountPoint(const std::string& folderPath) override { return MountPoints.contains(folderPath); }
   std::optional<uint32_t> VolumeFlags(const std::string& root) override {
     const auto drive = Drives.find(root);
     if (drive == Drives.end()) return std::nullopt;

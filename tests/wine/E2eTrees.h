@@ -35,7 +35,7 @@ class SmallTree : public TreeTest {
   }
 };
 
-// A tree of 3,600 folders, enough to catch a scan in progress.
+// A tree of 10,000 folders, enough to catch a scan in progress.
 class BigTree : public TreeTest {
  protected:
   BigTree() {

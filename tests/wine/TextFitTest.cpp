@@ -13,6 +13,7 @@
 #include "TextFit.h"
 #include "WindowQueries.h"
 #include "app/win32/FormMain.h"
+#include "app/win32/ScanReportDialog.h"
 #include "dialogs/win32/AboutBx.h"
 #include "dialogs/win32/FileProp.h"
 #include "gui/win32/Application.h"
@@ -91,6 +92,16 @@ TEST_F(TextsFit, OnBothPagesOfTheFilePropertiesOfAFileWithVersionData) {
 TEST_F(TextsFit, InTheAboutBoxOfTheProgram) {
   TFinalForm<TAboutBoxOrv1> about(main, versions);
   ExpectFits(about);
+}
+
+TEST_F(TextsFit, InTheScanReportOfAWholeDrive) {
+  ScanReport report{.Path = "C:\\", .Files = 123456, .Folders = 7890, .Allocated = 3e10,
+                    .Volume = VolumeSpace{.TotalBytes = 1e11, .FreeBytes = 4e10}};
+  report.Notes.Unreadable.Add("C:\\System Volume Information\\", static_cast<uint32_t>(ListingOutcome::AccessDenied));
+  report.Notes.NotEntered.Add("C:\\Documents and Settings\\", 0xA0000003);
+  TFinalForm<TScanReportDialog> dialog(main);
+  dialog.Texts = DescribeScan(report, std::nullopt, 0, FormatSettings{}, volume);
+  ExpectFits(dialog);
 }
 
 }  // namespace

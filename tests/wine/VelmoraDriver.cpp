@@ -104,17 +104,18 @@ std::string Velmora::Panel(int index) const {
   return WideToUtf8(text);
 }
 
-void Velmora::DoubleClickLine(const std::string& line) const {
-  const std::vector<std::string> lines = ListLines();
+void Velmora::DoubleClickLine(const std::string& line, HWND list) const {
+  if (!list) list = list_;
+  const std::vector<std::string> lines = ListBoxLines(list);
   const auto found = std::find(lines.begin(), lines.end(), line);
   ASSERT_NE(found, lines.end()) << line;
-  const int height = static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
-  const int top = static_cast<int>(SendMessageW(list_, LB_GETTOPINDEX, 0, 0));
+  const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
   const LPARAM at = MAKELPARAM(10, (static_cast<int>(found - lines.begin()) - top) * height + height / 2);
-  SendMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(list_, WM_LBUTTONUP, 0, at);
-  SendMessageW(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  SendMessageW(list_, WM_LBUTTONUP, 0, at);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
+  SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
 }
 
 void Velmora::RightClickChart(double angle) const {
@@ -203,7 +204,10 @@ HWND Velmora::OpenFromMenu(wchar_t menuKey, wchar_t itemKey, const std::wstring&
 }
 
 bool Velmora::SaveListingAs(const std::wstring& path) const {
-  HWND dialog = OpenFromMenu(L'f', L's', L"Save piechart listing");  // File, Save
+  return SaveAs(OpenFromMenu(L'f', L's', L"Save piechart listing"), path);  // File, Save
+}
+
+bool Velmora::SaveAs(HWND dialog, const std::wstring& path) const {
   HWND name = dialog ? Child(L"Edit", L"", dialog) : nullptr;
   if (!name) return false;
   Type(name, path);

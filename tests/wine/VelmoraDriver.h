@@ -41,7 +41,8 @@ class Velmora {
   HWND UnitsSelector() const { return Child(L"ComboBox", L""); }
   int SelectedUnits() const { return static_cast<int>(SendMessageW(UnitsSelector(), CB_GETCURSEL, 0, 0)); }
 
-  void DoubleClickLine(const std::string& line) const;
+  // Double-clicks a line of the main window's list, or of the list given.
+  void DoubleClickLine(const std::string& line, HWND list = nullptr) const;
   // A press and release of the right button on the chart, at an angle from its centre
   // (counter-clockwise from the right) half way to the rim.
   void RightClickChart(double angle) const;
@@ -60,6 +61,8 @@ class Velmora {
   // Saves the listing through the File menu's Save and the system's save dialog, typing
   // the name; false when the dialog did not come and go.
   bool SaveListingAs(const std::wstring& path) const;
+  // Types the name into a save dialog and presses Enter; false when it did not go.
+  bool SaveAs(HWND dialog, const std::wstring& path) const;
   // A key as the keyboard would bring it to a window of the program.
   void PressKey(HWND target, WPARAM key) const;
   // Types text into an edit control, replacing what it held.

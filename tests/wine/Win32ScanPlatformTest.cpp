@@ -93,11 +93,15 @@ TEST_F(RealTreeScan, DoesNotFollowASymbolicLinkLoop) {
   EXPECT_EQ(root.NominalTotal(), 100);
 }
 
-TEST_F(RealTreeScan, MissingFolderGivesAnEmptyRoot) {
+TEST_F(RealTreeScan, MissingFolderGivesAnEmptyRootAndSaysWhy) {
   Scan(temp.PathUtf8() + "does-not-exist\\");
   EXPECT_EQ(root.Count(), 0);
   EXPECT_EQ(root.NominalTotal(), 0);
   EXPECT_EQ(pumps, 1);
+  FolderListing listing;
+  EXPECT_EQ(platform.ListFolder(temp.PathUtf8() + "does-not-exist\\", listing), ListingOutcome::NotFound);
+  EXPECT_EQ(platform.ListFolder(temp.PathUtf8() + "no\\such\\", listing), ListingOutcome::NotFound);
+  EXPECT_EQ(platform.ListFolder(temp.PathUtf8(), listing), ListingOutcome::Listed);
 }
 
 TEST_F(RealTreeScan, RelativeAndUnnormalisedPathsAreResolved) {

@@ -1,5 +1,6 @@
 #include "app/win32/FormMain.h"
 
+#include <chrono>
 #include <exception>
 
 #include "app/Listing.h"
@@ -41,7 +42,7 @@ TMainForm::TMainForm(const TMainPlatform& platform, std::optional<std::string> a
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
   MainMenu.AddMenu("&File", {&Open1, nullptr, &Print1, &FileSaveMenu, nullptr, &Exit1});
-  MainMenu.AddMenu("&View", {&Refresh1, nullptr, &Options1});
+  MainMenu.AddMenu("&View", {&Refresh1, &ScanReport1, nullptr, &Options1});
   MainMenu.AddMenu("&Help", {&About1});
   SetMenu(MainMenu);
   ActiveControl = &SpeedPanel;
@@ -63,6 +64,11 @@ void TMainForm::FormCreate() {
   SaveDialog1.DefaultExt = "txt";
   SaveDialog1.Filter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
   SaveDialog1.Title = "Save piechart listing";
+  ReportSaveDialog.FileName = "Scan report";
+  ReportSaveDialog.DefaultExt = "txt";
+  ReportSaveDialog.Filter = SaveDialog1.Filter;
+  ReportSaveDialog.Title = "Save scan report";
+  ScanReportDialog.OnSave = Bind(this, &TMainForm::ScanReportSave);
   scanPath_ = CurrentDirectory();
   formInfo_ = std::make_unique<TRegistryFormInfo>(*this, platform_.Keys, PlacementKeyPath(executable_));
   LoadSettings();
@@ -110,6 +116,7 @@ void TMainForm::RunScan() {
   SetCaption("Velmora");
   if (scanPath_.empty()) scanPath_ = CurrentDirectory();
   if (scanPath_.back() != '\\') scanPath_ += '\\';
+  KeepForChanges();
   const VolumeFacts volume = ProbeVolume(scanPath_, platform_.Volumes);
   PrepareForScan();
   currentLevel_ = nullptr;  // the tree it belongs to goes now
@@ -123,14 +130,25 @@ void TMainForm::RunScan() {
   ShowCompression(volume.CompressionSupported, compressed);
   const ProgressProc progress = [this](const std::string& text) { progressText_ = text; };
   FileTableListing listing(platform_.Scan, platform_.Devices);
+  ScanReport report{.Path = scanPath_, .Started = LocalNow()};
+  const auto started = std::chrono::steady_clock::now();
   std::exception_ptr failure;
   try {
     if (settings_.ReadFileTable) listing.ReadTableOf(scanPath_, progress, cancelScan_);
     // Cancelled while the table was read: nothing is walked, the root level stays empty.
-    if (!cancelScan_) rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed, progress, listing);
+    if (!cancelScan_) rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed, progress, listing, &report.Notes);
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }
+  report.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  report.Cancelled = cancelScan_ || failure;
+  report.Files = rootLevel_.FileCount();
+  report.Folders = rootLevel_.FolderCount();
+  report.Nominal = rootLevel_.NominalTotal();
+  report.Allocated = rootLevel_.AllocatedTotal();
+  report.Slack = rootLevel_.SlackTotal();
+  if (Utf16Length(scanPath_) == 3) report.Volume = ProbeVolumeSpace(scanPath_, platform_.Volumes);
+  report_ = std::move(report);
   ShowLevel(&rootLevel_);
   RestoreAfterScan();
   if (failure) std::rethrow_exception(failure);
@@ -158,6 +176,14 @@ void TMainForm::ShowCompression(bool supported, bool compressed) {
   lblCompressed.SetTextColour(compressed ? kCompressedColour : kUncompressedColour);
 }
 
+// What the changes of the scan about to run are measured against: the tree about to
+// go, when it was complete and is of the same path; a cancelled scan leaves the one
+// kept before.
+void TMainForm::KeepForChanges() {
+  if (!report_ || report_->Path != scanPath_) previous_.reset();
+  else if (!report_->Cancelled) previous_.emplace(rootLevel_, report_->Started);
+}
+
 void TMainForm::RestoreAfterScan() {
   scanning_ = false;
   cancelScan_ = false;
@@ -181,6 +207,21 @@ void TMainForm::btnStopClick(TComponent&) { cancelScan_ = true; }
 
 void TMainForm::Refresh1Click(TComponent&) { RunScan(); }
 
+void TMainForm::ScanReport1Click(TComponent&) {
+  if (scanning_ || !report_) return;
+  std::optional<ScanChanges> changes;
+  if (previous_ && !report_->Cancelled)
+    changes = CompareScans(*previous_, rootLevel_,
+                           settings_.DisplayUnits == kUnitsCount ? ChangeMeasure::Files : ChangeMeasure::Allocated);
+  ScanReportDialog.Texts = DescribeScan(*report_, changes, settings_.DisplayUnits, locale_, platform_.Volumes);
+  if (ScanReportDialog.ShowModal() != TModalResult::Ok) return;
+  if (TFolderList* level = LevelAt(rootLevel_, ScanReportDialog.FolderToOpen)) ShowLevel(level);
+}
+
+void TMainForm::ScanReportSave(TComponent&) {
+  SaveWithQuestion(ReportSaveDialog, ScanReportDialog.Handle(), ReportText(ScanReportDialog.Texts));
+}
+
 void TMainForm::FileOpen(TComponent&) {
   if (!BrowseDirectoryDlg1.Execute()) return;
   scanPath_ = BrowseDirectoryDlg1.Selection();
@@ -198,15 +239,19 @@ void TMainForm::FormClose(TComponent&) { formInfo_->SavePlacement(); }
 
 void TMainForm::FileSaveMenuClick(TComponent&) {
   if (ListBox1.Count() == 0) return;
-  if (!SaveDialog1.Execute(Handle())) return;
-  const std::string fileName = SaveDialog1.FileName;
+  std::vector<std::string> lines;
+  for (int i = 0; i < ListBox1.Count(); ++i) lines.push_back(ListBox1.Item(i));
+  SaveWithQuestion(SaveDialog1, Handle(), ListingBytes(lines, Utf8ToAnsi));
+}
+
+void TMainForm::SaveWithQuestion(TSaveDialog& dialog, HWND owner, const std::string& bytes) {
+  if (!dialog.Execute(owner)) return;
+  const std::string fileName = dialog.FileName;
   if (FileExists(fileName) &&
       Application().MessageBox("File " + fileName + " already exists.  Do you want to overwrite the existing file?",
                                "Velmora - overwrite existing usage file?", MB_YESNO) != IDYES)
     return;
-  std::vector<std::string> lines;
-  for (int i = 0; i < ListBox1.Count(); ++i) lines.push_back(ListBox1.Item(i));
-  ReplaceFileContent(fileName, ListingBytes(lines, Utf8ToAnsi));
+  ReplaceFileContent(fileName, bytes);
 }
 
 void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), printTitle_); }

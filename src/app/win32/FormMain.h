@@ -5,6 +5,9 @@
 #include <string>
 
 #include "app/OptionsExchange.h"
+#include "app/ScanChanges.h"
+#include "app/ScanReport.h"
+#include "app/win32/ScanReportDialog.h"
 #include "app/win32/Glyphs.h"
 #include "dialogs/FileFacts.h"
 #include "dialogs/VersionSource.h"
@@ -70,6 +73,8 @@ class TMainForm : public TForm, private OptionsTarget {
   void TimerRepeatScanTimer(TComponent& sender);
   void btnStopClick(TComponent& sender);
   void Refresh1Click(TComponent& sender);
+  void ScanReport1Click(TComponent& sender);
+  void ScanReportSave(TComponent& sender);
   void FileOpen(TComponent& sender);
   void FileExit(TComponent& sender);
   void FileSaveMenuClick(TComponent& sender);
@@ -93,6 +98,9 @@ class TMainForm : public TForm, private OptionsTarget {
   void PrepareForScan();
   void ShowCompression(bool supported, bool compressed);
   void RestoreAfterScan();
+  void KeepForChanges();
+  // Asks for a file name, and before replacing a file whether to, then writes `bytes`.
+  void SaveWithQuestion(TSaveDialog& dialog, HWND owner, const std::string& bytes);
   void ApplyPieColours(const std::string& colours);
 
   // What an OK of the options dialog leads to.
@@ -120,6 +128,8 @@ class TMainForm : public TForm, private OptionsTarget {
   int minWidth_ = 0;
   int minHeight_ = 0;
   std::unique_ptr<TRegistryFormInfo> formInfo_;  // the remembered placement
+  std::optional<ScanReport> report_;     // of the last scan
+  std::optional<ScanSnapshot> previous_;  // of the complete scan before it, of the same path
 
   // Controls, in the order they are made (which is the Tab order). The client area is
   // designed 542 x 364: the 550 x 410 window less a 4-pixel frame, its caption and its
@@ -130,6 +140,7 @@ class TMainForm : public TForm, private OptionsTarget {
   TMenuItem Exit1{{.Caption = "E&xit", .ShortCut = {'X', true}, .Hint = "Exit application",
                    .OnClick = Bind(this, &TMainForm::FileExit)}};
   TMenuItem Refresh1{{.Caption = "&Refresh", .ShortCut = {VK_F5}, .OnClick = Bind(this, &TMainForm::Refresh1Click)}};
+  TMenuItem ScanReport1{{.Caption = "Scan Re&port...", .OnClick = Bind(this, &TMainForm::ScanReport1Click)}};
   TMenuItem Options1{{.Caption = "&Options...", .OnClick = Bind(this, &TMainForm::Options1Click)}};
   TMenuItem About1{{.Caption = "&About...", .OnClick = Bind(this, &TMainForm::About)}};
   TMainMenu MainMenu;
@@ -183,9 +194,11 @@ class TMainForm : public TForm, private OptionsTarget {
                           .Name = "TimerRepeatScan"}};
   TvlxBrowseDirectoryDlg BrowseDirectoryDlg1{Handle()};
   TSaveDialog SaveDialog1;
+  TSaveDialog ReportSaveDialog;
 
   // The program's other forms.
   TFinalForm<TOptionsDialog> OptionsDialog{*this};
   TFinalForm<TfrmFileProperties1> frmFileProperties1{*this, platform_.Files};
   TFinalForm<TAboutBoxOrv1> AboutBoxOrv1{*this, platform_.Versions};
+  TFinalForm<TScanReportDialog> ScanReportDialog{*this};
 };
