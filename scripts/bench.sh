@@ -2,9 +2,10 @@
 # Builds Velmora and runs its benchmarks under Wine, on a virtual X display when
 # there is none; each prints one line of figures. Without a folder, the scan benchmark
 # walks two generated trees (uniform: 202,110 entries, 100 files in each deepest
-# folder; disk: 220,000 entries shaped like a real disk) and the run benchmark times
-# the run command on the disk tree; with FOLDER, both use that folder. Last, the file
-# table benchmark (bench/mft-bench.sh).
+# folder; disk: 220,000 entries shaped like a real disk), the run benchmark times
+# the run command on the disk tree, and the export benchmark (native) writes that tree
+# as ncdu JSON and CSV; with FOLDER, all use that folder. Last, the file table
+# benchmark (bench/mft-bench.sh).
 # Usage: scripts/bench.sh [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,4 +38,5 @@ done
 run_pinned "$windows_build"/bench/chart_bench.exe
 run_pinned "$windows_build"/bench/level_bench.exe
 bench/run-bench.sh "${trees[-1]}"
+build/native/bench/export_bench "${trees[-1]}"
 bench/mft-bench.sh

@@ -7,7 +7,8 @@
 #   GetFileVersionInfoW returns them;
 # - the file table reader, from the stored records (tests/fuzz/ntfs-corpus) and, when
 #   the NTFS image test has left its image, its first 4,096 records, 48 at a time
-#   behind the 16 metadata records.
+#   behind the 16 metadata records;
+# - the ncdu and gdu export reader, from the stored exports (tests/fuzz/ncdu-corpus).
 set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -37,7 +38,7 @@ fi
 
 cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$out" -j2 --target version_block_fuzz ntfs_records_fuzz >/dev/null
+cmake --build "$out" -j2 --target version_block_fuzz ntfs_records_fuzz ncdu_import_fuzz >/dev/null
 
 seeds="$out/seeds"
 mkdir -p "$seeds" "$out/corpus"
@@ -93,3 +94,4 @@ else
   echo "fuzz.sh: no NTFS image (run the tests first); using the stored records" >&2
 fi
 fuzz ntfs_records_fuzz tests/fuzz/ntfs-corpus "$records"
+fuzz ncdu_import_fuzz tests/fuzz/ncdu-corpus

@@ -17,7 +17,8 @@ packages=(
   libxrender1 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libcups2
   xvfb xauth xdotool imagemagick
   cups printer-driver-cups-pdf poppler-utils
-  ncdu  # the scan benchmark's native reference
+  ncdu  # the scan benchmark's native reference, and real exports to open
+  gdu  # real exports to open
   ntfs-3g  # NTFS volume images for the file table tests
 )
 packages32=(

@@ -21,9 +21,18 @@ std::string NextArgument(std::string_view line, size_t& at) {
 }  // namespace
 
 std::optional<std::string> FirstArgument(std::string_view commandLine) {
+  const std::vector<std::string> arguments = Arguments(commandLine);
+  if (arguments.empty() || arguments.front().empty()) return std::nullopt;
+  return arguments.front();
+}
+
+std::vector<std::string> Arguments(std::string_view commandLine) {
   size_t at = 0;
-  NextArgument(commandLine, at);
-  std::string first = NextArgument(commandLine, at);
-  if (first.empty()) return std::nullopt;
-  return first;
+  NextArgument(commandLine, at);  // the program
+  std::vector<std::string> arguments;
+  while (true) {
+    while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
+    if (at == commandLine.size()) return arguments;
+    arguments.push_back(NextArgument(commandLine, at));
+  }
 }

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "win32/Handles.h"
+#include "win32/ReplacingFile.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -47,33 +47,8 @@ std::string SystemMessage(unsigned long error) {
 }
 
 void ReplaceFileContent(const std::string& path, std::string_view bytes) {
-  const auto failure = [&](DWORD error) {
-    return std::runtime_error("Cannot save " + path + ": " + SystemMessage(error));
-  };
-  const std::wstring target = Utf8ToWide(path);
-  // Moving over a read-only file would replace it (Wine lets it); writing must not.
-  const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    throw failure(ERROR_ACCESS_DENIED);
-  const std::wstring draft = target + L".velmora-new";
-  {
-    const FileHandle file(
-        CreateFileW(draft.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw failure(GetLastError());
-    DWORD written = 0;
-    const bool complete = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                          written == bytes.size() && FlushFileBuffers(file.Get());
-    if (!complete) {
-      const DWORD error = GetLastError();
-      DeleteFileW(draft.c_str());
-      throw failure(error ? error : ERROR_WRITE_FAULT);
-    }
-  }
-  if (!MoveFileExW(draft.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const DWORD error = GetLastError();
-    DeleteFileW(draft.c_str());
-    throw failure(error);
-  }
+  ReplacingFile file(path);
+  if (!file.Write(bytes) || !file.Commit()) throw std::runtime_error(file.Failure());
 }
 
 std::string ExecutablePath() {

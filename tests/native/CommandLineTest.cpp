@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/ExportCommand.h"
 #include "support/CommandLine.h"
 
 TEST(FirstArgument, KeepsBackslashesAndDropsTheQuotesThatGroup) {
@@ -9,4 +10,25 @@ TEST(FirstArgument, KeepsBackslashesAndDropsTheQuotesThatGroup) {
   EXPECT_EQ(FirstArgument(R"(Velmora.exe C:\a"b c"d)"), R"(C:\ab cd)");
   EXPECT_EQ(FirstArgument(R"("C:\Program Files\Velmora.exe")"), std::nullopt);
   EXPECT_EQ(FirstArgument("Velmora.exe \t "), std::nullopt);
+}
+
+TEST(ExportCommand, AsksForAFileOfAKnownFormatAndAtMostOneFolder) {
+  EXPECT_EQ(Arguments(R"(Velmora.exe /export "C:\out\tree.JSON" D:\)"),
+            (std::vector<std::string>{"/export", R"(C:\out\tree.JSON)", R"(D:\)"}));
+  const auto parsed = [](const std::string& line) { return ParseExportCommand(Arguments(line)); };
+  EXPECT_EQ(parsed(R"(Velmora.exe D:\data)"), std::nullopt);
+  EXPECT_EQ(parsed("Velmora.exe"), std::nullopt);
+  const auto json = parsed(R"(Velmora.exe /EXPORT C:\out\tree.JSON D:\)");
+  ASSERT_TRUE(json && std::holds_alternative<ExportCommand>(*json));
+  EXPECT_EQ(std::get<ExportCommand>(*json).Format, TreeFormat::NcduJson);
+  EXPECT_EQ(std::get<ExportCommand>(*json).Folder, R"(D:\)");
+  const auto csv = parsed(R"(Velmora.exe -export "C:\my.folder\tree.csv")");
+  ASSERT_TRUE(csv && std::holds_alternative<ExportCommand>(*csv));
+  EXPECT_EQ(std::get<ExportCommand>(*csv).Format, TreeFormat::Csv);
+  EXPECT_EQ(std::get<ExportCommand>(*csv).Folder, "");
+  for (const char* wrong : {"Velmora.exe /export", R"(Velmora.exe /export C:\tree.txt)",
+                            R"(Velmora.exe /export C:\tree.csv\x)", "Velmora.exe /export a.csv b c"}) {
+    const auto error = parsed(wrong);
+    EXPECT_TRUE(error && std::holds_alternative<CommandError>(*error)) << wrong;
+  }
 }

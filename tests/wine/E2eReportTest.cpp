@@ -39,11 +39,12 @@ class ScanReport : public TreeTest {
   // entered, what grew, what shrank.
   static std::vector<HWND> Lists(HWND dialog) {
     std::vector<HWND> lists;
-    EnumChildWindows(dialog, [](HWND child, LPARAM found) -> BOOL {
-      if (ClassName(child) == L"ListBox") reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&lists));
+    EnumChildWindows(dialog, AddList, reinterpret_cast<LPARAM>(&lists));
     return lists;
+  }
+  static BOOL CALLBACK AddList(HWND child, LPARAM lists) {
+    if (ClassName(child) == L"ListBox") reinterpret_cast<std::vector<HWND>*>(lists)->push_back(child);
+    return TRUE;
   }
 
   bool locked_ = false;

@@ -2,21 +2,29 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "TempFolder.h"
 #include "win32/Files.h"
+#include "win32/Handles.h"
+#include "win32/ReplacingFile.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
 namespace {
 
-std::string ErrorOf(const std::string& path, const std::string& bytes) {
-  try {
-    ReplaceFileContent(path, bytes);
-  } catch (const std::runtime_error& error) {
-    return error.what();
+// The names of what a folder holds.
+std::vector<std::wstring> NamesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found;
+  const FindHandle search(FindFirstFileW((folder + L"*").c_str(), &found));
+  if (search) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search.Get(), &found));
   }
-  return {};
+  return names;
 }
 
 TEST(ReplaceFileContent, ReplacesTheWholeFile) {
@@ -27,22 +35,48 @@ TEST(ReplaceFileContent, ReplacesTheWholeFile) {
   EXPECT_EQ(FileContent(path), "short\r\n");
   EXPECT_TRUE(FileExists(WideToUtf8(path)));
   EXPECT_FALSE(FileExists(temp.PathUtf8()));  // a folder is no file
-  EXPECT_EQ(GetFileAttributesW((path + L".velmora-new").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(NamesIn(temp.Path()), std::vector<std::wstring>{L"listing.txt"});
 }
 
-TEST(ReplaceFileContent, NamesTheFileAndTheCauseAndLeavesTheOldFileAlone) {
+TEST(ReplacingFile, ReplacesTheTargetOnlyOnCommitAlsoBeyondMaxPath) {
   TempFolder temp;
-  const std::string missingFolder = temp.PathUtf8() + "no-such-folder\\listing.txt";
-  const std::string error = ErrorOf(missingFolder, "x");
-  EXPECT_EQ(error.rfind("Cannot save " + missingFolder + ": ", 0), 0u) << error;
-  EXPECT_GT(error.size(), ("Cannot save " + missingFolder + ": ").size());
+  const std::wstring folder = temp.Path() + std::wstring(200, L'f') + L"\\";
+  const std::wstring name(100, L't');
+  ASSERT_TRUE(temp.MakeFolder(std::wstring(200, L'f')));
+  ReplacingFile first(WideToUtf8(folder + name));
+  EXPECT_TRUE(first.Write("old"));
+  EXPECT_TRUE(first.Commit()) << first.Failure();
+  ReplacingFile second(WideToUtf8(folder + name));
+  EXPECT_TRUE(second.Write("new "));
+  EXPECT_TRUE(second.Write("content"));
+  EXPECT_EQ(FileContent(Extended(folder + name)), "old");
+  EXPECT_TRUE(second.Commit()) << second.Failure();
+  EXPECT_EQ(FileContent(Extended(folder + name)), "new content");
+  EXPECT_EQ(NamesIn(Extended(folder)), std::vector{name});
+}
 
-  const std::wstring locked = temp.Path() + L"locked.txt";
-  ReplaceFileContent(WideToUtf8(locked), "keep me\r\n");
-  SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_NE(ErrorOf(WideToUtf8(locked), "lost\r\n"), "");
-  EXPECT_EQ(FileContent(locked), "keep me\r\n");
-  EXPECT_EQ(GetFileAttributesW((locked + L".velmora-new").c_str()), INVALID_FILE_ATTRIBUTES);
+TEST(ReplacingFile, LeavesTheTargetAndNothingElseWhenNotCommittedOrFailing) {
+  TempFolder temp;
+  const std::string target = temp.PathUtf8() + "tree.csv";
+  ReplaceFileContent(target, "kept");
+  {
+    ReplacingFile uncommitted(target);
+    EXPECT_TRUE(uncommitted.Write("lost"));
+  }
+  SetFileAttributesW(Utf8ToWide(target).c_str(), FILE_ATTRIBUTE_READONLY);
+  {
+    ReplacingFile refused(target);
+    EXPECT_TRUE(refused.Write("lost"));
+    EXPECT_FALSE(refused.Commit());
+    EXPECT_EQ(refused.Failure().rfind("Cannot save " + target + ": ", 0), 0u) << refused.Failure();
+  }
+  EXPECT_EQ(FileContent(Utf8ToWide(target)), "kept");
+  EXPECT_EQ(NamesIn(temp.Path()), std::vector<std::wstring>{L"tree.csv"});
+
+  ReplacingFile nowhere(temp.PathUtf8() + "no-such-folder\\tree.csv");
+  EXPECT_FALSE(nowhere.Write("x"));
+  EXPECT_FALSE(nowhere.Commit());
+  EXPECT_NE(nowhere.Failure(), "");
 }
 
 TEST(Utf8ToAnsi, KeepsWhatTheCodePageHasAndMarksTheRest) {

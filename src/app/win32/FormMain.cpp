@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <exception>
+#include <stdexcept>
 
 #include "app/Listing.h"
 #include "app/MainLayout.h"
@@ -10,12 +11,17 @@
 #include "gui/win32/Application.h"
 #include "gui/win32/Printer.h"
 #include "gui/win32/ProgramGlyph.h"
-#include "ntfs/FileTableListing.h"
+#include "app/TreeScan.h"
+#include "export/ExportListing.h"
+#include "export/NcduImport.h"
+#include "app/win32/ProgramSettings.h"
+#include "app/win32/TreeExportFile.h"
 #include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
 #include "support/Utf8.h"
 #include "win32/Files.h"
+#include "win32/Win32ExportFile.h"
 #include "win32/SystemInfo.h"
 #include "win32/WideText.h"
 #include "win32/Win32Locale.h"
@@ -41,7 +47,7 @@ TMainForm::TMainForm(const TMainPlatform& platform, std::optional<std::string> a
       executable_(ExecutablePath()) {
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
-  MainMenu.AddMenu("&File", {&Open1, nullptr, &Print1, &FileSaveMenu, nullptr, &Exit1});
+  MainMenu.AddMenu("&File", {&Open1, &OpenExport1, nullptr, &Print1, &FileSaveMenu, &ExportTree1, nullptr, &Exit1});
   MainMenu.AddMenu("&View", {&Refresh1, &ScanReport1, nullptr, &Options1});
   MainMenu.AddMenu("&Help", {&About1});
   SetMenu(MainMenu);
@@ -69,6 +75,13 @@ void TMainForm::FormCreate() {
   ReportSaveDialog.Filter = SaveDialog1.Filter;
   ReportSaveDialog.Title = "Save scan report";
   ScanReportDialog.OnSave = Bind(this, &TMainForm::ScanReportSave);
+  ExportDialog.FileName = "Tree";
+  ExportDialog.DefaultExt = "json";
+  ExportDialog.Filter = "ncdu JSON (*.json)|*.json|CSV (*.csv)|*.csv";
+  ExportDialog.Title = "Export tree";
+  OpenExportDialog.DefaultExt = "json";
+  OpenExportDialog.Filter = "ncdu or gdu export (*.json)|*.json|All files (*.*)|*.*";
+  OpenExportDialog.Title = "Open export";
   scanPath_ = CurrentDirectory();
   formInfo_ = std::make_unique<TRegistryFormInfo>(*this, platform_.Keys, PlacementKeyPath(executable_));
   LoadSettings();
@@ -80,9 +93,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::LoadSettings() {
-  TSettings defaults;
-  defaults.DisplayCompressed = IsNtFamily() ? 1 : 0;
-  settings_ = ::LoadSettings(platform_.Keys, defaults);
+  settings_ = LoadProgramSettings(platform_.Keys);
   ApplyPieColours(settings_.PieChartColours);
   SelectDisplay(settings_.DisplayUnits, settings_.DisplayMode);
   PieChart1.Font = settings_.PieChartFont;
@@ -105,6 +116,10 @@ void TMainForm::FormResize(TComponent&) {
 
 void TMainForm::Timer1Timer(TComponent&) {
   Timer1.SetEnabled(false);
+  if (argument_ && TreeFormatOf(*argument_) == TreeFormat::NcduJson && FileExists(*argument_)) {
+    LoadExport(*argument_);
+    return;
+  }
   if (argument_) scanPath_ = *argument_;
   BrowseDirectoryDlg1.SetSelection(scanPath_);
   RunScan();
@@ -112,11 +127,15 @@ void TMainForm::Timer1Timer(TComponent&) {
 
 void TMainForm::RunScan() {
   if (scanning_) return;
+  if (exportFile_) {
+    LoadExport(*exportFile_);
+    return;
+  }
   PieChart1.Clear();
   SetCaption("Velmora");
   if (scanPath_.empty()) scanPath_ = CurrentDirectory();
   if (scanPath_.back() != '\\') scanPath_ += '\\';
-  KeepForChanges();
+  KeepForChanges(scanPath_);
   const VolumeFacts volume = ProbeVolume(scanPath_, platform_.Volumes);
   PrepareForScan();
   currentLevel_ = nullptr;  // the tree it belongs to goes now
@@ -129,29 +148,75 @@ void TMainForm::RunScan() {
   const bool compressed = settings_.DisplayCompressed == 1;
   ShowCompression(volume.CompressionSupported, compressed);
   const ProgressProc progress = [this](const std::string& text) { progressText_ = text; };
-  FileTableListing listing(platform_.Scan, platform_.Devices);
   ScanReport report{.Path = scanPath_, .Started = LocalNow()};
   const auto started = std::chrono::steady_clock::now();
   std::exception_ptr failure;
   try {
-    if (settings_.ReadFileTable) listing.ReadTableOf(scanPath_, progress, cancelScan_);
-    // Cancelled while the table was read: nothing is walked, the root level stays empty.
-    if (!cancelScan_) rootLevel_.Scan(cancelScan_, volume.ClusterSize, compressed, progress, listing, &report.Notes);
+    ScanTree(rootLevel_,
+             {.ClusterSize = volume.ClusterSize, .Compressed = compressed, .ReadFileTable = settings_.ReadFileTable},
+             platform_.Scan, platform_.Devices, progress, cancelScan_, &report.Notes);
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }
+  if (Utf16Length(scanPath_) == 3) report.Volume = ProbeVolumeSpace(scanPath_, platform_.Volumes);
+  FinishReport(report, started, failure != nullptr);
+  ShowLevel(&rootLevel_);
+  RestoreAfterScan();
+  if (failure) std::rethrow_exception(failure);
+}
+
+void TMainForm::LoadExport(const std::string& file) {
+  if (scanning_) return;
+  Win32ExportFile source(file);  // a file that cannot be opened is said so, and nothing changes
+  PrepareForScan();
+  scanning_ = true;
+  const auto reading = [&](uint64_t bytesRead) {
+    progressText_ = "Reading " + file + "... " +
+                    std::to_string(source.Size() ? 100 * bytesRead / source.Size() : 100) + "%";
+    platform_.Scan.ProcessMessages();
+  };
+  std::variant<ExportIndex, ExportError> read = ReadNcduExport(source, reading, cancelScan_);
+  if (const auto* error = std::get_if<ExportError>(&read)) {
+    RestoreAfterScan();
+    ShowLevel(currentLevel_);  // the tree shown before
+    if (!error->Cancelled)
+      Application().MessageBox("Cannot open " + file + ": " + error->Reason + " (at byte " +
+                                   std::to_string(error->Offset) + ").",
+                               "Velmora - cannot open export", MB_OK | MB_ICONERROR);
+    return;
+  }
+  ExportIndex& index = std::get<ExportIndex>(read);
+  exportFile_ = file;
+  KeepForChanges(index.RootPath());
+  PieChart1.Clear();
+  currentLevel_ = nullptr;  // the tree it belongs to goes now
+  rootLevel_.Reset(index.RootPath());
+  ShowCompression(false, false);
+  ScanReport report{.Path = index.RootPath(), .Started = LocalNow()};
+  const auto started = std::chrono::steady_clock::now();
+  ExportListing listing(index, [this] { platform_.Scan.ProcessMessages(); });
+  const ProgressProc progress = [this](const std::string& text) { progressText_ = text; };
+  std::exception_ptr failure;
+  try {
+    rootLevel_.Scan(cancelScan_, 1, false, progress, listing, &report.Notes);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  FinishReport(report, started, failure != nullptr);
+  ShowLevel(&rootLevel_);
+  RestoreAfterScan();
+  if (failure) std::rethrow_exception(failure);
+}
+
+void TMainForm::FinishReport(ScanReport& report, std::chrono::steady_clock::time_point started, bool failed) {
   report.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  report.Cancelled = cancelScan_ || failure;
+  report.Cancelled = cancelScan_ || failed;
   report.Files = rootLevel_.FileCount();
   report.Folders = rootLevel_.FolderCount();
   report.Nominal = rootLevel_.NominalTotal();
   report.Allocated = rootLevel_.AllocatedTotal();
   report.Slack = rootLevel_.SlackTotal();
-  if (Utf16Length(scanPath_) == 3) report.Volume = ProbeVolumeSpace(scanPath_, platform_.Volumes);
   report_ = std::move(report);
-  ShowLevel(&rootLevel_);
-  RestoreAfterScan();
-  if (failure) std::rethrow_exception(failure);
 }
 
 void TMainForm::PrepareForScan() {
@@ -179,8 +244,8 @@ void TMainForm::ShowCompression(bool supported, bool compressed) {
 // What the changes of the scan about to run are measured against: the tree about to
 // go, when it was complete and is of the same path; a cancelled scan leaves the one
 // kept before.
-void TMainForm::KeepForChanges() {
-  if (!report_ || report_->Path != scanPath_) previous_.reset();
+void TMainForm::KeepForChanges(const std::string& path) {
+  if (!report_ || report_->Path != path) previous_.reset();
   else if (!report_->Cancelled) previous_.emplace(rootLevel_, report_->Started);
 }
 
@@ -200,7 +265,7 @@ void TMainForm::Timer2Timer(TComponent&) {
 }
 
 void TMainForm::TimerRepeatScanTimer(TComponent&) {
-  if (!scanning_) RunScan();
+  if (!scanning_ && !exportFile_) RunScan();  // an export does not change
 }
 
 void TMainForm::btnStopClick(TComponent&) { cancelScan_ = true; }
@@ -219,13 +284,19 @@ void TMainForm::ScanReport1Click(TComponent&) {
 }
 
 void TMainForm::ScanReportSave(TComponent&) {
-  SaveWithQuestion(ReportSaveDialog, ScanReportDialog.Handle(), ReportText(ScanReportDialog.Texts));
+  if (AskWhereToSave(ReportSaveDialog, ScanReportDialog.Handle()))
+    ReplaceFileContent(ReportSaveDialog.FileName, ReportText(ScanReportDialog.Texts));
 }
 
 void TMainForm::FileOpen(TComponent&) {
   if (!BrowseDirectoryDlg1.Execute()) return;
   scanPath_ = BrowseDirectoryDlg1.Selection();
+  exportFile_.reset();
   RunScan();
+}
+
+void TMainForm::FileOpenExport(TComponent&) {
+  if (!scanning_ && OpenExportDialog.Execute(Handle())) LoadExport(OpenExportDialog.FileName);
 }
 
 void TMainForm::FileExit(TComponent&) { Close(); }
@@ -241,17 +312,23 @@ void TMainForm::FileSaveMenuClick(TComponent&) {
   if (ListBox1.Count() == 0) return;
   std::vector<std::string> lines;
   for (int i = 0; i < ListBox1.Count(); ++i) lines.push_back(ListBox1.Item(i));
-  SaveWithQuestion(SaveDialog1, Handle(), ListingBytes(lines, Utf8ToAnsi));
+  if (AskWhereToSave(SaveDialog1, Handle())) ReplaceFileContent(SaveDialog1.FileName, ListingBytes(lines, Utf8ToAnsi));
 }
 
-void TMainForm::SaveWithQuestion(TSaveDialog& dialog, HWND owner, const std::string& bytes) {
-  if (!dialog.Execute(owner)) return;
-  const std::string fileName = dialog.FileName;
-  if (FileExists(fileName) &&
-      Application().MessageBox("File " + fileName + " already exists.  Do you want to overwrite the existing file?",
-                               "Velmora - overwrite existing usage file?", MB_YESNO) != IDYES)
-    return;
-  ReplaceFileContent(fileName, bytes);
+void TMainForm::FileExportTree(TComponent&) {
+  if (scanning_ || !AskWhereToSave(ExportDialog, Handle())) return;
+  const std::string& fileName = ExportDialog.FileName;
+  const std::string failure =
+      WriteTreeFile(rootLevel_, fileName, TreeFormatOf(fileName).value_or(TreeFormat::NcduJson));
+  if (!failure.empty()) throw std::runtime_error(failure);
+}
+
+bool TMainForm::AskWhereToSave(TSaveDialog& dialog, HWND owner) {
+  if (!dialog.Execute(owner)) return false;
+  const std::string& fileName = dialog.FileName;
+  return !FileExists(fileName) ||
+         Application().MessageBox("File " + fileName + " already exists.  Do you want to overwrite the existing file?",
+                                  "Velmora - overwrite existing usage file?", MB_YESNO) == IDYES;
 }
 
 void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), printTitle_); }
@@ -295,8 +372,9 @@ void TMainForm::ShowLevel(TFolderList* level) {
   lblMaxFileNameLength.Hint = texts.MaxPathHint;
   PieChart1.LoadFromList(UsageLines(*level, settings_.DisplayUnits, settings_.DisplayMode));
   for (int panel = 0; panel < 4; ++panel) StatusBar.SetPanelText(panel, texts.Panels[panel]);
-  SetCaption(texts.Caption);
-  printTitle_ = texts.Caption;
+  const std::string caption = exportFile_ ? texts.Caption + " (" + *exportFile_ + ")" : texts.Caption;
+  SetCaption(caption);
+  printTitle_ = caption;
   BitBtnUp.SetEnabled(level->Parent() != nullptr);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@
 #include "gui/win32/ListBox.h"
 #include "gui/win32/Menu.h"
 #include "gui/win32/Panel.h"
-#include "gui/win32/SaveDialog.h"
+#include "gui/win32/FileDialogs.h"
 #include "gui/win32/StatusBar.h"
 #include "gui/win32/Timer.h"
 #include "ntfs/VolumeDevices.h"
@@ -78,6 +79,8 @@ class TMainForm : public TForm, private OptionsTarget {
   void FileOpen(TComponent& sender);
   void FileExit(TComponent& sender);
   void FileSaveMenuClick(TComponent& sender);
+  void FileOpenExport(TComponent& sender);
+  void FileExportTree(TComponent& sender);
   void FilePrint(TComponent& sender);
   void Options1Click(TComponent& sender);
   void About(TComponent& sender);
@@ -98,9 +101,13 @@ class TMainForm : public TForm, private OptionsTarget {
   void PrepareForScan();
   void ShowCompression(bool supported, bool compressed);
   void RestoreAfterScan();
-  void KeepForChanges();
-  // Asks for a file name, and before replacing a file whether to, then writes `bytes`.
-  void SaveWithQuestion(TSaveDialog& dialog, HWND owner, const std::string& bytes);
+  // Reads an ncdu or gdu export and shows its tree; on failure the tree shown stays.
+  void LoadExport(const std::string& file);
+  void FinishReport(ScanReport& report, std::chrono::steady_clock::time_point started, bool failed);
+  void KeepForChanges(const std::string& path);
+  // Asks for a file name, and before replacing a file whether to; true when the file
+  // named in the dialog is to be written.
+  bool AskWhereToSave(TSaveDialog& dialog, HWND owner);
   void ApplyPieColours(const std::string& colours);
 
   // What an OK of the options dialog leads to.
@@ -130,13 +137,18 @@ class TMainForm : public TForm, private OptionsTarget {
   std::unique_ptr<TRegistryFormInfo> formInfo_;  // the remembered placement
   std::optional<ScanReport> report_;     // of the last scan
   std::optional<ScanSnapshot> previous_;  // of the complete scan before it, of the same path
+  std::optional<std::string> exportFile_;  // the export whose tree is shown
 
   // Controls, in the order they are made (which is the Tab order). The client area is
   // designed 542 x 364: the 550 x 410 window less a 4-pixel frame, its caption and its
   // menu bar.
   TMenuItem Open1{{.Caption = "&Open...", .Hint = "Open a file", .OnClick = Bind(this, &TMainForm::FileOpen)}};
   TMenuItem Print1{{.Caption = "&Print", .OnClick = Bind(this, &TMainForm::FilePrint)}};
+  TMenuItem OpenExport1{{.Caption = "Open &Export...", .Hint = "Open an ncdu or gdu export",
+                         .OnClick = Bind(this, &TMainForm::FileOpenExport)}};
   TMenuItem FileSaveMenu{{.Caption = "&Save", .OnClick = Bind(this, &TMainForm::FileSaveMenuClick)}};
+  TMenuItem ExportTree1{{.Caption = "Export &Tree...", .Hint = "Export the whole tree as ncdu JSON or CSV",
+                         .OnClick = Bind(this, &TMainForm::FileExportTree)}};
   TMenuItem Exit1{{.Caption = "E&xit", .ShortCut = {'X', true}, .Hint = "Exit application",
                    .OnClick = Bind(this, &TMainForm::FileExit)}};
   TMenuItem Refresh1{{.Caption = "&Refresh", .ShortCut = {VK_F5}, .OnClick = Bind(this, &TMainForm::Refresh1Click)}};
@@ -195,6 +207,8 @@ class TMainForm : public TForm, private OptionsTarget {
   TvlxBrowseDirectoryDlg BrowseDirectoryDlg1{Handle()};
   TSaveDialog SaveDialog1;
   TSaveDialog ReportSaveDialog;
+  TSaveDialog ExportDialog;
+  TOpenDialog OpenExportDialog;
 
   // The program's other forms.
   TFinalForm<TOptionsDialog> OptionsDialog{*this};

@@ -1,4 +1,4 @@
-#include "gui/win32/SaveDialog.h"
+#include "gui/win32/FileDialogs.h"
 
 #include <vector>
 
@@ -6,7 +6,7 @@
 
 #include <commdlg.h>
 
-bool TSaveDialog::Execute(HWND owner) {
+bool TFileDialog::Execute(HWND owner, Show show, DWORD flags) {
   std::wstring filter = Utf8ToWide(Filter);
   for (wchar_t& c : filter)
     if (c == L'|') c = L'\0';
@@ -27,8 +27,14 @@ bool TSaveDialog::Execute(HWND owner) {
   request.lpstrTitle = title.empty() ? nullptr : title.c_str();
   request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   // The process's current folder stays: a relative scan path must keep its meaning.
-  request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&request)) return false;
+  request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | flags;
+  if (!show(&request)) return false;
   FileName = WideToUtf8(name.data());
   return true;
+}
+
+bool TSaveDialog::Execute(HWND owner) { return TFileDialog::Execute(owner, GetSaveFileNameW, 0); }
+
+bool TOpenDialog::Execute(HWND owner) {
+  return TFileDialog::Execute(owner, GetOpenFileNameW, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
 }

@@ -1,0 +1,82 @@
+#include "app/win32/HeadlessExport.h"
+
+#include <exception>
+#include <string>
+
+#include "app/TreeScan.h"
+#include "app/win32/ProgramSettings.h"
+#include "app/win32/TreeExportFile.h"
+#include "scan/VolumeProbe.h"
+#include "win32/Handles.h"
+#include "win32/WideText.h"
+#include "win32/WinApi.h"
+
+namespace {
+
+// A program without a console of its own writes to a redirected error output, or else
+// to the console of the program that started it, when there is one.
+void Tell(const std::string& line) {
+  const std::string text = line + "\r\n";
+  DWORD written = 0;
+  HANDLE errors = GetStdHandle(STD_ERROR_HANDLE);
+  if (errors && errors != INVALID_HANDLE_VALUE && GetFileType(errors) != FILE_TYPE_CHAR) {
+    WriteFile(errors, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return;
+  }
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  const FileHandle console(
+      CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  const std::wstring wide = Utf8ToWide(text);
+  if (console) WriteConsoleW(console.Get(), wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+}
+
+// The folder as a full path ending in a backslash; none when it is no folder.
+std::optional<std::string> FolderPath(const std::string& folder) {
+  const std::wstring given = Utf8ToWide(folder.empty() ? "." : folder);
+  std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
+  if (full.empty()) return std::nullopt;
+  full.resize(GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  const DWORD attributes = GetFileAttributesW(full.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  if (full.back() != L'\\') full += L'\\';
+  return WideToUtf8(full);
+}
+
+int Export(const ExportCommand& command, const TMainPlatform& platform) {
+  const std::optional<std::string> folder = FolderPath(command.Folder);
+  if (!folder) {
+    Tell((command.Folder.empty() ? "The current folder" : command.Folder) + ": no such folder");
+    return 2;
+  }
+  const TSettings settings = LoadProgramSettings(platform.Keys);
+  const VolumeFacts volume = ProbeVolume(*folder, platform.Volumes);
+  TFolderList root;
+  root.Reset(*folder);
+  const bool cancel = false;
+  ScanTree(root,
+           {.ClusterSize = volume.ClusterSize,
+            .Compressed = settings.DisplayCompressed == 1,
+            .ReadFileTable = settings.ReadFileTable},
+           platform.Scan, platform.Devices, {}, cancel, nullptr);
+  const std::string failure = WriteTreeFile(root, command.File, command.Format);
+  if (failure.empty()) return 0;
+  Tell(failure);
+  return 1;
+}
+
+}  // namespace
+
+int RunExportCommand(const std::variant<ExportCommand, CommandError>& command, const TMainPlatform& platform) {
+  if (const auto* error = std::get_if<CommandError>(&command)) {
+    Tell(error->Message);
+    return 2;
+  }
+  try {
+    return Export(std::get<ExportCommand>(command), platform);
+  } catch (const std::exception& failure) {
+    Tell(failure.what());
+  } catch (...) {
+    Tell("The export failed.");
+  }
+  return 1;
+}

@@ -1,0 +1,67 @@
+#include "export/NcduJsonExport.h"
+
+#include "export/BufferedSink.h"
+#include "export/ExportWalk.h"
+
+namespace {
+
+constexpr AsciiEscapes kJsonEscapes = [] {
+  constexpr std::string_view kControls[] = {
+      "\\u0000", "\\u0001", "\\u0002", "\\u0003", "\\u0004", "\\u0005", "\\u0006", "\\u0007",
+      "\\b",     "\\t",     "\\n",     "\\u000b", "\\f",     "\\r",     "\\u000e", "\\u000f",
+      "\\u0010", "\\u0011", "\\u0012", "\\u0013", "\\u0014", "\\u0015", "\\u0016", "\\u0017",
+      "\\u0018", "\\u0019", "\\u001a", "\\u001b", "\\u001c", "\\u001d", "\\u001e", "\\u001f"};
+  AsciiEscapes escapes{};
+  for (size_t c = 0; c < 0x20; ++c) escapes[c] = kControls[c];
+  escapes['"'] = "\\\"";
+  escapes['\\'] = "\\\\";
+  return escapes;
+}();
+
+void PutString(BufferedSink& out, std::string_view text) {
+  out.Put('"');
+  out.PutText(text, kJsonEscapes);
+  out.Put('"');
+}
+
+// A folder's array and its info object; its contents and "]" follow.
+void OpenFolder(BufferedSink& out, std::string_view name, const TFolderList& level) {
+  out.Put("[{\"name\":");
+  PutString(out, name);
+  if (level.ReadError()) out.Put(",\"read_error\":true");
+  out.Put('}');
+}
+
+}  // namespace
+
+bool WriteNcduJson(const TFolderList& root, std::string_view programVersion, int64_t timestamp, ExportSink& sink) {
+  BufferedSink out(sink);
+  out.Put("[1,2,{\"progname\":\"Velmora\",\"progver\":");
+  PutString(out, programVersion);
+  out.Put(",\"timestamp\":");
+  out.PutWhole(static_cast<double>(timestamp));
+  out.Put("},\n");
+  OpenFolder(out, ExportedRootName(root), root);
+  ExportWalk walk(root);
+  for (ExportWalk::Step step; (step = walk.Next()) != ExportWalk::Step::Done && !out.Failed();) {
+    if (step == ExportWalk::Step::FolderEnd) {
+      out.Put(']');
+      continue;
+    }
+    const TFolderData& entry = walk.Entry();
+    out.Put(",\n");
+    if (step == ExportWalk::Step::Folder) {
+      OpenFolder(out, entry.Name().substr(1), *entry.SubList);  // without the leading "\"
+      continue;
+    }
+    out.Put("{\"name\":");
+    PutString(out, entry.Name());
+    out.Put(",\"asize\":");
+    out.PutWhole(entry.Nominal);
+    out.Put(",\"dsize\":");
+    out.PutWhole(entry.Allocated);
+    out.Put('}');
+  }
+  out.Put("]]\n");
+  return out.Finish();
+}
