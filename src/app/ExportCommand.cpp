@@ -1,11 +1,10 @@
 #include "app/ExportCommand.h"
 
+#include "support/FilePaths.h"
 #include "support/Strings.h"
 
 std::optional<TreeFormat> TreeFormatOf(std::string_view path) {
-  const size_t dot = path.rfind('.');
-  if (dot == std::string_view::npos || path.find_first_of("\\/", dot) != std::string_view::npos) return std::nullopt;
-  const std::string extension = LowerCase(path.substr(dot));
+  const std::string extension = LowerCase(ExtractFileExt(path));
   if (extension == ".json") return TreeFormat::NcduJson;
   if (extension == ".csv") return TreeFormat::Csv;
   return std::nullopt;

@@ -44,7 +44,7 @@ double ValueOf(double allocated, uint32_t files, ChangeMeasure measure) {
 
 }  // namespace
 
-ScanSnapshot::ScanSnapshot(const TFolderList& root, const DateTime& taken) : path_(root.Path()), taken_(taken) {
+ScanSnapshot::ScanSnapshot(const TFolderList& root, const DateTime& taken) : taken_(taken) {
   std::vector<const TFolderList*> levels;
   EachFolder(root, [&](const TFolderList& level, uint32_t parent, uint64_t hash) {
     folders_.push_back({hash, level.AllocatedTotal(), static_cast<uint32_t>(level.FileCount()), parent});
@@ -135,7 +135,8 @@ class ChangeFinder {
 
   double Value(const ScanSnapshot::Folder& folder) const { return ValueOf(folder.Allocated, folder.Files, measure_); }
 
-  // The 25 largest changes, with those equal to the 25th, ordered by size and path.
+  // The 25 largest changes, ordered by size and then by path: of changes as large as
+  // the 25th, those first by path fill the last places.
   std::vector<FolderChange> Largest(std::vector<uint32_t>& candidates) {
     const auto size = [&](uint32_t i) { return std::abs(nodes_[i].After - nodes_[i].Before); };
     if (candidates.size() > ScanChanges::kListed) {

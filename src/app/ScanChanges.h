@@ -18,8 +18,6 @@ class ScanSnapshot {
 
   ScanSnapshot(const TFolderList& root, const DateTime& taken);
 
-  const std::string& Path() const { return path_; }
-  const DateTime& Taken() const { return taken_; }
   // The memory it keeps.
   size_t Bytes() const;
 
@@ -33,7 +31,6 @@ class ScanSnapshot {
   };
   static_assert(sizeof(Folder) == 24);
 
-  std::string path_;
   DateTime taken_;
   std::vector<Folder> folders_;
   std::vector<std::pair<uint32_t, std::string>> names_;  // by folder index

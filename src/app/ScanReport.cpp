@@ -100,7 +100,8 @@ ReportTexts DescribeScan(const ScanReport& report, const std::optional<ScanChang
     texts.NotEntered.push_back({path + "   (" + KindText(tag, path, volumes) + ")", path});
 
   if (!changes) {
-    texts.ChangesSummary = {"No earlier complete scan of this folder to compare with."};
+    texts.ChangesSummary = {report.Cancelled ? "The scan was cancelled: what changed is shown after a complete one."
+                                             : "No earlier complete scan of this folder to compare with."};
     return texts;
   }
   const Measure measure(units, locale);

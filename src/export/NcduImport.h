@@ -14,8 +14,9 @@
 #include "scan/ScanPlatform.h"
 
 // What an export may hold; reading stops with an error beyond it.
-// Folders one within the other, the root counted.
-constexpr size_t kMaxFolderDepth = 4096;
+// Folders one within the other, the root counted: as deep as a Windows path of 32,767
+// characters holds, so that every tree the program writes reads back.
+constexpr size_t kMaxFolderDepth = 16384;
 // Names are at most 255 bytes on Linux (765 on Windows), and the root's, a path, 4,096;
 // this is far beyond any of them and fits a name block.
 constexpr size_t kMaxNameBytes = 32767;

@@ -10,7 +10,7 @@ class TFolderList;
 struct TFolderData {
   double Nominal = 0;
   double Allocated = 0;
-  double Slack = 0;  // Allocated - Nominal; a sub-folder's is its level's SlackTotal
+  double Slack = 0;  // Allocated - Nominal, never below 0; a sub-folder's is its level's SlackTotal
   int32_t FileCount = 0;
   TFolderList* OwnerList = nullptr;  // the level that holds this entry
   TFolderList* SubList = nullptr;    // a sub-folder's own level; none otherwise

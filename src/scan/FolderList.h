@@ -63,7 +63,7 @@ class TFolderList {
   int32_t FileCount() const { return fileCount_; }
   int32_t FolderCount() const { return folderCount_; }
   TFolderList* Parent() const { return parent_; }
-  // The folder could not be listed, or not wholly.
+  // The folder could not be listed, or not wholly (the scan was cancelled in it).
   bool ReadError() const { return readError_; }
 
   // Full path with a trailing backslash, such as C:\Data\Reports\.

@@ -87,7 +87,9 @@ void FolderWalk::Leave() {
 }
 
 void FolderWalk::StopLevelIfCancelled() {
-  if (cancel_) stack_.back().Next = listings_[stack_.size() - 1].Count();
+  if (!cancel_) return;
+  stack_.back().Next = listings_[stack_.size() - 1].Count();
+  stack_.back().Level->readError_ = true;  // not wholly listed
 }
 
 TFolderData& FolderWalk::BeginFolder(TFolderList& level, std::string_view name) {

@@ -18,3 +18,7 @@ std::string_view ExtractFileExt(std::string_view path) {
   const size_t dot = name.rfind('.');
   return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
 }
+
+bool IsDriveRoot(std::string_view path) {
+  return path.size() == 3 && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':' && path[2] == '\\';
+}

@@ -10,3 +10,5 @@ std::string_view ExtractFilePath(std::string_view path);
 std::string_view ExtractFileName(std::string_view path);
 // The name's extension from its last ".", the point included; empty when it has none.
 std::string_view ExtractFileExt(std::string_view path);
+// A drive's root, as "C:\" names it: a whole volume.
+bool IsDriveRoot(std::string_view path);

@@ -218,6 +218,9 @@ TEST_F(FolderScan, CancelEndsEveryLevelAfterItsCurrentEntryAndKeepsTotalsConsist
   EXPECT_EQ(root.FileCount(), 2);
   EXPECT_EQ(root.FolderCount(), 3);
   ExpectConsistent(root);
+  // The levels cut short say so; the one listed whole before does not.
+  EXPECT_TRUE(root.ReadError() && Sub(root, "\\A").ReadError() && Sub(Sub(root, "\\A"), "\\2").ReadError());
+  EXPECT_FALSE(Sub(Sub(root, "\\A"), "\\1").ReadError());
 }
 
 // A chain of one-letter folders as deep as asked, with one file at the bottom; made

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <exception>
+#include <new>
 #include <stdexcept>
 
 #include "app/Listing.h"
@@ -19,7 +20,7 @@
 #include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
-#include "support/Utf8.h"
+#include "support/FilePaths.h"
 #include "win32/Files.h"
 #include "win32/Win32ExportFile.h"
 #include "win32/SystemInfo.h"
@@ -141,7 +142,7 @@ void TMainForm::RunScan() {
   currentLevel_ = nullptr;  // the tree it belongs to goes now
   rootLevel_.Reset(scanPath_);
   scanning_ = true;
-  if (Utf16Length(scanPath_) == 3 && settings_.DisplayFreeDiskSpace && volume.FreeBytes != 0) {
+  if (IsDriveRoot(scanPath_) && settings_.DisplayFreeDiskSpace && volume.FreeBytes != 0) {
     rootLevel_.AddFile("(" + scanPath_.substr(0, 2) + " free space)", -volume.FreeBytes, -volume.FreeBytes);
     if (settings_.DisplayCompressed != 0) settings_.DisplayCompressed = 1;
   }
@@ -158,18 +159,25 @@ void TMainForm::RunScan() {
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }
-  if (Utf16Length(scanPath_) == 3) report.Volume = ProbeVolumeSpace(scanPath_, platform_.Volumes);
+  if (IsDriveRoot(scanPath_)) report.Volume = ProbeVolumeSpace(scanPath_, platform_.Volumes);
   FinishReport(report, started, failure != nullptr);
   ShowLevel(&rootLevel_);
   RestoreAfterScan();
   if (failure) std::rethrow_exception(failure);
 }
 
-void TMainForm::LoadExport(const std::string& file) {
+void TMainForm::LoadExport(std::string file) {
   if (scanning_) return;
   Win32ExportFile source(file);  // a file that cannot be opened is said so, and nothing changes
   PrepareForScan();
   scanning_ = true;
+  // However this ends, the window leaves the scanning state.
+  const struct ScanEnd {
+    TMainForm& form;
+    ~ScanEnd() {
+      if (form.scanning_) form.RestoreAfterScan();
+    }
+  } scanEnd{*this};
   const auto reading = [&](uint64_t bytesRead) {
     progressText_ = "Reading " + file + "... " +
                     std::to_string(source.Size() ? 100 * bytesRead / source.Size() : 100) + "%";
@@ -178,7 +186,7 @@ void TMainForm::LoadExport(const std::string& file) {
   std::variant<ExportIndex, ExportError> read = ReadNcduExport(source, reading, cancelScan_);
   if (const auto* error = std::get_if<ExportError>(&read)) {
     RestoreAfterScan();
-    ShowLevel(currentLevel_);  // the tree shown before
+    ShowLevelOrNothing();  // the tree shown before, if any
     if (!error->Cancelled)
       Application().MessageBox("Cannot open " + file + ": " + error->Reason + " (at byte " +
                                    std::to_string(error->Offset) + ").",
@@ -245,8 +253,16 @@ void TMainForm::ShowCompression(bool supported, bool compressed) {
 // go, when it was complete and is of the same path; a cancelled scan leaves the one
 // kept before.
 void TMainForm::KeepForChanges(const std::string& path) {
-  if (!report_ || report_->Path != path) previous_.reset();
-  else if (!report_->Cancelled) previous_.emplace(rootLevel_, report_->Started);
+  if (!report_ || report_->Path != path) {
+    previous_.reset();
+    return;
+  }
+  if (report_->Cancelled) return;
+  try {
+    previous_.emplace(rootLevel_, report_->Started);
+  } catch (const std::bad_alloc&) {
+    previous_.reset();  // what changed is not shown, and the scan goes on
+  }
 }
 
 void TMainForm::RestoreAfterScan() {
@@ -289,7 +305,7 @@ void TMainForm::ScanReportSave(TComponent&) {
 }
 
 void TMainForm::FileOpen(TComponent&) {
-  if (!BrowseDirectoryDlg1.Execute()) return;
+  if (scanning_ || !BrowseDirectoryDlg1.Execute()) return;
   scanPath_ = BrowseDirectoryDlg1.Selection();
   exportFile_.reset();
   RunScan();
@@ -328,7 +344,7 @@ bool TMainForm::AskWhereToSave(TSaveDialog& dialog, HWND owner) {
   const std::string& fileName = dialog.FileName;
   return !FileExists(fileName) ||
          Application().MessageBox("File " + fileName + " already exists.  Do you want to overwrite the existing file?",
-                                  "Velmora - overwrite existing usage file?", MB_YESNO) == IDYES;
+                                  "Velmora - overwrite existing usage file?", MB_YESNO, owner) == IDYES;
 }
 
 void TMainForm::FilePrint(TComponent&) { PrintClientArea(Handle(), printTitle_); }
@@ -354,6 +370,14 @@ void TMainForm::SelectDisplay(uint8_t units, uint8_t mode) {
 }
 
 void TMainForm::ShowCurrentLevel() { ShowLevel(currentLevel_); }
+
+void TMainForm::ShowLevelOrNothing() {
+  if (currentLevel_) {
+    ShowLevel(currentLevel_);
+    return;
+  }
+  for (int panel = 0; panel < 4; ++panel) StatusBar.SetPanelText(panel, "");
+}
 
 void TMainForm::SetListFont(const TFont& font) { ListBox1.SetFont(font); }
 

@@ -102,7 +102,9 @@ class TMainForm : public TForm, private OptionsTarget {
   void ShowCompression(bool supported, bool compressed);
   void RestoreAfterScan();
   // Reads an ncdu or gdu export and shows its tree; on failure the tree shown stays.
-  void LoadExport(const std::string& file);
+  void LoadExport(std::string file);
+  // The level shown before, or an empty status bar when there was none.
+  void ShowLevelOrNothing();
   void FinishReport(ScanReport& report, std::chrono::steady_clock::time_point started, bool failed);
   void KeepForChanges(const std::string& path);
   // Asks for a file name, and before replacing a file whether to; true when the file

@@ -7,6 +7,7 @@
 #include "app/win32/ProgramSettings.h"
 #include "app/win32/TreeExportFile.h"
 #include "scan/VolumeProbe.h"
+#include "win32/Files.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
@@ -19,7 +20,8 @@ void Tell(const std::string& line) {
   const std::string text = line + "\r\n";
   DWORD written = 0;
   HANDLE errors = GetStdHandle(STD_ERROR_HANDLE);
-  if (errors && errors != INVALID_HANDLE_VALUE && GetFileType(errors) != FILE_TYPE_CHAR) {
+  DWORD consoleMode = 0;
+  if (errors && errors != INVALID_HANDLE_VALUE && !GetConsoleMode(errors, &consoleMode)) {  // a file, a pipe or NUL
     WriteFile(errors, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     return;
   }
@@ -36,7 +38,7 @@ std::optional<std::string> FolderPath(const std::string& folder) {
   std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
   if (full.empty()) return std::nullopt;
   full.resize(GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-  const DWORD attributes = GetFileAttributesW(full.c_str());
+  const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(full).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
   if (full.back() != L'\\') full += L'\\';
   return WideToUtf8(full);
@@ -67,6 +69,8 @@ int Export(const ExportCommand& command, const TMainPlatform& platform) {
 }  // namespace
 
 int RunExportCommand(const std::variant<ExportCommand, CommandError>& command, const TMainPlatform& platform) {
+  // A drive without its disk fails the call; no box waits for a user who is not there.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   if (const auto* error = std::get_if<CommandError>(&command)) {
     Tell(error->Message);
     return 2;

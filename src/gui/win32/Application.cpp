@@ -44,9 +44,9 @@ void TApplication::Handle(MSG& message) {
   DispatchMessageW(&message);
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-  return MessageBoxW(mainForm_ ? mainForm_->Handle() : nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(),
-                     flags);
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags, HWND owner) {
+  if (!owner && mainForm_) owner = mainForm_->Handle();
+  return MessageBoxW(owner, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), flags);
 }
 
 void TApplication::HandleException(const std::string& message) {

@@ -31,8 +31,9 @@ class TApplication {
   // How many errors came while another was being shown.
   int UnshownErrors() const { return unshownErrors_; }
 
-  // A message box over the main form with the given buttons (MB_ flags); the button chosen.
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+  // A message box over the owner (the main form when none is given) with the given
+  // buttons (MB_ flags); the button chosen.
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags, HWND owner = nullptr);
 
   // Runs one message: the shortcuts and dialog keys of its window's form first.
   void Handle(MSG& message);
