@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "DeepFileSystem.h"
 #include "FakeFileSystem.h"
 #include "scan/FolderList.h"
 
@@ -223,27 +224,9 @@ TEST_F(FolderScan, CancelEndsEveryLevelAfterItsCurrentEntryAndKeepsTotalsConsist
   EXPECT_FALSE(Sub(Sub(root, "\\A"), "\\1").ReadError());
 }
 
-// A chain of one-letter folders as deep as asked, with one file at the bottom; made
-// up from the path alone, so it costs nothing to hold.
-class DeepFileSystem : public ScanPlatform {
- public:
-  explicit DeepFileSystem(size_t depth) : depth_(depth) {}
-  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
-    const size_t depth = (folderPath.size() - 3) / 2;  // "C:\" then "a\" per level
-    if (depth < depth_) listing.Add("a", kAttributeDirectory, 0, 0);
-    else listing.Add("bottom.txt", 0, 0, 42);
-    return ListingOutcome::Listed;
-  }
-  std::optional<uint64_t> CompressedFileSize(const std::string&) override { return std::nullopt; }
-  void ProcessMessages() override {}
-
- private:
-  size_t depth_;
-};
-
 TEST(FolderScanDepth, WalksTwentyThousandLevelsWithoutRecursing) {
   constexpr int kDepth = 20000;
-  DeepFileSystem fs(kDepth);
+  DeepFileSystem fs("C:\\", kDepth);
   TFolderList root("C:\\");
   bool cancel = false;
   root.Scan(cancel, 4096, false, nullptr, fs);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <string>
 
+#include "DeepFileSystem.h"
 #include "FakeFileSystem.h"
 #include "export/CsvExport.h"
 #include "export/NcduJsonExport.h"
@@ -78,24 +78,6 @@ TEST_F(TreeExport, WritesCsv) {
             "C:\\z.log,file,4096,4096,0,,\r\n");
 }
 
-// A chain of one-letter folders below C:\Deep with one file at the bottom, made up
-// from the path alone.
-class DeepFileSystem : public ScanPlatform {
- public:
-  explicit DeepFileSystem(long depth) : depth_(depth) {}
-  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
-    const long depth = std::count(folderPath.begin(), folderPath.end(), '\\') - 2;  // "C:\Deep\" then "a\" per level
-    if (depth < depth_) listing.Add("a", kAttributeDirectory, 0, 0);
-    else listing.Add("bottom.txt", 0, 0, 42);
-    return ListingOutcome::Listed;
-  }
-  std::optional<uint64_t> CompressedFileSize(const std::string&) override { return std::nullopt; }
-  void ProcessMessages() override {}
-
- private:
-  long depth_;
-};
-
 class DeepTreeExport : public ::testing::Test {
  protected:
   static constexpr int kDepth = 10000;
@@ -109,7 +91,7 @@ class DeepTreeExport : public ::testing::Test {
     return repeated;
   }
 
-  DeepFileSystem fs{kDepth};
+  DeepFileSystem fs{"C:\\Deep\\", kDepth};
   TFolderList root{"C:\\Deep\\"};
   MemorySink sink;
 };
