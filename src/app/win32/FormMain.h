@@ -207,10 +207,15 @@ class TMainForm : public TForm, private OptionsTarget {
   TTimer TimerRepeatScan{{.Interval = 0, .Enabled = false, .OnTimer = Bind(this, &TMainForm::TimerRepeatScanTimer),
                           .Name = "TimerRepeatScan"}};
   TvlxBrowseDirectoryDlg BrowseDirectoryDlg1{Handle()};
-  TSaveDialog SaveDialog1;
-  TSaveDialog ReportSaveDialog;
-  TSaveDialog ExportDialog;
-  TOpenDialog OpenExportDialog;
+  static constexpr const char* kTextFiles = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+  TSaveDialog SaveDialog1{{.FileName = "Usage", .DefaultExt = "txt", .Filter = kTextFiles,
+                           .Title = "Save piechart listing"}};
+  TSaveDialog ReportSaveDialog{{.FileName = "Scan report", .DefaultExt = "txt", .Filter = kTextFiles,
+                                .Title = "Save scan report"}};
+  TSaveDialog ExportDialog{{.FileName = "Tree", .DefaultExt = "json",
+                            .Filter = "ncdu JSON (*.json)|*.json|CSV (*.csv)|*.csv", .Title = "Export tree"}};
+  TOpenDialog OpenExportDialog{{.DefaultExt = "json", .Filter = "ncdu or gdu export (*.json)|*.json|All files (*.*)|*.*",
+                                .Title = "Open export"}};
 
   // The program's other forms.
   TFinalForm<TOptionsDialog> OptionsDialog{*this};

@@ -10,6 +10,18 @@
 // The system's dialogs for choosing a file to save under or to open.
 class TFileDialog : public TComponent {
  public:
+  struct Options {
+    std::string FileName;
+    std::string DefaultExt;
+    std::string Filter;
+    std::string Title;
+  };
+  explicit TFileDialog(Options options = {})
+      : FileName(std::move(options.FileName)),
+        DefaultExt(std::move(options.DefaultExt)),
+        Filter(std::move(options.Filter)),
+        Title(std::move(options.Title)) {}
+
   std::string FileName;  // the name shown first; after Execute, the one chosen
   std::string DefaultExt;  // without the dot
   // Pairs of description and pattern, "|"-separated: "Text files (*.txt)|*.txt|...".
@@ -24,6 +36,7 @@ class TFileDialog : public TComponent {
 // Saving: it does not ask about overwriting, that is the caller's question.
 class TSaveDialog : public TFileDialog {
  public:
+  using TFileDialog::TFileDialog;
   // Shows the dialog; true when the user chose a file, then in FileName.
   bool Execute(HWND owner);
 };
@@ -31,5 +44,6 @@ class TSaveDialog : public TFileDialog {
 // Opening: only a file that exists can be chosen.
 class TOpenDialog : public TFileDialog {
  public:
+  using TFileDialog::TFileDialog;
   bool Execute(HWND owner);
 };
