@@ -6,16 +6,23 @@
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
-std::wstring ExtendedLengthPath(const std::wstring& path) {
-  if (path.rfind(L"\\\\?\\", 0) == 0) return path;
+std::optional<std::wstring> FullPath(const std::wstring& path) {
   const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
+  if (size == 0) return std::nullopt;
   std::wstring full(size, L'\0');
   const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
-  if (length == 0 || length >= size) return path;
+  if (length == 0 || length >= size) return std::nullopt;
   full.resize(length);
   // GetFullPathNameW drops a trailing backslash only for "." style paths; keep one.
   if (!path.empty() && (path.back() == L'\\' || path.back() == L'/') && full.back() != L'\\') full += L'\\';
+  return full;
+}
+
+std::wstring ExtendedLengthPath(const std::wstring& path) {
+  if (path.rfind(L"\\\\?\\", 0) == 0) return path;
+  const std::optional<std::wstring> absolute = FullPath(path);
+  if (!absolute) return path;
+  const std::wstring& full = *absolute;
   if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
 }

@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+// The absolute form of a path as a user gives it, a trailing backslash kept; none when
+// it names nothing a path can.
+std::optional<std::wstring> FullPath(const std::wstring& path);
+
 // An absolute "\\?\" form of a path as a user gives it (relative, with "." or "..",
 // with forward slashes, or on a network share).
 std::wstring ExtendedLengthPath(const std::wstring& path);

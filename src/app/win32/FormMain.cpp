@@ -133,22 +133,11 @@ void TMainForm::RunScan() {
   }
   const bool compressed = settings_.DisplayCompressed == 1;
   ShowCompression(volume.CompressionSupported, compressed);
-  const ProgressProc progress = [this](const std::string& text) { progressText_ = text; };
-  ScanReport report{.Path = scanPath_, .Started = LocalNow()};
-  const auto started = std::chrono::steady_clock::now();
-  std::exception_ptr failure;
-  try {
+  ScanAndShow([&](const ProgressProc& progress, ScanNotes& notes) {
     ScanTree(rootLevel_,
              {.ClusterSize = volume.ClusterSize, .Compressed = compressed, .ReadFileTable = settings_.ReadFileTable},
-             platform_.Scan, platform_.Devices, progress, cancelScan_, &report.Notes);
-  } catch (...) {
-    failure = std::current_exception();  // the partial tree is still shown
-  }
-  if (IsDriveRoot(scanPath_)) report.Volume = ProbeVolumeSpace(scanPath_, platform_.Volumes);
-  FinishReport(report, started, failure != nullptr);
-  ShowLevel(&rootLevel_);
-  RestoreAfterScan();
-  if (failure) std::rethrow_exception(failure);
+             platform_.Scan, platform_.Devices, progress, cancelScan_, &notes);
+  });
 }
 
 void TMainForm::LoadExport(std::string file) {
@@ -185,31 +174,33 @@ void TMainForm::LoadExport(std::string file) {
   currentLevel_ = nullptr;  // the tree it belongs to goes now
   rootLevel_.Reset(index.RootPath());
   ShowCompression(false, false);
-  ScanReport report{.Path = index.RootPath(), .Started = LocalNow()};
-  const auto started = std::chrono::steady_clock::now();
   ExportListing listing(index, [this] { platform_.Scan.ProcessMessages(); });
-  const ProgressProc progress = [this](const std::string& text) { progressText_ = text; };
-  std::exception_ptr failure;
-  try {
-    rootLevel_.Scan(cancelScan_, 1, false, progress, listing, &report.Notes);
-  } catch (...) {
-    failure = std::current_exception();
-  }
-  FinishReport(report, started, failure != nullptr);
-  ShowLevel(&rootLevel_);
-  RestoreAfterScan();
-  if (failure) std::rethrow_exception(failure);
+  ScanAndShow([&](const ProgressProc& progress, ScanNotes& notes) {
+    rootLevel_.Scan(cancelScan_, 1, false, progress, listing, &notes);
+  });
 }
 
-void TMainForm::FinishReport(ScanReport& report, std::chrono::steady_clock::time_point started, bool failed) {
+void TMainForm::ScanAndShow(const std::function<void(const ProgressProc&, ScanNotes&)>& scan) {
+  ScanReport report{.Path = rootLevel_.Path(), .Started = LocalNow()};
+  const auto started = std::chrono::steady_clock::now();
+  std::exception_ptr failure;
+  try {
+    scan([this](const std::string& text) { progressText_ = text; }, report.Notes);
+  } catch (...) {
+    failure = std::current_exception();  // the partial tree is still shown
+  }
+  if (!exportFile_ && IsDriveRoot(report.Path)) report.Volume = ProbeVolumeSpace(report.Path, platform_.Volumes);
   report.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  report.Cancelled = cancelScan_ || failed;
+  report.Cancelled = cancelScan_ || failure;
   report.Files = rootLevel_.FileCount();
   report.Folders = rootLevel_.FolderCount();
   report.Nominal = rootLevel_.NominalTotal();
   report.Allocated = rootLevel_.AllocatedTotal();
   report.Slack = rootLevel_.SlackTotal();
   report_ = std::move(report);
+  ShowLevel(&rootLevel_);
+  RestoreAfterScan();
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TMainForm::PrepareForScan() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -105,7 +105,9 @@ class TMainForm : public TForm, private OptionsTarget {
   void LoadExport(std::string file);
   // The level shown before, or an empty status bar when there was none.
   void ShowLevelOrNothing();
-  void FinishReport(ScanReport& report, std::chrono::steady_clock::time_point started, bool failed);
+  // Runs `scan` on the root level, timed and noted, then keeps its report and shows the
+  // tree; a failure still shows what was scanned before it goes on.
+  void ScanAndShow(const std::function<void(const ProgressProc&, ScanNotes&)>& scan);
   void KeepForChanges(const std::string& path);
   // Asks for a file name, and before replacing a file whether to; true when the file
   // named in the dialog is to be written.

@@ -34,14 +34,12 @@ void Tell(const std::string& line) {
 
 // The folder as a full path ending in a backslash; none when it is no folder.
 std::optional<std::string> FolderPath(const std::string& folder) {
-  const std::wstring given = Utf8ToWide(folder.empty() ? "." : folder);
-  std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
-  if (full.empty()) return std::nullopt;
-  full.resize(GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-  const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(full).c_str());
+  std::optional<std::wstring> full = FullPath(Utf8ToWide(folder.empty() ? "." : folder));
+  if (!full) return std::nullopt;
+  const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(*full).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
-  if (full.back() != L'\\') full += L'\\';
-  return WideToUtf8(full);
+  if (full->back() != L'\\') *full += L'\\';
+  return WideToUtf8(*full);
 }
 
 int Export(const ExportCommand& command, const TMainPlatform& platform) {
