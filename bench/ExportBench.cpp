@@ -36,8 +36,9 @@ class LinuxScanPlatform : public ScanPlatform {
     while (const dirent* found = readdir(folder)) {
       struct stat facts;
       if (fstatat(dirfd(folder), found->d_name, &facts, AT_SYMLINK_NOFOLLOW) != 0) continue;
-      listing.Add(found->d_name, S_ISDIR(facts.st_mode) ? kAttributeDirectory : 0, 0,
-                  static_cast<uint64_t>(facts.st_size));
+      listing.Add({.Name = found->d_name,
+                   .Attributes = S_ISDIR(facts.st_mode) ? kAttributeDirectory : 0u,
+                   .Size = static_cast<uint64_t>(facts.st_size)});
     }
     closedir(folder);
     return ListingOutcome::Listed;

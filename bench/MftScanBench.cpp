@@ -1,6 +1,7 @@
 // Times the scan of a drive from its start to the finished tree, walking its folders
-// and reading its file table instead, in alternating rounds.
-// Usage: mft_scan_bench DRIVE [ROUNDS]   (DRIVE such as D:\)
+// and reading its file table instead, in alternating rounds; and, when given, of a small
+// folder on it, walked and scanned as the program does (the table only when it pays).
+// Usage: mft_scan_bench DRIVE [ROUNDS [SMALL_FOLDER]]   (DRIVE such as D:\)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,7 +27,8 @@ int wmain(int argc, wchar_t** argv) {
   Win32ScanPlatform platform(PumpMessages);
   Win32VolumeDevices devices;
   const bool cancel = false;
-  std::vector<double> walkTimes, fastTimes;
+  const std::string small = argc > 3 ? WideToUtf8(argv[3]) : "";
+  std::vector<double> walkTimes, fastTimes, smallWalkTimes, smallTimes;
   TFolderList walked, fast;
   for (int round = 0; round <= rounds; ++round) {
     walked.Reset(drive);
@@ -43,6 +45,23 @@ int wmain(int argc, wchar_t** argv) {
     }
     fast.Scan(cancel, 4096, false, nullptr, listing);
     if (round > 0) fastTimes.push_back(Seconds(start));
+    if (small.empty()) continue;
+
+    walked.Reset(small);
+    start = std::chrono::steady_clock::now();
+    walked.Scan(cancel, 4096, false, nullptr, platform);
+    if (round > 0) smallWalkTimes.push_back(Seconds(start));
+    fast.Reset(small);
+    start = std::chrono::steady_clock::now();
+    FileTableListing whenItPays(platform, devices);
+    whenItPays.ReadTableWhenItPays(small, nullptr, cancel);
+    fast.Scan(cancel, 4096, false, nullptr, whenItPays);
+    if (round > 0) smallTimes.push_back(Seconds(start));
+    if (fast.FileCount() != walked.FileCount() || whenItPays.Records() != 0) {
+      std::fprintf(stderr, "mft_scan_bench: the small folder %s: %d/%d files, table read: %s\n", small.c_str(),
+                   walked.FileCount(), fast.FileCount(), whenItPays.Records() ? "yes" : "no");
+      return 1;
+    }
   }
   if (walked.FileCount() != fast.FileCount() || walked.FolderCount() != fast.FolderCount() ||
       walked.NominalTotal() != fast.NominalTotal()) {
@@ -56,5 +75,10 @@ int wmain(int argc, wchar_t** argv) {
               "speedup=%.1f\n",
               fast.FileCount(), fast.FolderCount(), Median(walkTimes), *walkLow, *walkHigh, Median(fastTimes),
               *fastLow, *fastHigh, Median(walkTimes) / Median(fastTimes));
+  if (!small.empty()) {
+    const auto [low, high] = std::minmax_element(smallTimes.begin(), smallTimes.end());
+    std::printf("mft-scan-small files=%d small_walk_s=%.4f small_s=%.4f small_range=%.4f-%.4f\n", fast.FileCount(),
+                Median(smallWalkTimes), Median(smallTimes), *low, *high);
+  }
   return 0;
 }

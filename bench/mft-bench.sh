@@ -17,14 +17,16 @@ mount="$work/mount"
 
 if mountpoint -q "$mount" 2>/dev/null; then umount "$mount"; fi
 mkdir -p "$mount"
-if [ ! -f "$work/complete" ]; then
+if [ ! -f "$work/complete-with-small" ]; then
   rm -f "$image"
   truncate -s 4G "$image"
   mkntfs --force --fast --quiet --label Bench "$image" >/dev/null 2>&1
   ntfs-3g "$image" "$mount"
   build/native/bench/make_bench_tree disk "$mount/disk"
+  mkdir "$mount/small"  # 20 files, where reading the table would not pay
+  for i in $(seq 1 20); do head -c $((i * 1000)) /dev/zero >"$mount/small/file $i"; done
   umount "$mount"
-  touch "$work/complete"
+  touch "$work/complete-with-small"
 fi
 
 parse="$(build/native/bench/mft_bench "$image" "$rounds")"
@@ -37,11 +39,12 @@ ln -sfn "$mount" "$prefix/dosdevices/m:"
 ln -sfn "$image" "$prefix/dosdevices/m::"
 ntfs-3g -o ro "$image" "$mount"
 trap 'umount "$mount"' EXIT
-scan="$(run_pinned "$windows_build/bench/mft_scan_bench.exe" 'M:\' "$rounds")"
+scan="$(run_pinned "$windows_build/bench/mft_scan_bench.exe" 'M:\' "$rounds" 'M:\small\')"
 echo "$scan"
 
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
 echo "mft-bench records=$(field records "$parse") table_mb=$(field table_mb "$parse")" \
   "parse_s=$(field parse_s "$parse") records_per_s=$(field records_per_s "$parse")" \
   "walk_s=$(field walk_s "$scan") fast_s=$(field fast_s "$scan") speedup=$(field speedup "$scan")" \
-  "bytes_per_record=$(field bytes_per_record "$parse")"
+  "bytes_per_record=$(field bytes_per_record "$parse")" \
+  "small_walk_s=$(field small_walk_s "$scan") small_s=$(field small_s "$scan")"

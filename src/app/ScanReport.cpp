@@ -1,5 +1,7 @@
 #include "app/ScanReport.h"
 
+#include <unordered_map>
+
 #include "app/UsageView.h"
 #include "scan/ScanPlatform.h"
 #include "support/Format.h"
@@ -59,7 +61,44 @@ std::vector<ReportLine> ChangeLines(const std::vector<FolderChange>& changes, co
   return lines;
 }
 
+// The hard links part of the summary.
+std::vector<std::string> LinkLines(const HardLinkFigures& links, const std::function<std::string(double)>& size,
+                                   const FormatSettings& locale) {
+  if (links.FilesNotTold > 0 && links.Files == 0)
+    return {"Files with more than one name: not counted (the listing of folders does not tell them)"};
+  if (links.Files == 0) return {"Files with more than one name here: none"};
+  std::vector<std::string> lines{
+      Format("Files with more than one name here: %1.n, with %1.n names",
+             {static_cast<double>(links.Files), static_cast<double>(links.Names)}, locale),
+      "Shown more than once: " + size(links.Allocated) + " (nominal " + size(links.Nominal) + ")"};
+  if (links.FilesNotTold > 0) lines.back() += "; counted only in the folders read from the file table";
+  return lines;
+}
+
 }  // namespace
+
+HardLinkFigures CountHardLinks(const TFolderList& root) {
+  struct Seen {
+    int64_t Names = 0;
+    double Nominal = 0, Allocated = 0;
+  };
+  std::unordered_map<uint64_t, Seen> byFile;
+  root.ForEachHardLink([&](const TFolderData& file, const HardLink& link) {
+    Seen& seen = byFile[link.FileId];
+    ++seen.Names;
+    seen.Nominal = file.Nominal;
+    seen.Allocated = file.Allocated;
+  });
+  HardLinkFigures figures{.FilesNotTold = root.FilesWithoutLinkCount()};
+  for (const auto& [id, seen] : byFile) {
+    if (seen.Names < 2) continue;
+    ++figures.Files;
+    figures.Names += seen.Names;
+    figures.Nominal += static_cast<double>(seen.Names - 1) * seen.Nominal;
+    figures.Allocated += static_cast<double>(seen.Names - 1) * seen.Allocated;
+  }
+  return figures;
+}
 
 ReportTexts DescribeScan(const ScanReport& report, const std::optional<ScanChanges>& changes, uint8_t units,
                          const FormatSettings& locale, VolumeApi& volumes) {
@@ -79,15 +118,26 @@ ReportTexts DescribeScan(const ScanReport& report, const std::optional<ScanChang
   };
   if (report.Volume) {
     const double used = report.Volume->TotalBytes - report.Volume->FreeBytes;
+    // A file under several names takes its space once.
+    const double counted = report.Allocated - report.Links.Allocated;
     texts.Summary.insert(texts.Summary.end(),
                          {"Volume size: " + size(report.Volume->TotalBytes), "Used: " + size(used),
                           "Free: " + size(report.Volume->FreeBytes),
-                          "Not accounted for: " + size(used - report.Allocated),
+                          "Not accounted for: " + size(used - counted),
                           "(Used space the scan did not count: mostly system files that no listing shows, such as "
                           "the paging file and the file table, folders of other users that could not be listed, "
                           "and restore points.)"});
   }
+  const std::vector<std::string> links = LinkLines(report.Links, size, locale);
+  texts.Summary.insert(texts.Summary.end(), links.begin(), links.end());
   const ScanNotes& notes = report.Notes;
+  if (notes.OnlineOnlyFiles > 0)
+    texts.Summary.push_back(Format("Online-only files: %1.n, %s nominal (a cloud provider keeps their data)",
+                                   {static_cast<double>(notes.OnlineOnlyFiles), size(notes.OnlineOnlyNominal)},
+                                   locale));
+  if (report.LeftOut > 0)
+    texts.Summary.push_back(Format("Left out of the export: %1.n entries whose names no Windows folder can hold",
+                                   {static_cast<double>(report.LeftOut)}, locale));
   if (notes.NoCompressedSize.Count() > 0)
     texts.Summary.push_back(Title("Compressed files whose compressed size could not be read", notes.NoCompressedSize, locale));
   for (const auto& [path, detail] : notes.NoCompressedSize.Kept()) texts.NoCompressedSize.push_back(path);

@@ -6,11 +6,23 @@
 #include <vector>
 
 #include "app/ScanChanges.h"
+#include "scan/FolderList.h"
 #include "scan/ScanNotes.h"
 #include "scan/VolumeApi.h"
 #include "scan/VolumeProbe.h"
 #include "support/DateTimeFormat.h"
 #include "support/FormatSettings.h"
+
+// The files of a tree that it shows under more than one name, and what it shows more
+// than once for them; and how many files came without a link count.
+struct HardLinkFigures {
+  int64_t Files = 0;
+  int64_t Names = 0;
+  double Nominal = 0;
+  double Allocated = 0;
+  uint64_t FilesNotTold = 0;
+};
+HardLinkFigures CountHardLinks(const TFolderList& root);
 
 // What one scan found besides its tree.
 struct ScanReport {
@@ -25,6 +37,8 @@ struct ScanReport {
   double Slack = 0;
   std::optional<VolumeSpace> Volume;  // for a scan of a whole drive
   ScanNotes Notes;
+  HardLinkFigures Links;
+  uint64_t LeftOut = 0;  // of an export read: entries whose names no Windows folder can hold
 };
 
 // A line of a list of the report, and the folder it names ("" for none in the tree).

@@ -15,7 +15,8 @@ struct TreeScanRequest {
 };
 
 // Scans the tree below the root's path: its listings come from the volume's file table
-// when asked for and possible, otherwise from the platform. Cancelled while the table
-// is read, it walks nothing and the root stays empty.
+// when asked for, possible and worth it (a drive's root, or a folder whose listing has
+// taken as long as reading the table would), otherwise from the platform. Cancelled
+// while the table is read, it walks no further.
 void ScanTree(TFolderList& root, const TreeScanRequest& request, ScanPlatform& platform, VolumeDevices& devices,
               const ProgressProc& progress, const bool& cancel, ScanNotes* notes);

@@ -100,7 +100,7 @@ TFolderList* LevelAt(TFolderList& root, std::string_view path) {
   if (!path.starts_with(rootPath)) return nullptr;
   TFolderList* level = &root;
   for (std::string_view rest = path.substr(rootPath.size()); !rest.empty();) {
-    const size_t end = std::min(rest.find('\\'), rest.size());
+    const size_t end = std::min(rest.find(PathSeparator(rootPath)), rest.size());
     const std::string_view name = rest.substr(0, end);
     rest.remove_prefix(std::min(end + 1, rest.size()));
     TFolderList* below = nullptr;

@@ -1,13 +1,15 @@
 #include "dialogs/FilePropertiesShown.h"
 
+#include "scan/ScanPlatform.h"
 #include "support/FilePaths.h"
 
 namespace {
 
-constexpr uint32_t kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kArchive = 0x20, kCompressed = 0x800;
-// A file that only stands for one kept elsewhere: opening it would fetch the data.
-// Offline, recall on open and recall on data access.
-constexpr uint32_t kPlaceholder = 0x1000 | 0x40000 | 0x400000;
+constexpr uint32_t kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kArchive = 0x20;
+constexpr uint32_t kRecallOnOpen = 0x40000;
+// A file that only stands for one kept elsewhere (a cloud provider's): opening it would
+// fetch the data.
+constexpr uint32_t kPlaceholder = kAttributeOffline | kRecallOnOpen | kAttributeRecallOnDataAccess;
 
 }  // namespace
 
@@ -20,13 +22,15 @@ FilePropertiesShown DescribeFile(const std::string& fileName, FileFacts& facts, 
     return shown;
   }
   shown.Found = true;
-  const bool placeholder = (found->Attributes & kPlaceholder) != 0;
-  if (!placeholder) {
+  shown.OnlineOnly = (found->Attributes & kPlaceholder) != 0;
+  if (!shown.OnlineOnly) {
     const FileFacts::Version version = facts.ReadVersion(fileName);
     shown.VersionTab = version.Present;
     if (!version.Block.empty()) shown.Version = ReadVersionPageTexts(VersionBlock(version.Block));
   }
-  FileFacts::ShellInfo shell = facts.Shell(fileName, placeholder ? std::optional(found->Attributes) : std::nullopt);
+  // Its attributes stand for an online-only file: the shell then gives its type's icon.
+  const std::optional<uint32_t> standIn = shown.OnlineOnly ? std::optional(found->Attributes) : std::nullopt;
+  FileFacts::ShellInfo shell = facts.Shell(fileName, standIn);
   shown.Icon = std::move(shell.Icon);
   shown.Type = FileTypeText(shell.TypeName, fileName);
   shown.Location = ExtractFilePath(fileName);
@@ -42,7 +46,7 @@ FilePropertiesShown DescribeFile(const std::string& fileName, FileFacts& facts, 
                       .System = (bits & kSystem) != 0,
                       .ReadOnly = (bits & kReadOnly) != 0,
                       .Archive = (bits & kArchive) != 0,
-                      .Compressed = (bits & kCompressed) != 0};
+                      .Compressed = (bits & kAttributeCompressed) != 0};
   if (shown.Attributes.Compressed)
     if (const std::optional<uint64_t> size = facts.CompressedSize(fileName))
       shown.CompressedSize = CompressedSizeText(*size, locale);

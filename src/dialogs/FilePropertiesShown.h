@@ -28,6 +28,7 @@ struct FilePropertiesShown {
   std::unique_ptr<TPicture> Icon;  // none: the image keeps what it showed
   TFileAttributes Attributes;
   std::optional<std::string> CompressedSize;  // its row shows only with one
+  bool OnlineOnly = false;  // its data is elsewhere, and was left there
   // The Version page: its tab, and what it shows; none when the data could not be
   // read, and then its labels keep their texts.
   bool VersionTab = false;

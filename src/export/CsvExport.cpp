@@ -71,10 +71,11 @@ bool WriteTreeCsv(const TFolderList& root, ExportSink& sink) {
   BufferedSink out(sink);
   out.Put("\xEF\xBB\xBF" "Path,Kind,Nominal,Allocated,Slack,Files,Folders\r\n");
   PutRow(out, ExportedRootName(root), RootRow(root));
-  // The path of the folder being written, with a trailing backslash, and its length
+  // The path of the folder being written, with a trailing separator, and its length
   // before each folder below the root was entered.
   std::string path = root.Path();
-  if (path.empty() || path.back() != '\\') path += '\\';
+  const char separator = PathSeparator(path);
+  if (path.empty() || path.back() != separator) path += separator;
   std::vector<size_t> above;
   ExportWalk walk(root);
   for (ExportWalk::Step step; (step = walk.Next()) != ExportWalk::Step::Done && !out.Failed();) {
@@ -91,11 +92,15 @@ bool WriteTreeCsv(const TFolderList& root, ExportSink& sink) {
       path.resize(folderLength);
       continue;
     }
-    above.push_back(folderLength);
     path += entry.Name().substr(1);  // without the leading "\"
     const TFolderList& level = *entry.SubList;
     PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack, true, level.FileCount(), level.FolderCount()});
-    path += '\\';
+    if (step == ExportWalk::Step::Link) {  // a folder as any other here, with nothing below it
+      path.resize(folderLength);
+      continue;
+    }
+    above.push_back(folderLength);
+    path += separator;
   }
   return out.Finish();
 }

@@ -2,7 +2,7 @@
 
 std::string ExportedRootName(const TFolderList& root) {
   std::string name = root.Path();
-  if (name.size() > 1 && name.back() == '\\' && name[name.size() - 2] != ':') name.pop_back();
+  if (name.size() > 1 && name.back() == PathSeparator(name) && name[name.size() - 2] != ':') name.pop_back();
   return name;
 }
 
@@ -19,6 +19,7 @@ ExportWalk::Step ExportWalk::Next() {
       return stack_.empty() ? Step::Done : Step::FolderEnd;
     }
     entry_ = top.Level->Entries()[top.Next++];
+    if (entry_->SubList && entry_->SubList->NotEntered()) return Step::Link;
     if (entry_->SubList) {
       stack_.push_back({entry_->SubList, 0});
       return Step::Folder;

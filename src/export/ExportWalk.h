@@ -14,16 +14,17 @@ std::string ExportedRootName(const TFolderList& root);
 bool IsFileOrFolder(const TFolderData& entry);
 
 // The tree below a root, depth first in the tree's order and without recursing: each
-// file and folder, a folder before its contents and its end after them. ".." and the
-// free-space entry are no part of it.
+// file and folder, a folder before its contents and its end after them, and a folder
+// that is a link not followed on its own. ".." and the free-space entry are no part of
+// it.
 class ExportWalk {
  public:
-  enum class Step { File, Folder, FolderEnd, Done };
+  enum class Step { File, Folder, FolderEnd, Link, Done };
 
   explicit ExportWalk(const TFolderList& root) : stack_{{&root, 0}} {}
 
   Step Next();
-  // The file or folder of the last File or Folder step.
+  // The file, folder or link of the last File, Folder or Link step.
   const TFolderData& Entry() const { return *entry_; }
 
  private:

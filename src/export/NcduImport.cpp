@@ -5,6 +5,7 @@
 #include <new>
 #include <tuple>
 
+#include "scan/FolderList.h"
 #include "support/Utf8.h"
 
 namespace {
@@ -67,6 +68,7 @@ class NcduReader {
     bool LinkMarked = false;  // "hlnkc"
     uint64_t Links = 0;
     bool ReadError = false, Excluded = false, Special = false;
+    bool Unholdable = false;  // its name holds a separator or NUL
   };
   struct OpenFolder {
     uint32_t Entry;  // none when left out
@@ -81,8 +83,9 @@ class NcduReader {
   void ReadHeader();
   void ReadTree();
   void BeginFolder();
-  // Whether the entry just read is in the tree: not left out, nor in a folder left out.
-  bool Kept() const;
+  // Whether the entry just read goes into the tree: not left out, nor in a folder left
+  // out. One whose name alone keeps it out is counted.
+  bool Keep();
   void ReadInfo();
   void ReadName();
   bool ReadFlag();
@@ -135,7 +138,7 @@ void NcduReader::ReadTree() {
         break;
       case Token::BeginObject:
         ReadInfo();
-        if (Kept()) Add(ExportIndex::kFile);
+        if (Keep()) Add(ExportIndex::kFile);
         break;
       default:
         json_.Fail("expected a file or a folder");
@@ -149,18 +152,21 @@ void NcduReader::BeginFolder() {
   ReadInfo();
   const bool root = open_.empty();
   if (root) {
+    index_.separator_ = PathSeparator(name_);
     index_.rootPath_ = name_;
-    if (!name_.ends_with('\\')) index_.rootPath_ += '\\';
+    if (!name_.ends_with(index_.separator_)) index_.rootPath_ += index_.separator_;
   }
   const uint64_t device = info_.Device.value_or(root ? 0 : open_.back().Device);
-  // The walk passes over folders named as a listing names the folder itself and its
-  // parent, and their paths would be those of others.
-  const bool kept = root || (Kept() && name_ != "." && name_ != "..");
+  const bool kept = root || Keep();
   const uint32_t entry = kept ? Add(info_.ReadError ? ExportIndex::kUnreadableFolder : ExportIndex::kFolder) : kNone;
   open_.push_back({entry, kNone, device});
 }
 
-bool NcduReader::Kept() const { return open_.back().Entry != kNone && !info_.Excluded && !info_.Special; }
+bool NcduReader::Keep() {
+  if (open_.back().Entry == kNone || info_.Excluded || info_.Special) return false;
+  index_.leftOut_ += info_.Unholdable;
+  return !info_.Unholdable;
+}
 
 void NcduReader::ReadInfo() {
   info_ = {.Start = json_.Offset()};
@@ -195,7 +201,16 @@ void NcduReader::ReadInfo() {
 void NcduReader::ReadName() {
   if (json_.Next() != Token::String) json_.Fail("expected a name");
   if (json_.TextCut()) json_.Fail("name too long");
-  ShowName(json_.Text(), name_);
+  const std::string_view raw = json_.Text();
+  // The root's name is a path; any other is one name in a folder. Linux names may hold
+  // a backslash, which no Windows name can; none holds a slash or NUL.
+  if (!open_.empty()) {
+    if (raw.empty() || raw == "." || raw == "..") json_.Fail("a name no file system lists");
+    info_.Unholdable = raw.find_first_of(std::string_view("\\/\0", 3)) != std::string_view::npos;
+  } else if (raw.empty()) {
+    json_.Fail("the root has no name");
+  }
+  ShowName(raw, name_);
   if (name_.size() > kMaxNameBytes) json_.Fail("name too long");
   info_.Named = true;
 }
@@ -286,16 +301,16 @@ std::optional<uint32_t> ExportIndex::FindFolder(std::string_view path) {
 
 std::optional<uint32_t> ExportIndex::SearchOnwards(std::string_view path) {
   while (!open_.empty()) {
-    // Each sub-folder whose name and a backslash come next in the path, in turn: with
-    // backslashes in names, more than one may.
+    // Each sub-folder whose name and the separator come next in the path, in turn: two
+    // may have one name.
     const size_t at = openPath_.size();
     uint32_t next = open_.back().Next;
     for (; next != kNone; next = entries_[next].Next) {
       const Entry& entry = entries_[next];
       if (entry.Kind == kFile) continue;
       const std::string_view name = Name(entry);
-      if (path.size() > at + name.size() && path.substr(at, name.size()) == name && path[at + name.size()] == '\\')
-        break;
+      const size_t end = at + name.size();
+      if (path.size() > end && path.substr(at, name.size()) == name && path[end] == separator_) break;
     }
     if (next == kNone) {
       openPath_.resize(open_.back().ParentPathLength);
@@ -305,7 +320,7 @@ std::optional<uint32_t> ExportIndex::SearchOnwards(std::string_view path) {
     const Entry& folder = entries_[next];
     open_.back().Next = folder.Next;
     openPath_ += Name(folder);
-    openPath_ += '\\';
+    openPath_ += separator_;
     open_.push_back({folder.FirstChild, at});
     if (openPath_.size() == path.size()) return next;
   }
@@ -316,8 +331,8 @@ void ExportIndex::List(uint32_t folder, FolderListing& listing) const {
   for (uint32_t at = entries_[folder].FirstChild; at != kNone; at = entries_[at].Next) {
     const Entry& entry = entries_[at];
     if (entry.Kind == kFile)
-      listing.Add(Name(entry), 0, 0, entry.Size, entry.Allocated);
+      listing.Add({.Name = Name(entry), .Size = entry.Size, .Allocated = entry.Allocated});
     else
-      listing.Add(Name(entry), kAttributeDirectory, 0, 0);
+      listing.Add({.Name = Name(entry), .Attributes = kAttributeDirectory});
   }
 }

@@ -29,7 +29,8 @@ constexpr uint32_t kMaxEntries = 100'000'000;
 // The tree of an ncdu or gdu export (ncdu -o, gdu -o) as the scan lists it: per entry
 // 32 bytes besides its name, names in 64 KB blocks, each folder's entries linked in
 // the export's order. Excluded entries and special files are left out, and folders
-// have no size of their own, as in a listing. A hard-linked file counts under one of
+// have no size of their own, as in a listing. A name no folder lists ("", ".", "..")
+// fails the read. A hard-linked file counts under one of
 // its names only, so that in any folder holding all of them it counts once, as its
 // producer counts it. gdu marks the names it met after the first ("hlnkc") and counts
 // them as nothing, as here. ncdu marks every name; here the first of each device and
@@ -37,18 +38,22 @@ constexpr uint32_t kMaxEntries = 100'000'000;
 // any of its names, so a folder holding only later names shows less here.
 class ExportIndex {
  public:
-  // Where the walk starts: the root's name as written, ending with a backslash.
+  // Where the walk starts: the root's name as written, ending with the separator of its
+  // paths (PathSeparator: "/usr/" from Linux, "C:\Data\" from Windows).
   const std::string& RootPath() const { return rootPath_; }
 
-  // The folder at a path of the walk (RootPath, then folder names each followed by a
-  // backslash; names may hold backslashes themselves), or nothing. The search goes on
-  // from the folder found last, in the export's order, so a walk in that order costs
-  // what it passes over; a path behind it is searched from the root.
+  // The folder at a path of the walk (RootPath, then folder names each followed by the
+  // separator), or nothing. The search goes on from the folder found last, in the
+  // export's order, so a walk in that order costs what it passes over; a path behind it
+  // is searched from the root.
   std::optional<uint32_t> FindFolder(std::string_view path);
   // The entries of a folder, in the export's order.
   void List(uint32_t folder, FolderListing& listing) const;
   // The producer could not read the whole folder.
   bool Unreadable(uint32_t folder) const { return entries_[folder].Kind == kUnreadableFolder; }
+  // Entries left out as no Windows folder can hold their names (a backslash, a slash or
+  // NUL in them); what is below such a folder is not counted again.
+  uint64_t LeftOut() const { return leftOut_; }
 
  private:
   friend class NcduReader;
@@ -79,6 +84,8 @@ class ExportIndex {
   std::optional<uint32_t> SearchOnwards(std::string_view path);
 
   std::string rootPath_;
+  char separator_ = '\\';
+  uint64_t leftOut_ = 0;
   std::deque<Entry> entries_;  // grows without copying, so its peak is its size
   std::vector<std::unique_ptr<char[]>> nameBlocks_;
   size_t nameBlockUsed_ = 0;

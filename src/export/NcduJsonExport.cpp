@@ -55,11 +55,25 @@ bool WriteNcduJson(const TFolderList& root, std::string_view programVersion, int
       continue;
     }
     out.Put("{\"name\":");
+    if (step == ExportWalk::Step::Link) {
+      // Neither a file nor a folder entered: what ncdu writes for a symbolic link.
+      PutString(out, entry.Name().substr(1));
+      out.Put(",\"notreg\":true}");
+      continue;
+    }
     PutString(out, entry.Name());
     out.Put(",\"asize\":");
     out.PutWhole(entry.Nominal);
     out.Put(",\"dsize\":");
     out.PutWhole(entry.Allocated);
+    if (const HardLink* link = root.HardLinkOf(entry)) {
+      // So that a reader counts the file once, whichever of its names it meets.
+      out.Put(",\"ino\":");
+      out.PutWhole(static_cast<double>(link->FileId));
+      out.Put(",\"nlink\":");
+      out.PutWhole(link->Links);
+      out.Put(",\"hlnkc\":true");
+    }
     out.Put('}');
   }
   out.Put("]]\n");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 // Bytes at offsets of something large (a volume, an image of one): what the file
@@ -12,4 +13,6 @@ class ByteSource {
   virtual ~ByteSource() = default;
   // Fills `into` from `offset`; false when that cannot be read whole.
   virtual bool Read(uint64_t offset, std::span<uint8_t> into) = 0;
+  // The length in bytes; nothing when it cannot be told (the reader bounds every read anyway).
+  virtual std::optional<uint64_t> Bytes() const = 0;
 };

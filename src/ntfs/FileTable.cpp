@@ -4,13 +4,16 @@
 #include <cstring>
 #include <string>
 
+#include "scan/ReparsePoints.h"
 #include "support/Utf8.h"
 
 namespace ntfs {
 
 namespace {
 
-constexpr uint8_t kInUse = 1, kDirectory = 2, kNamed = 4, kSorted = 8;
+constexpr uint8_t kInUse = 1, kDirectory = 2, kSorted = 4, kManyNames = 8;
+// Of the unnamed stream: kept in the record; compressed or sparse.
+constexpr uint8_t kResident = 16, kPacked = 32;
 // The metadata files ($MFT, $Volume, $UpCase, $Extend, ...) and the records kept for
 // more of them: no listing shows them, nor what $Extend holds.
 constexpr uint64_t kFirstUserRecord = 24;
@@ -103,12 +106,15 @@ void FileTable::AddRecord(uint64_t number, std::span<uint8_t> bytes) {
         if (!attribute.Name.empty()) break;  // a named stream: not the file's size
         if (!attribute.NonResident) {
           sizes_[base] = value.size();
+          flags_[base] |= kResident;
         } else if (attribute.FirstVcn == 0) {
           sizes_[base] = attribute.RealSize;
-          const uint64_t clusters = attribute.CompressedSize / clusterBytes_;
+          const uint64_t clusters =
+              (attribute.Compressed ? attribute.CompressedSize : attribute.AllocatedSize) / clusterBytes_;
           if (clusters > UINT32_MAX) return Doubt();
-          if (attribute.Compressed)
-            compressedClusters_.push_back({static_cast<uint32_t>(base), static_cast<uint32_t>(clusters)});
+          if (attribute.Compressed) flags_[base] |= kPacked;
+          if (attribute.Compressed || clusters != ClustersOf(attribute.RealSize))
+            occupied_.push_back({static_cast<uint32_t>(base), static_cast<uint32_t>(clusters)});
         }
         if (base == kUpCaseRecord) {
           if (!attribute.NonResident) return Doubt();
@@ -181,33 +187,37 @@ int FileTable::Compare(std::string_view a, std::string_view b, bool caseToo) con
 
 void FileTable::Finish(std::span<const uint8_t> upcaseTable) {
   if (doubtful_) return;
-  if (upcaseTable.size() < 2 * 65536 || Records() <= kRootFolder ||
-      flags_[kRootFolder] != (kInUse | kDirectory))
-    return Doubt();
+  if (upcaseTable.size() < 2 * 65536 || Records() <= kRootFolder || !InUseFolder(kRootFolder)) return Doubt();
   // An extension record left over from a file whose record has been used again would
   // lend it names and sizes.
   for (const auto& [base, sequence] : extensions_)
     if (!(flags_[base] & kInUse) || sequences_[base] != sequence) return Doubt();
   upcase_.resize(65536);
   for (size_t i = 0; i < upcase_.size(); ++i) upcase_[i] = static_cast<char16_t>(Read<uint16_t>(upcaseTable, 2 * i));
-  std::sort(compressedClusters_.begin(), compressedClusters_.end());
+  std::sort(occupied_.begin(), occupied_.end());
   std::sort(reparseTags_.begin(), reparseTags_.end());
   // The names of files in use, in folders in use that still are the ones named.
   std::erase_if(links_, [&](const Link& link) {
     const bool file = link.Record >= kFirstUserRecord && (flags_[link.Record] & kInUse);
     const bool folder = (link.Folder == kRootFolder || link.Folder >= kFirstUserRecord) &&
-                        flags_[link.Folder] == (kInUse | kDirectory) && sequences_[link.Folder] == link.FolderSequence;
+                        InUseFolder(link.Folder) && sequences_[link.Folder] == link.FolderSequence;
     return !file || !folder;
   });
-  // A folder with two names would make the tree a graph.
-  for (const Link& link : links_) {
-    if (!(flags_[link.Record] & kDirectory)) continue;
-    if (flags_[link.Record] & kNamed) return Doubt();
-    flags_[link.Record] |= kNamed;
+  // Each record's names, counted where the sequence numbers were.
+  std::vector<uint16_t>& names = sequences_;
+  std::fill(names.begin(), names.end(), uint16_t{0});
+  for (const Link& link : links_)
+    if (names[link.Record] < UINT16_MAX) ++names[link.Record];
+  for (uint32_t record = 0; record < Records(); ++record) {
+    if (names[record] <= 1) continue;
+    if (flags_[record] & kDirectory) return Doubt();  // a folder with two names would make the tree a graph
+    flags_[record] |= kManyNames;
+    manyNames_.push_back({record, names[record]});
   }
   GroupByFolder();
   links_.shrink_to_fit();
-  compressedClusters_.shrink_to_fit();
+  occupied_.shrink_to_fit();
+  manyNames_.shrink_to_fit();
   reparseTags_.shrink_to_fit();
   sequences_ = {};
   extensions_ = {};
@@ -265,8 +275,9 @@ std::optional<uint32_t> FileTable::FindFolder(std::string_view path) {
     if (end == std::string_view::npos) end = path.size();
     if (end > start) {
       const Link* link = Find(folder, path.substr(start, end - start));
-      // A folder reached through a link lies elsewhere, which this table does not show.
-      if (!link || !(flags_[link->Record] & kDirectory) || (attributes_[link->Record] & kAttributeReparsePoint))
+      // What a link leads to is not this folder's; the walk does not go there either.
+      if (!link || !(flags_[link->Record] & kDirectory) ||
+          LeadsElsewhere(attributes_[link->Record], Tag(link->Record)))
         return std::nullopt;
       folder = link->Record;
     }
@@ -277,28 +288,52 @@ std::optional<uint32_t> FileTable::FindFolder(std::string_view path) {
 
 void FileTable::List(uint32_t folder, FolderListing& listing) {
   for (const Link& link : Entries(folder)) {
-    const bool directory = flags_[link.Record] & kDirectory;
-    uint32_t attributes = attributes_[link.Record] | (directory ? kAttributeDirectory : 0);
+    const uint32_t record = link.Record;
+    const bool directory = flags_[record] & kDirectory;
+    uint32_t attributes = attributes_[record] | (directory ? kAttributeDirectory : 0);
     if (attributes == 0) attributes = kNormal;
-    uint32_t tag = 0;
-    if (attributes & kAttributeReparsePoint)
-      if (const auto found = FindByRecord(reparseTags_, link.Record); found != reparseTags_.end()) tag = found->second;
-    listing.Add(Name(link), attributes, tag, directory ? 0 : sizes_[link.Record]);
+    FoundEntry entry{.Name = Name(link), .Attributes = attributes, .ReparseTag = Tag(record)};
+    if (!directory) {
+      entry.Size = sizes_[record];
+      entry.FileId = record;
+      entry.Links = flags_[record] & kManyNames ? FindByRecord(manyNames_, record)->second : 1;
+      // Online only: it takes what its record gives it, often nothing, whatever its size.
+      if (attributes & (kAttributeOffline | kAttributeRecallOnDataAccess)) entry.Allocated = Occupied(record);
+    }
+    listing.Add(entry);
   }
+}
+
+bool FileTable::InUseFolder(uint32_t record) const {
+  return (flags_[record] & (kInUse | kDirectory)) == (kInUse | kDirectory);
+}
+
+uint32_t FileTable::Tag(uint32_t record) const {
+  if (!(attributes_[record] & kAttributeReparsePoint)) return 0;
+  const auto found = FindByRecord(reparseTags_, record);
+  return found != reparseTags_.end() ? found->second : 0;
+}
+
+uint64_t FileTable::ClustersOf(uint64_t size) const { return size / clusterBytes_ + (size % clusterBytes_ != 0); }
+
+uint64_t FileTable::Occupied(uint32_t record) const {
+  if (const auto found = FindByRecord(occupied_, record); found != occupied_.end())
+    return uint64_t{found->second} * clusterBytes_;
+  return flags_[record] & kResident ? 0 : ClustersOf(sizes_[record]) * clusterBytes_;
 }
 
 std::optional<uint64_t> FileTable::CompressedSize(uint32_t folder, std::string_view name) {
   const Link* link = Find(folder, name);
   if (!link) return std::nullopt;
-  const auto found = FindByRecord(compressedClusters_, link->Record);
-  return found != compressedClusters_.end() ? uint64_t{found->second} * clusterBytes_ : sizes_[link->Record];
+  return flags_[link->Record] & kPacked ? Occupied(link->Record) : sizes_[link->Record];
 }
 
 size_t FileTable::IndexBytes() const {
   return sizes_.capacity() * sizeof(uint64_t) + attributes_.capacity() * sizeof(uint32_t) +
          sequences_.capacity() * sizeof(uint16_t) + flags_.capacity() + firstLink_.capacity() * sizeof(uint32_t) +
          links_.capacity() * sizeof(Link) + reparseToRead_.capacity() * sizeof(std::pair<uint32_t, uint64_t>) +
-         (compressedClusters_.capacity() + reparseTags_.capacity()) * sizeof(std::pair<uint32_t, uint32_t>) +
+         (occupied_.capacity() + reparseTags_.capacity() + manyNames_.capacity()) *
+             sizeof(std::pair<uint32_t, uint32_t>) +
          upcase_.capacity() * sizeof(char16_t);
 }
 

@@ -20,9 +20,10 @@ namespace ntfs {
 // (AddRecord), then Finish; any record it cannot make sense of marks the whole table as
 // doubtful, and a doubtful table is not to be used. It keeps per record its size,
 // attributes and where its folder's names start, per name its folder, record and name
-// (UTF-8, in blocks): about 33 bytes per record besides the names. A folder's names
-// are put in order when it is first asked for, so that the cost falls where the walk
-// lets messages run.
+// (UTF-8, in blocks), and only for the files that have one a reparse tag, a count of
+// names above one, or clusters its size does not tell: about 33 bytes per record
+// besides the names. A folder's names are put in order when it is first asked for, so
+// that the cost falls where the walk lets messages run.
 class FileTable {
  public:
   static constexpr uint32_t kRootFolder = 5;
@@ -42,9 +43,12 @@ class FileTable {
   bool Doubtful() const { return doubtful_; }
 
   // The folder at a path below the volume's root ("Data\Sub\" or "data\sub"; "" is
-  // the root), its names compared as NTFS compares them.
+  // the root), its names compared as NTFS compares them; none through a folder that
+  // leads elsewhere (LeadsElsewhere), which the walk does not enter either.
   std::optional<uint32_t> FindFolder(std::string_view path);
-  // The entries of a folder as the directory listing gives them, but "." and "..".
+  // The entries of a folder as the directory listing gives them, but "." and "..". Files
+  // also tell their record number and how many long names it has on the volume, and
+  // online-only files (offline, recalled on access) what their stream occupies.
   void List(uint32_t folder, FolderListing& listing);
   // The space a file of a folder takes (the compressed or sparse stream's allocated
   // size, else its size); nothing when there is no such file.
@@ -72,6 +76,11 @@ class FileTable {
   // The entries of a folder, in index order.
   std::span<const Link> Entries(uint32_t folder);
   const Link* Find(uint32_t folder, std::string_view name);
+  bool InUseFolder(uint32_t record) const;
+  uint32_t Tag(uint32_t record) const;  // its reparse tag; 0 when none or not known
+  uint64_t ClustersOf(uint64_t size) const;
+  // The bytes a file's unnamed stream takes on the volume.
+  uint64_t Occupied(uint32_t record) const;
   void Doubt() { doubtful_ = true; }
 
   uint64_t volumeClusters_;
@@ -82,8 +91,11 @@ class FileTable {
   std::vector<uint16_t> sequences_;  // only until Finish
   std::vector<uint8_t> flags_;
   std::vector<uint32_t> firstLink_;
-  std::vector<std::pair<uint32_t, uint32_t>> compressedClusters_;  // by record, for compressed and sparse files
-  std::vector<std::pair<uint32_t, uint32_t>> reparseTags_;         // by record
+  // By record: the clusters of the unnamed stream where its size rounded up does not tell
+  // them (compressed, sparse, given more than it holds).
+  std::vector<std::pair<uint32_t, uint32_t>> occupied_;
+  std::vector<std::pair<uint32_t, uint32_t>> reparseTags_;  // by record
+  std::vector<std::pair<uint32_t, uint32_t>> manyNames_;    // by record: how many, for files of more than one
   std::vector<std::pair<uint32_t, uint64_t>> reparseToRead_;    // record and cluster of data kept outside
   std::vector<std::pair<uint32_t, uint16_t>> extensions_;       // the base each extension record names
   std::vector<Link> links_;

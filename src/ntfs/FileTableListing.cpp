@@ -1,11 +1,17 @@
 #include "ntfs/FileTableListing.h"
 
+#include <algorithm>
 #include <cmath>
-#include <new>
 
 #include "ntfs/FileTableReader.h"
 
 namespace {
+
+// A slow disk's reading speed: reading a table of this many bytes a second, parse
+// included, is what listing the folders must have cost before the table is read; and
+// never before half a second, which any table costs in the reads besides its records.
+constexpr double kTableBytesPerSecond = 100e6;
+constexpr double kLeastSeconds = 0.5;
 
 // "D:\" of a path on a drive, as given; none for anything else.
 std::optional<std::string> DriveRoot(std::string_view path) {
@@ -22,26 +28,54 @@ FileTableListing::FileTableListing(ScanPlatform& platform, VolumeDevices& device
 
 bool FileTableListing::ReadTableOf(const std::string& scanPath, const ProgressProc& progress, const bool& cancel) {
   table_.reset();
+  deferred_.reset();
   const std::optional<std::string> root = DriveRoot(scanPath);
   if (!root) return false;
-  std::unique_ptr<ByteSource> volume = devices_.Open((*root)[0]);
-  if (!volume) return false;
-  const std::string reading = "Reading the file table of " + *root + "... ";
-  try {
-    table_ = ntfs::ReadFileTable(
-        *volume,
-        [&](double share) {
-          if (progress) progress(reading + std::to_string(static_cast<int>(std::floor(share * 100))) + "%");
-          platform_.ProcessMessages();
-        },
-        cancel);
-  } catch (const std::bad_alloc&) {
-    return false;  // a table too large for this process's memory: the folders are listed
+  const std::unique_ptr<ByteSource> volume = devices_.Open((*root)[0]);
+  return volume && Read(*volume, scanPath, progress, cancel);
+}
+
+void FileTableListing::ReadTableWhenItPays(const std::string& scanPath, const ProgressProc& progress,
+                                           const bool& cancel) {
+  const std::optional<std::string> root = DriveRoot(scanPath);
+  if (root && scanPath.size() == root->size()) {
+    ReadTableOf(scanPath, progress, cancel);
+    return;
   }
-  volumeRoot_ = *root;
+  table_.reset();
+  deferred_.reset();
+  if (!root) return;
+  std::unique_ptr<ByteSource> volume = devices_.Open((*root)[0]);
+  const std::optional<uint64_t> bytes = volume ? ntfs::FileTableBytes(*volume) : std::nullopt;
+  if (!bytes) return;
+  const auto reading =
+      std::chrono::duration<double>(std::max(kLeastSeconds, static_cast<double>(*bytes) / kTableBytesPerSecond));
+  deferred_ = Deferred{std::move(volume), scanPath, &progress, &cancel,
+                       std::chrono::steady_clock::now() +
+                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(reading)};
+}
+
+bool FileTableListing::Read(ByteSource& volume, const std::string& scanPath, const ProgressProc& progress,
+                            const bool& cancel) {
+  volumeRoot_ = scanPath.substr(0, 3);
+  const std::string reading = "Reading the file table of " + volumeRoot_ + "... ";
+  table_ = ntfs::ReadFileTable(
+      volume,
+      [&](double share) {
+        if (progress) progress(reading + std::to_string(static_cast<int>(std::floor(share * 100))) + "%");
+        platform_.ProcessMessages();
+      },
+      cancel);
   // The scanned folder must be one the table shows.
   if (table_ && !Folder(scanPath)) table_.reset();
   return table_ != nullptr;
+}
+
+void FileTableListing::ReadWhenDue() {
+  if (!deferred_ || std::chrono::steady_clock::now() < deferred_->ReadWhen) return;
+  const Deferred due = std::move(*deferred_);
+  deferred_.reset();
+  if (!*due.Cancel) Read(*due.Volume, due.ScanPath, *due.Progress, *due.Cancel);
 }
 
 std::optional<uint32_t> FileTableListing::Folder(std::string_view folderPath) {
@@ -50,18 +84,18 @@ std::optional<uint32_t> FileTableListing::Folder(std::string_view folderPath) {
 }
 
 ListingOutcome FileTableListing::ListFolder(const std::string& folderPath, FolderListing& listing) {
-  if (!table_) return platform_.ListFolder(folderPath, listing);
-  const std::optional<uint32_t> folder = Folder(folderPath);
-  if (!folder) return ListingOutcome::NotFound;
+  ReadWhenDue();
+  const std::optional<uint32_t> folder = table_ ? Folder(folderPath) : std::nullopt;
+  if (!folder) return platform_.ListFolder(folderPath, listing);
   table_->List(*folder, listing);
   return ListingOutcome::Listed;
 }
 
 std::optional<uint64_t> FileTableListing::CompressedFileSize(const std::string& filePath) {
-  if (!table_) return platform_.CompressedFileSize(filePath);
   const size_t split = filePath.rfind('\\');
-  if (split == std::string::npos) return std::nullopt;
-  const std::optional<uint32_t> folder = Folder(std::string_view(filePath).substr(0, split + 1));
-  if (!folder) return std::nullopt;
-  return table_->CompressedSize(*folder, std::string_view(filePath).substr(split + 1));
+  const std::optional<uint32_t> folder =
+      table_ && split != std::string::npos ? Folder(std::string_view(filePath).substr(0, split + 1)) : std::nullopt;
+  if (folder)
+    if (const auto size = table_->CompressedSize(*folder, std::string_view(filePath).substr(split + 1))) return size;
+  return platform_.CompressedFileSize(filePath);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,19 +10,25 @@
 #include "scan/FolderList.h"
 #include "scan/ScanPlatform.h"
 
-// The scan's listings from the file table of the volume it scans, read once before the
-// walk when the scanned path lies on a local NTFS volume this process may read whole.
-// Otherwise, and on any doubt, they come from the platform's own listing, which stays
-// the reference: the same entries, in the same order, with the same attributes and
-// sizes. The table lives as long as this object, one scan.
+// The scan's listings from the file table of the volume it scans, when the scanned path
+// lies on a local NTFS volume this process may read whole. Otherwise, on any doubt, and
+// for any folder the table does not reach, they come from the platform's own listing,
+// which stays the reference: the same entries, in the same order, with the same
+// attributes and sizes. The table lives as long as this object, one scan.
 class FileTableListing : public ScanPlatform {
  public:
   FileTableListing(ScanPlatform& platform, VolumeDevices& devices);
 
-  // Reads the table of the volume of `scanPath` ("D:\..."), telling its progress as the
-  // walk does and letting messages run at least every 50 ms. False when it is not to be
-  // used; `cancel` set during the reading ends it so.
+  // Reads the table of the volume of `scanPath` ("D:\...") now, telling its progress as
+  // the walk does and letting messages run at least every 50 ms. False when it is not to
+  // be used; `cancel` set during the reading ends it so.
   bool ReadTableOf(const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
+
+  // Reads the table only when that pays: at once for a drive's root, which the walk
+  // would list whole; below it, the folders are listed until that has taken as long as
+  // reading the table would, and the walk then goes on from the table. Both references
+  // must outlive the scan.
+  void ReadTableWhenItPays(const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
 
   ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override;
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
@@ -32,11 +39,23 @@ class FileTableListing : public ScanPlatform {
   uint64_t Records() const { return table_ ? table_->Records() : 0; }
 
  private:
-  // The table's folder at a path of the scan; none outside its volume.
+  // A table not read yet, and when reading it would pay.
+  struct Deferred {
+    std::unique_ptr<ByteSource> Volume;
+    std::string ScanPath;
+    const ProgressProc* Progress;
+    const bool* Cancel;
+    std::chrono::steady_clock::time_point ReadWhen;
+  };
+
+  bool Read(ByteSource& volume, const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
+  void ReadWhenDue();
+  // The table's folder at a path of the scan; none outside its volume or what it shows.
   std::optional<uint32_t> Folder(std::string_view folderPath);
 
   ScanPlatform& platform_;
   VolumeDevices& devices_;
   std::unique_ptr<ntfs::FileTable> table_;
   std::string volumeRoot_;  // "D:\", as the scan names it
+  std::optional<Deferred> deferred_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <new>
+#include <stdexcept>
 
 namespace ntfs {
 
@@ -28,31 +29,66 @@ class Buffer {
   uint8_t* bytes_;
 };
 
+// The volume as the reader meets it: before every read, from the boot sector on, the
+// share read so far is told (at most every 40 ms; telling lets window messages run)
+// and a cancel is honoured, so that no stretch of reading leaves the window unserved.
+class Reading {
+ public:
+  Reading(ByteSource& volume, const std::function<void(double)>& progress, const bool& cancel)
+      : volume_(volume), bytes_(volume.Bytes()), progress_(progress), cancel_(cancel) {}
+  std::optional<uint64_t> Bytes() const { return bytes_; }
+  bool Read(uint64_t offset, std::span<uint8_t> into) {
+    if (const auto now = std::chrono::steady_clock::now(); now - told_ >= kProgressEvery) Tell(share_);
+    const Checked end = Add(offset, into.size());
+    return !cancel_ && end && (!bytes_ || *end <= *bytes_) && volume_.Read(offset, into);
+  }
+  // The share read so far, told at the next read.
+  void Reached(double share) { share_ = share; }
+  void Tell(double share) {
+    share_ = share;
+    told_ = std::chrono::steady_clock::now();
+    progress_(share);
+  }
+
+ private:
+  ByteSource& volume_;
+  std::optional<uint64_t> bytes_;
+  const std::function<void(double)>& progress_;
+  const bool& cancel_;
+  double share_ = 0;
+  std::chrono::steady_clock::time_point told_;
+};
+
 // The stream of an attribute, read through its runs.
 class Stream {
  public:
-  Stream(ByteSource& volume, std::vector<Run> runs, uint32_t clusterBytes)
+  Stream(Reading& volume, std::vector<Run> runs, uint32_t clusterBytes)
       : volume_(volume), runs_(std::move(runs)), clusterBytes_(clusterBytes) {
     std::sort(runs_.begin(), runs_.end(), [](const Run& a, const Run& b) { return a.Vcn < b.Vcn; });
   }
   // Whether the runs cover `bytes` from the start, one after another, with clusters for each.
   bool Covers(uint64_t bytes) const {
-    uint64_t vcn = 0;
+    Checked vcn = 0;
     for (const Run& run : runs_) {
       if (run.Vcn != vcn || !run.Lcn) return false;
-      vcn += run.Length;
+      vcn = Add(vcn, run.Length);
     }
-    return vcn >= (bytes + clusterBytes_ - 1) / clusterBytes_;
+    return vcn && *vcn >= bytes / clusterBytes_ + (bytes % clusterBytes_ != 0);
   }
+  // Each step takes at least the rest of a cluster, or fails.
   bool Read(uint64_t offset, std::span<uint8_t> into) {
+    if (!Add(offset, into.size())) return false;
     while (!into.empty()) {
       const uint64_t vcn = offset / clusterBytes_, within = offset % clusterBytes_;
       const auto run = std::find_if(runs_.begin(), runs_.end(),
                                     [&](const Run& r) { return vcn >= r.Vcn && vcn - r.Vcn < r.Length; });
       if (run == runs_.end() || !run->Lcn) return false;
-      const uint64_t left = (run->Vcn + run->Length - vcn) * clusterBytes_ - within;
-      const size_t take = static_cast<size_t>(std::min<uint64_t>(left, into.size()));
-      if (!volume_.Read((*run->Lcn + vcn - run->Vcn) * clusterBytes_ + within, into.first(take))) return false;
+      const uint64_t inRun = vcn - run->Vcn;
+      const Checked left = Multiply(run->Length - inRun, clusterBytes_);
+      const Checked at = Add(Multiply(Add(*run->Lcn, inRun), clusterBytes_), within);
+      if (!left || !at) return false;
+      const size_t take = static_cast<size_t>(std::min<uint64_t>(*left - within, into.size()));
+      if (!volume_.Read(*at, into.first(take))) return false;
       into = into.subspan(take);
       offset += take;
     }
@@ -60,7 +96,7 @@ class Stream {
   }
 
  private:
-  ByteSource& volume_;
+  Reading& volume_;
   std::vector<Run> runs_;
   uint32_t clusterBytes_;
 };
@@ -72,7 +108,7 @@ struct MftLayout {
   uint64_t Bytes = 0;
 };
 
-std::optional<MftLayout> ReadMftLayout(ByteSource& volume, const BootSector& boot) {
+std::optional<MftLayout> ReadMftLayout(Reading& volume, const BootSector& boot) {
   const uint32_t recordBytes = boot.BytesPerRecord;
   Buffer buffer(std::max(recordBytes, boot.BytesPerCluster));
   const std::span<uint8_t> record = buffer.Span().first(recordBytes);
@@ -93,7 +129,8 @@ std::optional<MftLayout> ReadMftLayout(ByteSource& volume, const BootSector& boo
     }
     return true;
   };
-  if (!volume.Read(boot.MftCluster * boot.BytesPerCluster, buffer.Span()) || !takeData(record)) return std::nullopt;
+  const Checked start = Multiply(boot.MftCluster, boot.BytesPerCluster);
+  if (!start || !volume.Read(*start, buffer.Span()) || !takeData(record)) return std::nullopt;
   const bool hasList = std::any_of(parsed.Attributes.begin(), parsed.Attributes.end(),
                                    [](const Attribute& a) { return a.Type == kAttributeList; });
   if (hasList && !listed) return std::nullopt;
@@ -107,21 +144,20 @@ std::optional<MftLayout> ReadMftLayout(ByteSource& volume, const BootSector& boo
     holders.erase(std::unique(holders.begin(), holders.end()), holders.end());
     for (const uint64_t holder : holders) {
       Stream known(volume, layout.Runs, boot.BytesPerCluster);
-      if (!known.Read(holder * recordBytes, record) || !takeData(record) || parsed.Base != 0) return std::nullopt;
+      const Checked at = Multiply(holder, recordBytes);
+      if (!at || !known.Read(*at, record) || !takeData(record) || parsed.Base != 0) return std::nullopt;
     }
   }
-  if (layout.Bytes == 0 || layout.Bytes % recordBytes != 0 || layout.Bytes / boot.BytesPerCluster > boot.Clusters)
+  const Checked volumeBytes = Multiply(boot.Clusters, boot.BytesPerCluster);
+  if (layout.Bytes == 0 || layout.Bytes % recordBytes != 0 || !volumeBytes || layout.Bytes > *volumeBytes)
     return std::nullopt;
   return layout;
 }
 
-}  // namespace
-
-std::unique_ptr<FileTable> ReadFileTable(ByteSource& volume, const std::function<void(double)>& progress,
-                                         const bool& cancel) {
+std::unique_ptr<FileTable> ReadTable(Reading& volume) {
   Buffer first(kAlignment);
   if (!volume.Read(0, first.Span())) return nullptr;
-  const std::optional<BootSector> boot = ParseBootSector(first.Span());
+  const std::optional<BootSector> boot = ParseBootSector(first.Span(), volume.Bytes());
   if (!boot) return nullptr;
   const std::optional<MftLayout> mft = ReadMftLayout(volume, *boot);
   if (!mft) return nullptr;
@@ -130,18 +166,17 @@ std::unique_ptr<FileTable> ReadFileTable(ByteSource& volume, const std::function
 
   const uint32_t recordBytes = boot->BytesPerRecord;
   const uint64_t records = mft->Bytes / recordBytes;
+  // The table numbers records in 32 bits and keeps a size of 64 bits for each: no
+  // more than its vectors can hold on a 32-bit build either.
+  if (records > std::min<uint64_t>(UINT32_MAX, std::vector<uint64_t>().max_size())) return nullptr;
+  // Its last record is read before room is made for all: a volume that does not tell
+  // its length cannot claim more than it holds.
+  Buffer last(recordBytes);
+  if (!stream.Read(mft->Bytes - recordBytes, last.Span())) return nullptr;
   auto table = std::make_unique<FileTable>(records, boot->Clusters, boot->BytesPerCluster);
   const uint64_t step = std::max<uint64_t>(recordBytes, boot->BytesPerCluster);
   Buffer chunk(static_cast<size_t>(kChunkBytes / step * step));
-  auto told = std::chrono::steady_clock::now();
-  const auto tell = [&](double share) {
-    if (const auto now = std::chrono::steady_clock::now(); now - told >= kProgressEvery) {
-      told = now;
-      progress(share);
-    }
-  };
-  progress(0);
-  for (uint64_t offset = 0; offset < mft->Bytes && !cancel;) {
+  for (uint64_t offset = 0; offset < mft->Bytes;) {
     const std::span<uint8_t> bytes =
         chunk.Span().first(static_cast<size_t>(std::min<uint64_t>(chunk.Span().size(), mft->Bytes - offset)));
     if (!stream.Read(offset, bytes)) return nullptr;
@@ -149,23 +184,53 @@ std::unique_ptr<FileTable> ReadFileTable(ByteSource& volume, const std::function
       table->AddRecord((offset + at) / recordBytes, bytes.subspan(at, recordBytes));
     if (table->Doubtful()) return nullptr;
     offset += bytes.size();
-    tell(static_cast<double>(offset) / static_cast<double>(mft->Bytes));
+    volume.Reached(static_cast<double>(offset) / static_cast<double>(mft->Bytes));
   }
-  if (cancel) return nullptr;
 
   Stream upcase(volume, table->UpCaseRuns(), boot->BytesPerCluster);
   Buffer upcaseBytes(static_cast<size_t>((kUpCaseBytes + step - 1) / step * step));
   if (!upcase.Covers(kUpCaseBytes) || !upcase.Read(0, upcaseBytes.Span())) return nullptr;
   Buffer cluster(boot->BytesPerCluster);
   for (const auto& [record, lcn] : table->ReparsePointsToRead()) {
-    if (cancel || !volume.Read(lcn * boot->BytesPerCluster, cluster.Span())) return nullptr;
+    const Checked at = Multiply(lcn, boot->BytesPerCluster);
+    if (!at || !volume.Read(*at, cluster.Span())) return nullptr;
     table->SetReparseTag(record, Read<uint32_t>(cluster.Span(), 0));
-    tell(1);
   }
   table->Finish(upcaseBytes.Span());
-  progress(1);
+  volume.Tell(1);
   if (table->Doubtful()) return nullptr;
   return table;
+}
+
+}  // namespace
+
+std::unique_ptr<FileTable> ReadFileTable(ByteSource& volume, const std::function<void(double)>& progress,
+                                         const bool& cancel) {
+  Reading reading(volume, progress, cancel);
+  reading.Tell(0);
+  try {
+    return ReadTable(reading);
+  } catch (const std::length_error&) {
+    return nullptr;
+  } catch (const std::bad_alloc&) {
+    return nullptr;  // a table too large for this process's memory
+  }
+}
+
+std::optional<uint64_t> FileTableBytes(ByteSource& volume) {
+  const std::function<void(double)> unheard = [](double) {};
+  const bool never = false;
+  Reading reading(volume, unheard, never);
+  Buffer first(kAlignment);
+  if (!reading.Read(0, first.Span())) return std::nullopt;
+  const std::optional<BootSector> boot = ParseBootSector(first.Span(), reading.Bytes());
+  if (!boot) return std::nullopt;
+  try {
+    const std::optional<MftLayout> mft = ReadMftLayout(reading, *boot);
+    return mft ? std::optional(mft->Bytes) : std::nullopt;
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace ntfs

@@ -24,7 +24,7 @@ std::optional<uint32_t> ClustersOrPower(int8_t value, uint32_t bytesPerCluster) 
 
 }  // namespace
 
-std::optional<BootSector> ParseBootSector(std::span<const uint8_t> sector) {
+std::optional<BootSector> ParseBootSector(std::span<const uint8_t> sector, std::optional<uint64_t> volumeBytes) {
   if (sector.size() < 512 || std::memcmp(sector.data() + 3, "NTFS    ", 8) != 0 || sector[510] != 0x55 ||
       sector[511] != 0xAA)
     return std::nullopt;
@@ -38,7 +38,12 @@ std::optional<BootSector> ParseBootSector(std::span<const uint8_t> sector) {
   if (sectorsPerCluster == 0 || !std::has_single_bit(sectorsPerCluster)) return std::nullopt;
   boot.BytesPerCluster = boot.BytesPerSector * sectorsPerCluster;
   if (boot.BytesPerCluster > (uint32_t{1} << 21)) return std::nullopt;
-  boot.Clusters = Read<uint64_t>(sector, 0x28) / sectorsPerCluster;
+  // The sectors counted end before the volume does (the last holds the backup boot
+  // sector), so they must fit in it.
+  const uint64_t volumeSectors = Read<uint64_t>(sector, 0x28);
+  const Checked bytes = Multiply(volumeSectors, boot.BytesPerSector);
+  if (!bytes || (volumeBytes && *bytes > *volumeBytes)) return std::nullopt;
+  boot.Clusters = volumeSectors / sectorsPerCluster;
   boot.MftCluster = Read<uint64_t>(sector, 0x30);
   const std::optional<uint32_t> record = ClustersOrPower(static_cast<int8_t>(sector[0x40]), boot.BytesPerCluster);
   if (!record || *record < 512 || *record > 65536 || !std::has_single_bit(*record) || boot.MftCluster >= boot.Clusters)
@@ -75,7 +80,7 @@ std::optional<std::vector<Run>> DecodeRuns(std::span<const uint8_t> pairs, uint6
       return std::nullopt;
     uint64_t length = 0;
     for (unsigned i = 0; i < lengthBytes; ++i) length |= uint64_t{pairs[at + 1 + i]} << (8 * i);
-    if (length == 0 || length > volumeClusters || vcn > UINT64_MAX - length) return std::nullopt;
+    if (length == 0 || length > volumeClusters || !Add(vcn, length)) return std::nullopt;
     Run run{vcn, length, std::nullopt};
     if (offsetBytes > 0) {
       uint64_t delta = 0;
@@ -135,6 +140,7 @@ bool ParseRecord(std::span<const uint8_t> bytes, Record& record) {
       const uint16_t runsOffset = Read<uint16_t>(attribute, 0x20);
       if (!Fits(attribute, runsOffset, 0)) return false;
       parsed.Runs = attribute.subspan(runsOffset);
+      parsed.AllocatedSize = Read<uint64_t>(attribute, 0x28);
       parsed.RealSize = Read<uint64_t>(attribute, 0x30);
       if (parsed.Compressed) {
         if (length < 0x48) return false;

@@ -10,6 +10,16 @@
 // a span and trusts no length or offset inside it: what does not fit gives nothing.
 namespace ntfs {
 
+// Sums and products of the figures a volume gives (clusters, offsets, lengths):
+// nothing once any step overflows, so that a crafted figure cannot wrap around.
+using Checked = std::optional<uint64_t>;
+inline Checked Add(Checked a, Checked b) {
+  return a && b && *a <= UINT64_MAX - *b ? Checked(*a + *b) : std::nullopt;
+}
+inline Checked Multiply(Checked a, Checked b) {
+  return a && b && (*b == 0 || *a <= UINT64_MAX / *b) ? Checked(*a * *b) : std::nullopt;
+}
+
 // What the boot sector tells of the volume.
 struct BootSector {
   uint32_t BytesPerSector = 0;
@@ -18,7 +28,9 @@ struct BootSector {
   uint64_t MftCluster = 0;
   uint32_t BytesPerRecord = 0;
 };
-std::optional<BootSector> ParseBootSector(std::span<const uint8_t> sector);
+// Nothing when a figure is out of range, or the sectors it counts are more than
+// `volumeBytes` (when known) hold.
+std::optional<BootSector> ParseBootSector(std::span<const uint8_t> sector, std::optional<uint64_t> volumeBytes);
 
 // Applies the update sequence of a file record (or index block): the last two bytes of
 // each 512-byte stretch are checked against the sequence number and given back their
@@ -55,6 +67,7 @@ struct Attribute {
   // Non-resident.
   uint64_t FirstVcn = 0;
   uint64_t RealSize = 0;       // only in the extent that starts at cluster 0
+  uint64_t AllocatedSize = 0;  // likewise: the clusters given to the stream, in bytes
   uint64_t CompressedSize = 0;  // likewise, compressed or sparse only
   std::span<const uint8_t> Runs;
 };

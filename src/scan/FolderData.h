@@ -5,6 +5,12 @@
 
 class TFolderList;
 
+// A file's number on its volume and how many names it has there.
+struct HardLink {
+  uint64_t FileId = 0;
+  uint32_t Links = 0;
+};
+
 // One entry of a folder level: a file, a sub-folder, "..", or the free-space entry.
 // Records stay at their address until the tree is reset, so views may hold pointers.
 struct TFolderData {

@@ -67,9 +67,10 @@ std::string TFolderList::Path() const {
   std::vector<const TFolderList*> chain;
   for (const TFolderList* level = this; level->parent_; level = level->parent_) chain.push_back(level);
   std::string path = storage_->RootPath;
+  const char separator = PathSeparator(path);
   for (auto level = chain.rbegin(); level != chain.rend(); ++level) {
     path += (*level)->folderName_;
-    path += '\\';
+    path += separator;
   }
   return path;
 }
@@ -79,10 +80,21 @@ std::string TFolderList::LongestPath() const {
   return longestFile_->OwnerList->Path() + std::string(longestFile_->Name());
 }
 
+const HardLink* TFolderList::HardLinkOf(const TFolderData& file) const {
+  const auto found = storage_->HardLinks().find(&file);
+  return found != storage_->HardLinks().end() ? &found->second : nullptr;
+}
+
+uint64_t TFolderList::FilesWithoutLinkCount() const { return storage_->FilesWithoutLinkCount(); }
+
+void TFolderList::ForEachHardLink(const std::function<void(const TFolderData&, const HardLink&)>& visit) const {
+  for (const auto& [file, link] : storage_->HardLinks()) visit(*file, link);
+}
+
 void TFolderList::ResetTotals() {
   nominalTotal_ = allocatedTotal_ = slackTotal_ = 0;
   fileCount_ = folderCount_ = longestPathLength_ = 0;
-  readError_ = false;
+  readError_ = notEntered_ = false;
   longestFile_ = nullptr;
 }
 

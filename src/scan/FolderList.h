@@ -24,6 +24,10 @@ using ProgressProc = std::function<void(const std::string& text)>;
 // The size rounded up to whole clusters; a cluster size of 1 (or less) leaves it unchanged.
 double RoundUpToClusters(int32_t clusterSize, double size);
 
+// The separator of the paths of a tree whose root is `rootPath`: '/' where that is a
+// POSIX path (an export read from Linux, shown as it was written), '\' otherwise.
+inline char PathSeparator(std::string_view rootPath) { return rootPath.starts_with('/') ? '/' : '\\'; }
+
 // One folder level: its entries in the order they were added, and the totals of the
 // whole sub-tree below it. The root level owns the memory of the entire tree; every
 // level below it is made by the scan and lives until the root is cleared or reset.
@@ -65,8 +69,18 @@ class TFolderList {
   TFolderList* Parent() const { return parent_; }
   // The folder could not be listed, or not wholly (the scan was cancelled in it).
   bool ReadError() const { return readError_; }
+  // The folder is a link that leads elsewhere: shown, never entered.
+  bool NotEntered() const { return notEntered_; }
 
-  // Full path with a trailing backslash, such as C:\Data\Reports\.
+  // For a file of this tree with more than one name on its volume, its number and how
+  // many names it has; none otherwise, or when the listing did not tell.
+  const HardLink* HardLinkOf(const TFolderData& file) const;
+  // How many files of the tree came from a listing that told no link count.
+  uint64_t FilesWithoutLinkCount() const;
+  // Every file of the tree with more than one name, under each name.
+  void ForEachHardLink(const std::function<void(const TFolderData&, const HardLink&)>& visit) const;
+
+  // Full path with a trailing separator, such as C:\Data\Reports\ or /usr/lib/.
   std::string Path() const;
 
   // The longest full path of a file in the sub-tree, and its length in UTF-16 units
@@ -91,6 +105,7 @@ class TFolderList {
   int32_t longestPathLength_ = 0;
   int32_t pathLength_ = 0;  // UTF-16 units of Path()
   bool readError_ = false;
+  bool notEntered_ = false;
   TFolderList* parent_ = nullptr;
   const char* folderName_ = "";  // below the root: this folder's name
   const TFolderData* longestFile_ = nullptr;

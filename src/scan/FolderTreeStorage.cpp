@@ -25,8 +25,17 @@ void FolderTreeStorage::Clear() {
   levels_.clear();
   records_.clear();
   nameBlocks_.clear();
+  hardLinks_ = {};
+  filesWithoutLinkCount_ = 0;
   nameFree_ = nullptr;
   nameFreeSize_ = 0;
+}
+
+void FolderTreeStorage::NoteLinks(const TFolderData& file, uint64_t fileId, uint32_t links) {
+  if (links == 0)
+    ++filesWithoutLinkCount_;
+  else if (links > 1)
+    hardLinks_.emplace(&file, HardLink{fileId, links});
 }
 
 const char* FolderTreeStorage::StoreName(std::string_view name) {

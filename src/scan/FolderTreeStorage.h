@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "scan/FolderData.h"
@@ -20,6 +21,11 @@ class FolderTreeStorage {
   TFolderList& NewLevel(TFolderList& parent, const char* folderName);
   void Clear();
 
+  // Hard links are few beside all files, so they are kept apart from the records.
+  void NoteLinks(const TFolderData& file, uint64_t fileId, uint32_t links);
+  const std::unordered_map<const TFolderData*, HardLink>& HardLinks() const { return hardLinks_; }
+  uint64_t FilesWithoutLinkCount() const { return filesWithoutLinkCount_; }
+
   std::string RootPath;
 
  private:
@@ -28,6 +34,8 @@ class FolderTreeStorage {
   std::deque<TFolderData> records_;
   std::deque<TFolderList> levels_;
   std::vector<std::unique_ptr<char[]>> nameBlocks_;
+  std::unordered_map<const TFolderData*, HardLink> hardLinks_;
+  uint64_t filesWithoutLinkCount_ = 0;
   char* nameFree_ = nullptr;
   size_t nameFreeSize_ = 0;
 };

@@ -40,7 +40,8 @@ void FolderWalk::Run(TFolderList& root) {
       }
       TFolderData& folder = BeginFolder(level, entry.Name);
       if (LeadsElsewhere(entry.Attributes, entry.ReparseTag)) {
-        if (notes_) notes_->NotEntered.Add(path_ + std::string(entry.Name) + '\\', entry.ReparseTag);
+        if (notes_) notes_->NotEntered.Add(path_ + std::string(entry.Name) + PathSeparator(path_), entry.ReparseTag);
+        folder.SubList->notEntered_ = true;
         EndFolder(level, folder);  // shown, counted, never entered
         StopLevelIfCancelled();
       } else {
@@ -58,7 +59,7 @@ void FolderWalk::Enter(TFolderList& level, TFolderData* folderEntry) {
   const size_t parentPathSize = path_.size();
   if (folderEntry) {
     path_ += level.folderName_;
-    path_ += '\\';
+    path_ += PathSeparator(path_);
   }
   stack_.push_back({&level, folderEntry, 0, parentPathSize});
   if (progress_) progress_("Scanning " + path_ + "...");
@@ -131,5 +132,11 @@ void FolderWalk::AddFile(TFolderList& level, const FoundEntry& file) {
   const double allocated = file.Allocated == kAllocatedFromClusters ? RoundUpToClusters(clusterSize_, nominal)
                                                                     : static_cast<double>(file.Allocated);
   level.AddFile(file.Name, nominal, allocated);
-  level.ConsiderLongestFile(*level.entries_.back(), level.pathLength_ + Utf16Length(file.Name));
+  const TFolderData& added = *level.entries_.back();
+  level.storage_->NoteLinks(added, file.FileId, file.Links);
+  if (notes_ && (file.Attributes & (kAttributeOffline | kAttributeRecallOnDataAccess))) {
+    ++notes_->OnlineOnlyFiles;
+    notes_->OnlineOnlyNominal += nominal;
+  }
+  level.ConsiderLongestFile(added, level.pathLength_ + Utf16Length(file.Name));
 }

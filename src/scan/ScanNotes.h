@@ -30,10 +30,12 @@ class NotedPaths {
 
 // What a scan noted of itself besides the tree: the folders it could not list (with
 // the listing's outcome), the folders it did not enter because they lead elsewhere
-// (with their reparse tag), and the compressed files whose compressed size it asked
-// for and did not get.
+// (with their reparse tag), the compressed files whose compressed size it asked for and
+// did not get, and the files whose data a cloud provider keeps elsewhere.
 struct ScanNotes {
   NotedPaths Unreadable;
   NotedPaths NotEntered;
   NotedPaths NoCompressedSize;
+  uint64_t OnlineOnlyFiles = 0;
+  double OnlineOnlyNominal = 0;
 };

@@ -10,6 +10,9 @@
 constexpr uint32_t kAttributeDirectory = 0x10;
 constexpr uint32_t kAttributeReparsePoint = 0x400;
 constexpr uint32_t kAttributeCompressed = 0x800;
+// The file's data is elsewhere (a cloud provider's, an archive's) until it is opened.
+constexpr uint32_t kAttributeOffline = 0x1000;
+constexpr uint32_t kAttributeRecallOnDataAccess = 0x400000;
 
 // How the listing of a folder went.
 enum class ListingOutcome : uint8_t { Listed, AccessDenied, NotFound, PathTooLong, Failed };
@@ -25,6 +28,8 @@ struct FoundEntry {
   uint32_t ReparseTag = 0;  // only meaningful with kAttributeReparsePoint
   uint64_t Size = 0;        // full 64-bit size
   uint64_t Allocated = kAllocatedFromClusters;
+  uint64_t FileId = 0;  // the file's own number on its volume, where the listing tells
+  uint32_t Links = 0;   // how many names the file has on its volume; 0: not told
 };
 
 // The entries of one folder in the order the platform lists them, "." and ".." included
@@ -36,17 +41,17 @@ class FolderListing {
     names_.clear();
     entries_.clear();
   }
-  void Add(std::string_view name, uint32_t attributes, uint32_t reparseTag, uint64_t size,
-           uint64_t allocated = kAllocatedFromClusters) {
-    entries_.push_back({static_cast<uint32_t>(names_.size()), static_cast<uint32_t>(name.size()),
-                        attributes, reparseTag, size, allocated});
-    names_ += name;
+  // The name is copied; `entry.Name` may be gone once this returns.
+  void Add(const FoundEntry& entry) {
+    entries_.push_back({static_cast<uint32_t>(names_.size()), static_cast<uint32_t>(entry.Name.size()),
+                        entry.Attributes, entry.ReparseTag, entry.Links, entry.Size, entry.Allocated, entry.FileId});
+    names_ += entry.Name;
   }
   size_t Count() const { return entries_.size(); }
   FoundEntry operator[](size_t i) const {
     const Entry& e = entries_[i];
     return {std::string_view(names_).substr(e.NameOffset, e.NameLength), e.Attributes, e.ReparseTag,
-            e.Size, e.Allocated};
+            e.Size, e.Allocated, e.FileId, e.Links};
   }
 
  private:
@@ -55,8 +60,10 @@ class FolderListing {
     uint32_t NameLength;
     uint32_t Attributes;
     uint32_t ReparseTag;
+    uint32_t Links;
     uint64_t Size;
     uint64_t Allocated;
+    uint64_t FileId;
   };
   std::string names_;
   std::vector<Entry> entries_;

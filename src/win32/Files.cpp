@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "win32/RealFileSystem.h"
 #include "win32/ReplacingFile.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
@@ -28,6 +29,7 @@ std::wstring ExtendedLengthPath(const std::wstring& path) {
 }
 
 std::optional<uint64_t> CompressedSizeOf(const std::wstring& extendedPath) {
+  const RealFileSystem real;
   DWORD high = 0;
   SetLastError(NO_ERROR);
   const DWORD low = GetCompressedFileSizeW(extendedPath.c_str(), &high);
@@ -36,7 +38,8 @@ std::optional<uint64_t> CompressedSizeOf(const std::wstring& extendedPath) {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+  const RealFileSystem real;
+  const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(Utf8ToWide(path)).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

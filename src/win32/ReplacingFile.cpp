@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "win32/Files.h"
+#include "win32/RealFileSystem.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -12,6 +13,7 @@ ReplacingFile::ReplacingFile(const std::string& path)
   // A short name of its own, so that no target's name is too long to take a suffix and
   // no other export, in this program or another, writes the same file.
   static std::atomic<unsigned> drafts = 0;
+  const RealFileSystem real;
   const std::wstring folder = target_.substr(0, target_.rfind(L'\\') + 1);
   for (;;) {
     std::wstring draft = folder + L"~velmora-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
@@ -50,6 +52,7 @@ bool ReplacingFile::Commit() {
     return false;
   }
   file_.Reset();
+  const RealFileSystem real;
   // Moving over a read-only file would replace it (Wine lets it); an export must not.
   const DWORD attributes = GetFileAttributesW(target_.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
@@ -70,6 +73,7 @@ void ReplacingFile::Fail(unsigned long error) {
 }
 
 void ReplacingFile::Discard() {
+  const RealFileSystem real;
   file_.Reset();
   if (!draft_.empty()) DeleteFileW(draft_.c_str());
   draft_.clear();

@@ -4,13 +4,17 @@
 #include <stdexcept>
 
 #include "win32/Files.h"
+#include "win32/RealFileSystem.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
-Win32ExportFile::Win32ExportFile(const std::string& path)
-    : file_(CreateFileW(ExtendedLengthPath(Utf8ToWide(path)).c_str(), GENERIC_READ,
-                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                        nullptr)) {
+Win32ExportFile::Win32ExportFile(const std::string& path) {
+  {
+    const RealFileSystem real;
+    file_.Reset(CreateFileW(ExtendedLengthPath(Utf8ToWide(path)).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                            nullptr));
+  }
   LARGE_INTEGER size{};
   if (!file_ || !GetFileSizeEx(file_.Get(), &size))
     throw std::runtime_error("Cannot open " + path + ": " + SystemMessage(GetLastError()));

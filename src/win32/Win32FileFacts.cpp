@@ -3,6 +3,7 @@
 #include "win32/IconPicture.h"
 #include "win32/Files.h"
 #include "win32/Handles.h"
+#include "win32/RealFileSystem.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -20,6 +21,7 @@ std::wstring Extended(const std::string& path) { return ExtendedLengthPath(Utf8T
 
 std::optional<FileFacts::Record> Win32FileFacts::Find(const std::string& path) {
   WIN32_FIND_DATAW found{};
+  const RealFileSystem real;
   const FindHandle search(
       FindFirstFileExW(Extended(path).c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0));
   if (!search) return std::nullopt;
@@ -38,6 +40,8 @@ std::optional<uint64_t> Win32FileFacts::CompressedSize(const std::string& path) 
 
 FileFacts::Version Win32FileFacts::ReadVersion(const std::string& path) {
   const std::wstring name = Extended(path);
+  // The version calls map the file as data only: no code of it is loaded.
+  const RealFileSystem real;
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(name.c_str(), &ignored);
   if (size == 0) return {};

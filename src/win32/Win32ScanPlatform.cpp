@@ -6,6 +6,7 @@
 #include "win32/Files.h"
 #include "win32/Handles.h"
 #include "win32/NtDirectory.h"
+#include "win32/RealFileSystem.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -71,7 +72,10 @@ ListingOutcome Win32ScanPlatform::ListFolder(const std::string& folderPath, Fold
   if (path.rfind(L"\\\\?\\", 0) != 0) return ListingOutcome::Failed;
   // "\\?\C:\x\" and "\\?\UNC\server\share\" name the same as "\??\C:\x\" and "\??\UNC\...".
   NTSTATUS status = 0;
-  const FileHandle folder(OpenFolderForListing(nullptr, L"\\??\\" + path.substr(4), &status));
+  const FileHandle folder = [&] {
+    const RealFileSystem real;
+    return FileHandle(OpenFolderForListing(nullptr, L"\\??\\" + path.substr(4), &status));
+  }();
   if (!folder) return OutcomeOf(status);
   if (buffer_.empty()) buffer_.resize(kListingBufferSize / sizeof(uint64_t));  // aligned as the entries need
   IO_STATUS_BLOCK io;
@@ -87,7 +91,14 @@ ListingOutcome Win32ScanPlatform::ListFolder(const std::string& folderPath, Fold
       AppendUtf8(name_, std::u16string_view(reinterpret_cast<const char16_t*>(entry.FileName), entry.FileNameLength / 2));
       // For a reparse point the EA size field holds its tag.
       const uint32_t tag = (entry.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? entry.EaSize : 0;
-      listing.Add(name_, entry.FileAttributes, tag, static_cast<uint64_t>(entry.EndOfFile.QuadPart));
+      // A file whose data a cloud provider keeps occupies only what the disk holds of it.
+      const bool onlineOnly = entry.FileAttributes & (kAttributeOffline | kAttributeRecallOnDataAccess);
+      listing.Add({.Name = name_,
+                   .Attributes = entry.FileAttributes,
+                   .ReparseTag = tag,
+                   .Size = static_cast<uint64_t>(entry.EndOfFile.QuadPart),
+                   .Allocated = onlineOnly ? static_cast<uint64_t>(entry.AllocationSize.QuadPart)
+                                           : kAllocatedFromClusters});
       if (entry.NextEntryOffset == 0) break;
       offset += entry.NextEntryOffset;
     }

@@ -7,11 +7,26 @@
 #include "win32/Handles.h"
 #include "win32/WinApi.h"
 
+#include <winioctl.h>
+
 namespace {
+
+// What the disk driver says of the volume's length or, where the raw device is an
+// image file (as Wine's can be), the file's size; nothing when neither answers.
+std::optional<uint64_t> Length(HANDLE device) {
+  GET_LENGTH_INFORMATION info{};
+  DWORD got = 0;
+  if (DeviceIoControl(device, IOCTL_DISK_GET_LENGTH_INFO, nullptr, 0, &info, sizeof info, &got, nullptr) &&
+      got == sizeof info && info.Length.QuadPart > 0)
+    return static_cast<uint64_t>(info.Length.QuadPart);
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(device, &size) && size.QuadPart > 0) return static_cast<uint64_t>(size.QuadPart);
+  return std::nullopt;
+}
 
 class Volume : public ByteSource {
  public:
-  explicit Volume(FileHandle device) : device_(std::move(device)) {}
+  explicit Volume(FileHandle device) : device_(std::move(device)), bytes_(Length(device_.Get())) {}
   bool Read(uint64_t offset, std::span<uint8_t> into) override {
     while (!into.empty()) {
       OVERLAPPED at{};
@@ -25,9 +40,11 @@ class Volume : public ByteSource {
     }
     return true;
   }
+  std::optional<uint64_t> Bytes() const override { return bytes_; }
 
  private:
   FileHandle device_;
+  std::optional<uint64_t> bytes_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The file table reader over arbitrary bytes: as file records, each placed at the
-// number it names, with every folder then walked from the root; and as the whole
-// table of a volume whose boot sector and upper-case table are sound.
+// The file table reader over arbitrary bytes: the input's first 512 bytes are a boot
+// sector, the rest a file table. The table's records, each placed at the number it
+// names, with every folder then walked from the root; and the whole volume read as a
+// scan reads it.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -13,13 +14,12 @@
 
 namespace {
 
-constexpr size_t kRecordBytes = 1024;
+constexpr size_t kBootBytes = 512, kRecordBytes = 1024;
 constexpr uint64_t kRecords = 1 << 15;
 constexpr uint32_t kClusterBytes = 4096;
 constexpr uint64_t kVolumeClusters = 1 << 20;  // where the records' runs may lie
 // The volume read whole: small, so that a table claimed large is refused soon.
-constexpr uint64_t kSmallVolumeClusters = 1 << 12;
-constexpr uint64_t kUpCaseCluster = 1, kMftCluster = 40;
+constexpr uint64_t kVolumeBytes = uint64_t{1} << 24;
 
 const std::vector<uint8_t> kUpCase = [] {
   std::vector<uint8_t> table(2 * 65536);
@@ -58,29 +58,31 @@ void WalkAll(ntfs::FileTable& table) {
   }
 }
 
-// A volume of 4096-byte clusters: its boot sector, the upper-case table at cluster 1,
-// the input as the file table at cluster 40, and zeros elsewhere.
+// A volume of 16 MB, zeros but for the boot sector given (its signatures set, which the
+// fuzzer could only break), the upper-case table at cluster 1 and the file table
+// where the boot sector puts it. A boot sector whose byte 0x1FD (boot code) is odd
+// makes a volume that does not tell its length, as when neither the disk driver nor
+// a file size answers.
 class Volume : public ByteSource {
  public:
-  explicit Volume(std::span<const uint8_t> table) : table_(table) {
-    boot_.resize(512);
+  Volume(std::span<const uint8_t> boot, std::span<const uint8_t> table) : boot_(boot.begin(), boot.end()), table_(table) {
     std::memcpy(&boot_[3], "NTFS    ", 8);
-    boot_[0x0B] = 0x00, boot_[0x0C] = 0x02;  // 512-byte sectors
-    boot_[0x0D] = 8;
-    const uint64_t sectors = kSmallVolumeClusters * 8;
-    std::memcpy(&boot_[0x28], &sectors, 8);
-    boot_[0x30] = kMftCluster;
-    boot_[0x40] = 0xF6;  // 1024-byte records
     boot_[510] = 0x55, boot_[511] = 0xAA;
+    if (const auto parsed = ntfs::ParseBootSector(boot_, std::nullopt)) {
+      upcaseAt_ = parsed->BytesPerCluster;
+      tableAt_ = ntfs::Multiply(parsed->MftCluster, parsed->BytesPerCluster);
+    }
   }
   bool Read(uint64_t offset, std::span<uint8_t> into) override {
-    constexpr uint64_t kBytes = kSmallVolumeClusters * kClusterBytes;
-    if (offset > kBytes || into.size() > kBytes - offset) return false;
+    if (offset > kVolumeBytes || into.size() > kVolumeBytes - offset) return false;
     std::memset(into.data(), 0, into.size());
+    Copy(offset, into, upcaseAt_, kUpCase);
+    if (tableAt_ && *tableAt_ < kVolumeBytes) Copy(offset, into, *tableAt_, table_);
     Copy(offset, into, 0, boot_);
-    Copy(offset, into, kUpCaseCluster * kClusterBytes, kUpCase);
-    Copy(offset, into, kMftCluster * kClusterBytes, table_);
     return true;
+  }
+  std::optional<uint64_t> Bytes() const override {
+    return boot_[0x1FD] & 1 ? std::nullopt : std::optional(kVolumeBytes);
   }
 
  private:
@@ -88,8 +90,10 @@ class Volume : public ByteSource {
     const uint64_t begin = std::max(offset, at), end = std::min(offset + into.size(), at + bytes.size());
     if (begin < end) std::memcpy(into.data() + (begin - offset), bytes.data() + (begin - at), end - begin);
   }
-  std::span<const uint8_t> table_;
   std::vector<uint8_t> boot_;
+  std::span<const uint8_t> table_;
+  uint64_t upcaseAt_ = kClusterBytes;
+  ntfs::Checked tableAt_;
 };
 
 }  // namespace
@@ -98,20 +102,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);
   (void)ntfs::DecodeRuns(bytes, 0, kVolumeClusters);
   (void)ntfs::ParseAttributeList(bytes);
+  if (size < kBootBytes) return 0;
+  const std::span<const uint8_t> table = bytes.subspan(kBootBytes);
 
-  ntfs::FileTable table(kRecords, kVolumeClusters, kClusterBytes);
+  ntfs::FileTable records(kRecords, kVolumeClusters, kClusterBytes);
   std::vector<uint8_t> record(kRecordBytes);
-  for (size_t at = 0; at + kRecordBytes <= size; at += kRecordBytes) {
-    std::memcpy(record.data(), data + at, kRecordBytes);
+  for (size_t at = 0; at + kRecordBytes <= table.size(); at += kRecordBytes) {
+    std::memcpy(record.data(), table.data() + at, kRecordBytes);
     uint32_t number = 0;
     std::memcpy(&number, record.data() + 0x2C, 4);  // the number a record keeps of itself
-    table.AddRecord(number % kRecords, record);
+    records.AddRecord(number % kRecords, record);
   }
-  for (const auto& [number, cluster] : table.ReparsePointsToRead()) table.SetReparseTag(number, 0xA000000C);
-  table.Finish(kUpCase);
-  if (!table.Doubtful()) WalkAll(table);
+  for (const auto& [number, cluster] : records.ReparsePointsToRead()) records.SetReparseTag(number, 0xA000000C);
+  records.Finish(kUpCase);
+  if (!records.Doubtful()) WalkAll(records);
 
-  Volume volume(bytes);
+  Volume volume(bytes.first(kBootBytes), table);
   const bool cancel = false;
   if (const auto read = ntfs::ReadFileTable(volume, [](double) {}, cancel)) WalkAll(*read);
   return 0;

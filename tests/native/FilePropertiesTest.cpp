@@ -1,12 +1,15 @@
 // What the file properties dialog shows of a file, from what the platform tells of it.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeFileFacts.h"
 #include "dialogs/FilePropertiesShown.h"
 
 namespace {
 
-constexpr uint32_t kArchive = 0x20, kHidden = 0x2, kReadOnly = 0x1, kCompressed = 0x800, kOffline = 0x1000;
+constexpr uint32_t kArchive = 0x20, kHidden = 0x2, kReadOnly = 0x1, kCompressed = 0x800, kOffline = 0x1000,
+                   kRecallOnDataAccess = 0x400000;
 
 class FileProperties : public ::testing::Test {
  protected:
@@ -61,12 +64,25 @@ TEST_F(FileProperties, AVersionResourceThatCannotBeReadShowsTheTabWithNothingOnI
   EXPECT_FALSE(unreadable.Version);
 }
 
-TEST_F(FileProperties, AFileKeptElsewhereIsNeverOpened) {
-  facts.Files["C:\\cloud.docx"] = {.Name = "cloud.docx", .Attributes = kOffline | kArchive};
-  Show("C:\\cloud.docx");
-  EXPECT_TRUE(facts.VersionReads.empty());
-  ASSERT_EQ(facts.ShellAttributes.size(), 1u);
-  EXPECT_EQ(facts.ShellAttributes[0], kOffline | kArchive);  // the shell goes by the name and attributes
+TEST_F(FileProperties, AnOnlineOnlyFileIsNeverOpenedYetShowsTheRestAndSaysSo) {
+  facts.Files["C:\\local.docx"] = {.Name = "local.docx", .Attributes = kArchive};
+  EXPECT_FALSE(Show("C:\\local.docx").OnlineOnly);
+  EXPECT_EQ(facts.VersionReads.size(), 1u);
+  EXPECT_EQ(facts.ShellAttributes, (std::vector<std::optional<uint32_t>>{std::nullopt}));  // the file's own icon
+  for (const uint32_t elsewhere : {kOffline, kRecallOnDataAccess}) {
+    facts.VersionReads.clear();
+    facts.ShellAttributes.clear();
+    facts.Files["C:\\cloud.dll"] = {.Name = "cloud.dll", .Attributes = elsewhere | kArchive, .Size = 1536};
+    facts.Versions["C:\\cloud.dll"] = {.Present = true};
+    const FilePropertiesShown shown = Show("C:\\cloud.dll");
+    EXPECT_TRUE(shown.OnlineOnly);
+    EXPECT_TRUE(facts.VersionReads.empty());
+    EXPECT_FALSE(shown.VersionTab);
+    // The shell goes by the name and attributes: its type's icon, not the file's.
+    EXPECT_EQ(facts.ShellAttributes, (std::vector<std::optional<uint32_t>>{elsewhere | kArchive}));
+    EXPECT_EQ(std::tuple(shown.Size, shown.Type, shown.Attributes.Archive),
+              std::tuple("1.50 KB (1,536 bytes)", "DLL file", true));
+  }
 }
 
 }  // namespace

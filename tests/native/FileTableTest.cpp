@@ -11,12 +11,13 @@
 #include "FakeVolumeDevices.h"
 #include "NtfsVolumeBuilder.h"
 #include "ntfs/FileTableListing.h"
+#include "ntfs/FileTableReader.h"
 #include "ntfs/Structures.h"
 
 namespace {
 
 constexpr uint32_t kRoot = NtfsVolumeBuilder::kRoot;
-constexpr uint32_t kTagMountPoint = 0xA0000003;
+constexpr uint32_t kTagMountPoint = 0xA0000003, kTagCloud = 0x9000601A;
 
 struct Listed {
   std::string Name;
@@ -44,6 +45,15 @@ class FileTable : public ::testing::Test {
       entries.push_back({std::string(found[i].Name), found[i].Attributes, found[i].Size, found[i].ReparseTag});
     return entries;
   }
+  // One entry of a folder, valid until the next is asked for.
+  FoundEntry Entry(const std::string& folder, std::string_view name) {
+    found.Clear();
+    listing.ListFolder(folder, found);
+    for (size_t i = 0; i < found.Count(); ++i)
+      if (found[i].Name == name) return found[i];
+    ADD_FAILURE() << name << " is not in " << folder;
+    return {};
+  }
 
   NtfsVolumeBuilder volume;
   FakeFileSystem walked;  // the platform's own listing
@@ -51,6 +61,7 @@ class FileTable : public ::testing::Test {
   FileTableListing listing{walked, devices};
   bool cancel = false;
   std::vector<std::string> progress;
+  FolderListing found;
 };
 
 TEST_F(FileTable, ListsEachFolderAsTheDirectoryListingDoes) {
@@ -64,6 +75,7 @@ TEST_F(FileTable, ListsEachFolderAsTheDirectoryListingDoes) {
   volume.Attributes(volume.File(kRoot, "hidden", 0), 0x2);
   const uint32_t junction = volume.Folder(kRoot, "junction");
   volume.Reparse(junction, kTagMountPoint);
+  volume.File(junction, "behind", 1);
   ASSERT_TRUE(Read());
 
   // No metadata file, not even the root's own name, nor what $Extend holds.
@@ -73,9 +85,17 @@ TEST_F(FileTable, ListsEachFolderAsTheDirectoryListingDoes) {
                                                {"link to b.txt", 0x20, 50000}}));
   EXPECT_EQ(List("C:\\Docs\\"), (std::vector<Listed>{{"A.txt", 0x20, 100}, {"b.txt", 0x20, 50000},
                                                      {"\xC3\xA4.txt", 0x20, 7}}));
-  EXPECT_TRUE(List("C:\\junction\\").empty());  // what a link points to is not this table's
-  // No folder listed by the platform.
-  EXPECT_EQ(std::count(walked.Events.begin(), walked.Events.end(), "pump"), std::ssize(walked.Events));
+  EXPECT_TRUE(List("C:\\junction\\").empty());  // what a link points to is the platform's to list
+  // Each long name of a file tells its record and how many long names it has.
+  for (const auto& [folder, name] : {std::pair{"C:\\Docs\\", "b.txt"}, {"C:\\", "link to b.txt"}}) {
+    EXPECT_EQ(Entry(folder, name).FileId, big) << name;
+    EXPECT_EQ(Entry(folder, name).Links, 2u) << name;
+  }
+  EXPECT_EQ(Entry("C:\\Docs\\", "A.txt").Links, 1u);
+  EXPECT_EQ(Entry("C:\\", "Docs").Links, 0u);  // folders do not tell
+  // No other folder listed by the platform.
+  std::erase(walked.Events, "pump");
+  EXPECT_EQ(walked.Events, std::vector<std::string>{"list C:\\junction\\"});
   EXPECT_EQ(progress.front(), "Reading the file table of C:\\... 0%");
   EXPECT_EQ(progress.back(), "Reading the file table of C:\\... 100%");
 }
@@ -99,7 +119,45 @@ TEST_F(FileTable, FindsWhatSpilledIntoExtensionRecordsAndCompressedSizes) {
   EXPECT_EQ(listing.CompressedFileSize("C:\\packed.txt"), 65536u);
   EXPECT_EQ(listing.CompressedFileSize("C:\\small.txt"), 100u);
   EXPECT_EQ(listing.CompressedFileSize("C:\\spilled.bin"), 123456u);
-  EXPECT_EQ(listing.CompressedFileSize("C:\\absent"), std::nullopt);
+}
+
+TEST_F(FileTable, EntersCloudFoldersWhereOnlineOnlyFilesTakeWhatTheirRecordsGiveThem) {
+  const uint32_t cloud = volume.Folder(kRoot, "OneDrive");
+  volume.Reparse(cloud, kTagCloud);
+  const uint32_t sub = volume.Folder(cloud, "Documents");
+  volume.Reparse(sub, kTagCloud & ~0xF000u);
+  // `sparse`: the clusters it has.
+  const auto file = [&](uint32_t folder, const char* name, uint64_t size, uint32_t attributes,
+                        std::optional<uint64_t> sparse = std::nullopt) {
+    const uint32_t record = volume.File(folder, name, size);
+    if (sparse) volume.Compressed(record, *sparse);
+    volume.Reparse(record, kTagCloud);
+    volume.Attributes(record, attributes | 0x400);
+    return record;
+  };
+  file(sub, "online.docx", 57000, 0x400220, 0);  // nothing on the volume
+  file(sub, "partly.bin", 200000, 0x1220, 8192);
+  volume.Allocated(file(cloud, "kept.txt", 5000, 0x1020), 65536);
+  file(cloud, "note.txt", 100, 0x400020);  // kept in its record
+  file(cloud, "hydrated.txt", 30000, 0x20);
+  volume.Allocated(volume.File(kRoot, "preallocated", 5000), 65536);
+  ASSERT_TRUE(Read());
+
+  EXPECT_EQ(List("C:\\OneDrive\\"), (std::vector<Listed>{{"Documents", 0x410, 0, kTagCloud & ~0xF000u},
+                                                         {"hydrated.txt", 0x420, 30000, kTagCloud},
+                                                         {"kept.txt", 0x1420, 5000, kTagCloud},
+                                                         {"note.txt", 0x400420, 100, kTagCloud}}));
+  EXPECT_EQ(List("C:\\OneDrive\\Documents\\"), (std::vector<Listed>{{"online.docx", 0x400620, 57000, kTagCloud},
+                                                                    {"partly.bin", 0x1620, 200000, kTagCloud}}));
+  EXPECT_EQ(Entry("C:\\OneDrive\\Documents\\", "online.docx").Allocated, 0u);
+  EXPECT_EQ(Entry("C:\\OneDrive\\Documents\\", "partly.bin").Allocated, 8192u);
+  EXPECT_EQ(Entry("C:\\OneDrive\\", "kept.txt").Allocated, 65536u);
+  EXPECT_EQ(Entry("C:\\OneDrive\\", "note.txt").Allocated, 0u);
+  // Files with their data here are rounded up to clusters by the walk, as any other.
+  EXPECT_EQ(Entry("C:\\OneDrive\\", "hydrated.txt").Allocated, kAllocatedFromClusters);
+  EXPECT_EQ(Entry("C:\\", "preallocated").Allocated, kAllocatedFromClusters);
+  EXPECT_EQ(listing.CompressedFileSize("C:\\OneDrive\\Documents\\partly.bin"), 8192u);
+  EXPECT_EQ(listing.CompressedFileSize("C:\\preallocated"), 5000u);
 }
 
 TEST_F(FileTable, AnyDoubtLeavesTheListingToThePlatform) {
@@ -125,6 +183,17 @@ TEST_F(FileTable, AnyDoubtLeavesTheListingToThePlatform) {
   EXPECT_EQ(devices.Opened, (std::vector<char>{'C', 'C', 'C', 'D'}));
 }
 
+TEST_F(FileTable, BelowADrivesRootTheTableIsReadOnlyOnceListingHasCostAsMuch) {
+  walked.AddFile("C:\\Docs\\walked.txt", 5);
+  volume.File(volume.Folder(kRoot, "Docs"), "table.txt", 5);
+  devices.Volumes['C'] = volume.Image();
+  listing.ReadTableWhenItPays("C:\\Docs\\", {}, cancel);
+  EXPECT_EQ(List("C:\\Docs\\"), (std::vector<Listed>{{".", 0x10, 0}, {"..", 0x10, 0}, {"walked.txt", 0, 5}}));
+  EXPECT_EQ(listing.Records(), 0u);
+  listing.ReadTableWhenItPays("C:\\", {}, cancel);  // all of it will be listed: at once
+  EXPECT_EQ(List("C:\\Docs\\"), (std::vector<Listed>{{"table.txt", 0x20, 5}}));
+}
+
 TEST(DataRuns, DecodeRelativeOffsetsAndSparseRunsWithinTheVolume) {
   // 0x10 clusters at 0x2000, 5 sparse, 8 at 0x2000 - 0x100.
   const uint8_t pairs[] = {0x21, 0x10, 0x00, 0x20, 0x01, 0x05, 0x21, 0x08, 0x00, 0xFF, 0x00};
@@ -138,6 +207,55 @@ TEST(DataRuns, DecodeRelativeOffsetsAndSparseRunsWithinTheVolume) {
   EXPECT_EQ((*runs)[2].Vcn, 0x15u);
   EXPECT_FALSE(ntfs::DecodeRuns(pairs, 0, 0x2008));  // the first run ends beyond the volume
   EXPECT_FALSE(ntfs::DecodeRuns(std::span(pairs).first(3), 0, 0x10000));  // cut short
+}
+
+// No figure may reach past the volume's end, nor wrap an offset around (which once left
+// the reader taking nothing, forever).
+TEST_F(FileTable, RefusesFiguresBeyondTheVolume) {
+  const std::vector<uint8_t> whole = volume.Image();
+  const auto read = [&](const std::vector<uint8_t>& image) {
+    devices.Volumes['C'] = image;
+    return ntfs::ReadFileTable(*devices.Open('C'), [](double) {}, cancel) != nullptr;
+  };
+  const auto put = [](std::vector<uint8_t>& image, size_t at, uint64_t value, size_t bytes) {
+    for (size_t i = 0; i < bytes; ++i) image[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  };
+  ASSERT_TRUE(read(whole));
+  // $MFT's own data run, in the first record of the table at cluster 40.
+  const size_t mft = 40 * 4096;
+  size_t data = mft + ntfs::Read<uint16_t>(whole, mft + 0x14);
+  while (ntfs::Read<uint32_t>(whole, data) != ntfs::kData) data += ntfs::Read<uint32_t>(whole, data + 4);
+  const size_t run = data + ntfs::Read<uint16_t>(whole, data + 0x20);
+
+  std::vector<uint8_t> image = whole;
+  put(image, 0x28, uint64_t{1} << 60, 8);  // sectors
+  put(image, run, 0x17, 1);                // seven bytes of length, one of offset
+  put(image, run + 1, uint64_t{1} << 52, 7);
+  put(image, run + 8, 40, 1);
+  EXPECT_FALSE(read(image)) << "2^60 sectors, $MFT 2^52 clusters at its place";
+  image = whole;
+  put(image, 0x28, whole.size() / 512 + 8, 8);
+  EXPECT_FALSE(read(image)) << "a cluster more than the volume holds";
+  image = whole;
+  put(image, 0x30, whole.size() / 4096, 8);
+  EXPECT_FALSE(read(image)) << "the table past the volume's end";
+}
+
+// A cancel is heard before every read, from the boot sector's on.
+TEST_F(FileTable, ReadsNothingOnceCancelled) {
+  devices.Volumes['C'] = volume.Image();
+  int reads = 0;
+  devices.OnRead = [&] { ++reads; };
+  EXPECT_FALSE(ntfs::ReadFileTable(*devices.Open('C'), [&](double) { cancel = true; }, cancel));
+  EXPECT_EQ(reads, 0) << "cancelled as progress is first told";
+  cancel = false;
+  reads = 0;
+  devices.OnRead = [&] {
+    ++reads;
+    cancel = true;
+  };
+  EXPECT_FALSE(ntfs::ReadFileTable(*devices.Open('C'), [](double) {}, cancel));
+  EXPECT_EQ(reads, 1) << "cancelled while the boot sector was read";
 }
 
 }  // namespace

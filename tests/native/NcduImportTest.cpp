@@ -10,8 +10,12 @@
 #include <variant>
 #include <vector>
 
+#include "app/UsageView.h"
+#include "export/CsvExport.h"
 #include "export/ExportListing.h"
+#include "export/ExportSink.h"
 #include "export/NcduImport.h"
+#include "export/NcduJsonExport.h"
 #include "scan/FolderList.h"
 
 namespace {
@@ -111,16 +115,16 @@ TEST(NcduImport, RealExportsWalkLikeTheTreeTheirProducerShows) {
   using Level = std::tuple<double, double, int32_t, int32_t, bool>;
   const std::vector<std::pair<const std::string*, std::vector<std::pair<const char*, Level>>>> exports = {
       {&kNcdu,
-       {{"", {1073687, 57344, 12, 7, false}}, {"a/", {25100, 32768, 4, 2, false}},
+       {{"", {1073686, 53248, 11, 7, false}}, {"a/", {25100, 32768, 4, 2, false}},
         {"a/b/", {20100, 24576, 2, 1, false}}, {"a/b/c/", {20000, 20480, 1, 0, false}},
-        {"d/", {1048581, 20480, 7, 0, false}}, {"mnt/", {6, 4096, 1, 0, false}},
+        {"d/", {1048580, 16384, 6, 0, false}}, {"mnt/", {6, 4096, 1, 0, false}},
         {"locked/", {0, 0, 0, 0, true}}, {"empty/", {0, 0, 0, 0, false}}}},
       {&kGdu,
        {{"", {5000, 8192, 4, 2, false}}, {"a/", {0, 0, 2, 0, false}}, {"d/", {5000, 8192, 2, 0, false}}}},
   };
   for (const auto& [text, levels] : exports) {
     const Walked walked(*text);
-    EXPECT_EQ(walked.root.Path(), "/tmp/tree\\");
+    EXPECT_EQ(walked.root.Path(), "/tmp/tree/");  // as written, and below it in the same manner
     EXPECT_EQ(walked.messages, 1 + walked.root.FolderCount());
     for (const auto& [path, expected] : levels) {
       const TFolderList& level = walked.Level(path);
@@ -138,43 +142,63 @@ TEST(NcduImport, RealExportsWalkLikeTheTreeTheirProducerShows) {
   const Walked ncdu(kNcdu);
   EXPECT_EQ(ncdu.Names(""), (std::vector<std::string>{"\\locked", "\\mnt", "\\empty", "\\a", "\\d"}));
   EXPECT_EQ(ncdu.Names("d/"), (std::vector<std::string>{"..", "bad\uFFFD\uFFFDname", "sparse", "ünï€😀", "quo\"te",
-                                                         "ctl\x01\tx", "f1other", "back\\slash"}));
+                                                         "ctl\x01\tx", "f1other"}));
+  EXPECT_EQ(std::get<ExportIndex>(ncdu.read).LeftOut(), 1u);  // "back\slash", a Linux name only
+  EXPECT_EQ(ncdu.Level("a/b/c/").Path(), "/tmp/tree/a/b/c/");
+}
+
+// A tree read from Linux keeps the form of its paths wherever they are shown, found or
+// written, and read again it is the same.
+TEST(NcduImport, ALinuxTreeKeepsItsPathsAndWrittenAgainReadsBackTheSame) {
+  struct MemorySink : ExportSink {
+    bool Write(std::string_view bytes) override { return (text += bytes, true); }
+    std::string text;
+  };
+  Walked first(kNcdu);
+  EXPECT_EQ(LevelAt(first.root, "/tmp/tree/a/b/"), &first.Level("a/b/"));
+  MemorySink csv, written;
+  ASSERT_TRUE(WriteTreeCsv(first.root, csv));
+  EXPECT_NE(csv.text.find("\r\n/tmp/tree/a/b/c/deep,"), std::string::npos);
+  ASSERT_TRUE(WriteNcduJson(first.root, "1", 0, written));
+  EXPECT_NE(written.text.find(R"("name":"/tmp/tree")"), std::string::npos);
+  const Walked again(written.text);
+  EXPECT_EQ(again.root.Path(), "/tmp/tree/");
+  for (const char* path : {"", "a/", "a/b/c/", "d/"}) EXPECT_EQ(again.Names(path), first.Names(path)) << path;
 }
 
 TEST(NcduImport, DecodesEveryEscapeAndSkipsWhatItDoesNotKnow) {
   const Walked walked(R"([1,7,{"progname":"x","more":[{"deep":[1,-2.5e+3,true,false,null,"\u0041"]}]},
-    [{"name":"r","mode":16877,"unknown":{"a":[[],{}]}},
+    [{"name":"r\\\/\u0000","mode":16877,"unknown":{"a":[[],{}]}},
      {"name":"\u00e9\ud83d\ude00","asize":1,"notreg":false},
      {"name":"x","asize":32,"excluded":null},
      {"name":"lone\ud800x\udc00\ud800","asize":2},
-     {"name":"nul\u0000\"\\\/\b\f\n\r\t","asize":4},
-     [{"name":"gone","excluded":"othfs"},{"name":"inside","asize":8}],
-     {"name":"","asize":16}], "later"])");
-  EXPECT_EQ(walked.Names(""), (std::vector<std::string>{"é😀", "lone\uFFFDx\uFFFD\uFFFD",
-                                                        "nul\uFFFD\"\\/\b\f\n\r\t", ""}));
-  EXPECT_EQ(walked.root.NominalTotal(), 1 + 2 + 4 + 16);
+     {"name":"\"\b\f\n\r\t","asize":4},
+     [{"name":"gone","excluded":"othfs"},{"name":"inside","asize":8}]], "later"])");
+  EXPECT_EQ(walked.root.Path(), "r\\/\uFFFD\\");
+  EXPECT_EQ(walked.Names(""), (std::vector<std::string>{"é😀", "lone\uFFFDx\uFFFD\uFFFD", "\"\b\f\n\r\t"}));
+  EXPECT_EQ(walked.root.NominalTotal(), 1 + 2 + 4);
 }
 
-TEST(NcduImport, FindsFoldersWhoseNamesHoldBackslashes) {
+// Names with a separator or NUL, which no Windows folder holds, are left out with all
+// below them and counted; two folders of one name are each found.
+TEST(NcduImport, LeavesOutNamesNoWindowsFolderHoldsAndFindsFoldersOfOneName) {
   Walked walked(R"([1,0,{},[{"name":"C:\\x"},
-    [{"name":"a\\b"},{"name":"one","asize":1}],
+    [{"name":"a\\b"},{"name":"one","asize":1},[{"name":"below"},{"name":"f","asize":1}]],
     [{"name":"a"},[{"name":"b"},{"name":"two","asize":2}]],
-    [{"name":"a\\b"},{"name":"three","asize":3}],
-    [{"name":".."},[{"name":"x"},{"name":"not","asize":100}]],
-    [{"name":"..\\x"},{"name":"four","asize":4}]]])");
+    {"name":"s\/l","asize":4},{"name":"nul\u0000","asize":8},{"name":"e\\x","asize":16,"excluded":"pattern"},
+    [{"name":"a"},{"name":"three","asize":3}]]])");
   std::vector<double> sizes;
   for (const TFolderData* entry : walked.root.Entries()) sizes.push_back(entry->Nominal);
-  EXPECT_EQ(sizes, (std::vector<double>{1, 2, 3, 4}));
+  EXPECT_EQ(sizes, (std::vector<double>{2, 3}));
+  EXPECT_EQ(std::get<ExportIndex>(walked.read).LeftOut(), 3u);
   EXPECT_EQ(walked.Level("a/b/").NominalTotal(), 2);
   // Out of the walk's order, and outside the tree: "c\b" is not "a"'s "b".
   ExportListing listing(std::get<ExportIndex>(walked.read), {});
   FolderListing found;
-  EXPECT_EQ(listing.ListFolder("C:\\x\\a\\", found), ListingOutcome::Listed);
-  for (const char* path : {"C:\\x\\c\\b\\", "C:\\x\\a\\b\\one\\", "C:\\y\\", "C:\\x\\a"})
+  for (const char* path : {"C:\\x\\c\\b\\", "C:\\x\\a\\b\\two\\", "C:\\y\\", "C:\\x\\a"})
     EXPECT_EQ(listing.ListFolder(path, found), ListingOutcome::NotFound) << path;
-  found.Clear();
   EXPECT_EQ(listing.ListFolder("C:\\x\\a\\b\\", found), ListingOutcome::Listed);
-  EXPECT_TRUE(found.Count() == 1 && found[0].Name == "one");
+  EXPECT_TRUE(found.Count() == 1 && found[0].Name == "two");
 }
 
 std::string Nested(size_t depth) {
@@ -185,6 +209,7 @@ std::string Nested(size_t depth) {
 
 TEST(NcduImport, MalformedOrTruncatedInputStopsWhereItGoesWrong) {
   const std::string named = R"([1,0,{},[{"name":"r",)";  // its info object ends here
+  const std::string root = R"([1,0,{},[{"name":"r"},)";    // its first entry comes next
   const std::string tooDeep = Nested(kMaxFolderDepth + 1);
   const std::vector<std::tuple<std::string, uint64_t, std::string>> cases = {
       {"", 0, "unexpected end of file"},
@@ -195,6 +220,10 @@ TEST(NcduImport, MalformedOrTruncatedInputStopsWhereItGoesWrong) {
       {R"([1,0,{"a":1,}])", 12, "expected a key"},
       {R"([1,0,{},[{"asize":1}]])", 9, "entry without a name"},
       {R"([1,0,{},[{"name":7}]])", 17, "expected a name"},
+      {R"([1,0,{},[{"name":""}]])", 17, "the root has no name"},
+      {root + R"({"name":".."}]])", 30, "a name no file system lists"},
+      {root + R"([{"name":"."}]]])", 31, "a name no file system lists"},
+      {root + R"({"name":""}]])", 30, "a name no file system lists"},
       {R"([1,0,{},[{"name":"a\x"}]])", 19, "bad escape in a string"},
       {R"([1,0,{},[{"name":"a\u12G4"}]])", 19, "bad escape in a string"},
       {"[1,0,{},[{\"name\":\"a\tb\"}]]", 19, "control character in a string"},

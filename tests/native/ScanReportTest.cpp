@@ -2,6 +2,7 @@
 // scans of the same path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,43 @@ TEST(ScanReport, TellsReasonsKindsAndWhatTheVolumeHoldsBeyondTheCount) {
   EXPECT_NE(saved.find("\r\nFolders that could not be listed: 1\r\nC:\\Secret\\   (access denied)\r\n"),
             std::string::npos);
   EXPECT_NE(saved.find("\r\nChanges\r\nThe scan was cancelled"), std::string::npos);
+}
+
+TEST(ScanReport, CountsAFileUnderSeveralNamesOnceAndTellsOnlineOnlyFiles) {
+  FakeFileSystem fs;
+  // One file with three names, two of them here; one whose second name lies elsewhere.
+  for (const char* name : {"C:\\D\\a.bin", "C:\\D\\Sub\\b.bin"}) {
+    FakeFileSystem::Node& file = fs.AddFile(name, 10000);
+    file.FileId = 40;
+    file.Links = 3;
+  }
+  FakeFileSystem::Node& half = fs.AddFile("C:\\D\\half.bin", 5000);
+  half.FileId = 41;
+  half.Links = 2;
+  FakeFileSystem::Node& cloud = fs.AddFile("C:\\D\\cloud.docx", 70000, kAttributeRecallOnDataAccess);
+  cloud.Links = 1;
+  cloud.Allocated = 0;
+  ScanNotes notes;
+  const auto root = Scan(fs, &notes);
+  EXPECT_EQ(root->AllocatedTotal(), 32768);  // per name, as listed; the cloud file takes nothing
+
+  ScanReport report{.Path = "C:\\", .Allocated = root->AllocatedTotal(), .Volume = VolumeSpace{100000, 0},
+                    .Notes = notes, .Links = CountHardLinks(*root)};
+  FakeVolumeApi volumes;
+  std::vector<std::string> summary = DescribeScan(report, std::nullopt, 0, {}, volumes).Summary;
+  const auto has = [&](const std::string& line) {
+    return std::find(summary.begin(), summary.end(), line) != summary.end();
+  };
+  EXPECT_TRUE(has("Files with more than one name here: 1, with 2 names"));
+  EXPECT_TRUE(has("Shown more than once: 12,288 bytes (nominal 10,000 bytes)"));
+  EXPECT_TRUE(has("Online-only files: 1, 70,000 bytes nominal (a cloud provider keeps their data)"));
+  EXPECT_TRUE(has("Not accounted for: 79,520 bytes"));  // 100,000 - (32,768 - 12,288)
+
+  report.Links = {.FilesNotTold = 1};
+  report.LeftOut = 2;
+  summary = DescribeScan(report, std::nullopt, 0, {}, volumes).Summary;
+  EXPECT_TRUE(has("Files with more than one name: not counted (the listing of folders does not tell them)"));
+  EXPECT_TRUE(has("Left out of the export: 2 entries whose names no Windows folder can hold"));
 }
 
 class Changes : public ::testing::Test {

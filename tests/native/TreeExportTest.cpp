@@ -26,8 +26,9 @@ struct MemorySink : ExportSink {
   std::string Text;
 };
 
-// A drive's root with its free-space entry, a folder that cannot be listed, and names
-// that need escaping, quoting, or mending (a byte that is no UTF-8).
+// A drive's root with its free-space entry, a folder that cannot be listed, a link not
+// followed, a file with two names, and names that need escaping, quoting, or mending (a
+// byte that is no UTF-8).
 class TreeExport : public ::testing::Test {
  protected:
   TreeExport() {
@@ -36,7 +37,10 @@ class TreeExport : public ::testing::Test {
     fs.AddFile("C:\\Data\\Sub\\line\nbreak\x01.bin", 5368709121);
     fs.AddFile("C:\\Data\\Sub\\caf\xC3\xA9 \xFF.txt", 0);
     fs.AddFolder("C:\\Data\\Sub\\Empty");
-    fs.AddFile("C:\\z.log", 4096);
+    fs.AddFolder("C:\\Data\\Sub\\Shortcut", kAttributeDirectory | kAttributeReparsePoint).ReparseTag = 0xA000000C;
+    FakeFileSystem::Node& linked = fs.AddFile("C:\\z.log", 4096);
+    linked.FileId = 77;
+    linked.Links = 2;
     root.Reset("C:\\");
     root.AddFile("(C: free space)", -1e9, -1e9);
     root.Scan(cancel, 4096, false, nullptr, fs);
@@ -58,8 +62,9 @@ TEST_F(TreeExport, WritesNcduJson) {
 [{"name":"Sub"},
 {"name":"line\nbreak\u0001.bin","asize":5368709121,"dsize":5368713216},
 {"name":"caf)" "\xC3\xA9 \xEF\xBF\xBD" R"(.txt","asize":0,"dsize":0},
-[{"name":"Empty"}]]],
-{"name":"z.log","asize":4096,"dsize":4096}]]
+[{"name":"Empty"}],
+{"name":"Shortcut","notreg":true}]],
+{"name":"z.log","asize":4096,"dsize":4096,"ino":77,"nlink":2,"hlnkc":true}]]
 )");
 }
 
@@ -67,14 +72,15 @@ TEST_F(TreeExport, WritesCsv) {
   ASSERT_TRUE(WriteTreeCsv(root, sink));
   EXPECT_EQ(sink.Text,
             "\xEF\xBB\xBFPath,Kind,Nominal,Allocated,Slack,Files,Folders\r\n"
-            "C:\\,folder,5368713317,5368721408,8091,4,4\r\n"
-            "C:\\Data,folder,5368709221,5368717312,8091,3,3\r\n"
+            "C:\\,folder,5368713317,5368721408,8091,4,5\r\n"
+            "C:\\Data,folder,5368709221,5368717312,8091,3,4\r\n"
             "\"C:\\Data\\a \"\"quoted\"\", name.txt\",file,100,4096,3996,,\r\n"
             "C:\\Data\\Locked,folder,0,0,0,0,0\r\n"
-            "C:\\Data\\Sub,folder,5368709121,5368713216,4095,2,1\r\n"
+            "C:\\Data\\Sub,folder,5368709121,5368713216,4095,2,2\r\n"
             "\"C:\\Data\\Sub\\line\nbreak\x01.bin\",file,5368709121,5368713216,4095,,\r\n"
             "C:\\Data\\Sub\\caf\xC3\xA9 \xEF\xBF\xBD.txt,file,0,0,0,,\r\n"
             "C:\\Data\\Sub\\Empty,folder,0,0,0,0,0\r\n"
+            "C:\\Data\\Sub\\Shortcut,folder,0,0,0,0,0\r\n"
             "C:\\z.log,file,4096,4096,0,,\r\n");
 }
 

@@ -2,8 +2,11 @@
 // what the file table reader must get right: names outside ASCII and names that sort
 // differently by case, long paths, a deep chain, a folder of 20,000 files, hard links,
 // sparse and compressed files, a symbolic link and a junction, alternate data streams,
-// a file in thousands of pieces, and records freed after the table grew.
-// Usage: fill_ntfs_volume MOUNT
+// a file in thousands of pieces, and records freed after the table grew; or, with
+// --cloud, a cloud sync root (CloudTree.h). ntfs-3g will not set the recall-on-data-access
+// attribute: the files that need it are named on the output, one volume path a line,
+// for it to be set unmounted.
+// Usage: fill_ntfs_volume [--cloud] MOUNT
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -12,9 +15,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "CloudTree.h"
 
 namespace {
 
@@ -124,6 +130,9 @@ void HardLinks() {
   const int fd = ::open(At("Links/original.bin").c_str(), O_WRONLY | O_APPEND);
   Check(fd >= 0 && ::write(fd, "grown", 5) == 5, "append");
   ::close(fd);
+  // A short name beside a long one is no link.
+  File("Links/Long name with a short one.txt", 10);
+  Attribute("Links/Long name with a short one.txt", "system.ntfs_dos_name", "LONGNA~1.TXT", 12);
 }
 
 void SparseAndCompressed() {
@@ -147,6 +156,29 @@ void ReparsePoints() {
   Folder("Reparse/junction");
   const auto junction = ReparseData(kTagMountPoint, u"\\??\\C:\\Names", u"C:\\Names");
   Attribute("Reparse/junction", "system.ntfs_reparse_data", junction.data(), junction.size());
+}
+
+// Tags go on last, contents first: ntfs-3g no longer goes into a folder once tagged.
+void CloudFiles() {
+  for (const cloud::Entry& entry : cloud::kEntries) {
+    if (entry.Folder) {
+      Folder(entry.Path);
+      continue;
+    }
+    File(entry.Path, entry.Written);
+    Check(::truncate(At(entry.Path).c_str(), static_cast<off_t>(entry.Size)) == 0, std::string("hole ") + entry.Path);
+    if (entry.Attributes & cloud::kOffline) AddFileAttributes(entry.Path, cloud::kOffline);
+    if (entry.Attributes & cloud::kRecallOnDataAccess) std::printf("/%s\n", entry.Path);
+  }
+  for (auto entry = std::rbegin(cloud::kEntries); entry != std::rend(cloud::kEntries); ++entry) {
+    // The tag, the length of what follows, two bytes reserved, then the provider's own.
+    const char provider[] = "provider's placeholder state";
+    std::vector<uint8_t> data{static_cast<uint8_t>(entry->Tag), static_cast<uint8_t>(entry->Tag >> 8),
+                              static_cast<uint8_t>(entry->Tag >> 16), static_cast<uint8_t>(entry->Tag >> 24),
+                              sizeof provider, 0, 0, 0};
+    data.insert(data.end(), provider, provider + sizeof provider);
+    Attribute(entry->Path, "system.ntfs_reparse_data", data.data(), data.size());
+  }
 }
 
 void Streams() {
@@ -181,21 +213,26 @@ void GrownAndThinned() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: fill_ntfs_volume MOUNT\n");
+  const bool cloudOnly = argc == 3 && std::strcmp(argv[1], "--cloud") == 0;
+  if (argc != 2 && !cloudOnly) {
+    std::fprintf(stderr, "usage: fill_ntfs_volume [--cloud] MOUNT\n");
     return 2;
   }
-  root = argv[1];
+  root = argv[argc - 1];
   try {
-    Names();
-    LongPaths();
-    ManyFiles();
-    HardLinks();
-    SparseAndCompressed();
-    ReparsePoints();
-    Streams();
-    Pieces();
-    GrownAndThinned();
+    if (cloudOnly) {
+      CloudFiles();
+    } else {
+      Names();
+      LongPaths();
+      ManyFiles();
+      HardLinks();
+      SparseAndCompressed();
+      ReparsePoints();
+      Streams();
+      Pieces();
+      GrownAndThinned();
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fill_ntfs_volume: %s\n", e.what());
     return 1;

@@ -1,7 +1,11 @@
 // Scans an NTFS image twice: through its file table, and through its ntfs-3g mount as
 // the reference, each folder's entries put in index order by the volume's own
-// upper-case table. Every listing and compressed size the walk asks for, and then the
-// two trees (names, sizes, counts, longest path), must be the same.
+// upper-case table; what the mount cannot show, below the cloud sync root, is expected
+// as CloudTree.h says it was made. Every listing and compressed size the walk asks for,
+// and then the two trees (names, sizes, counts, longest path), must be the same; so
+// must each file's number and count of long names, which ntfs-3g gives as st_ino and
+// st_nlink (counting a short name beside a long one too), and every name of a file
+// must be met as many times as it has names.
 // Usage: ntfs_image_check IMAGE MOUNT UPCASE
 #include <dirent.h>
 #include <sys/stat.h>
@@ -11,10 +15,13 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "CloudTree.h"
 #include "ImageVolume.h"
+#include "app/ScanReport.h"
 #include "ntfs/FileTableListing.h"
 #include "scan/FolderList.h"
 #include "support/Utf8.h"
@@ -37,46 +44,38 @@ class MountListing : public ScanPlatform {
   MountListing(std::string mount, const std::vector<char16_t>& upcase) : mount_(std::move(mount)), upcase_(upcase) {}
 
   ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
-    struct Found {
-      std::u16string Key, Name;
-      std::string Utf8;
-      uint32_t Attributes, Tag;
-      uint64_t Size;
-    };
-    std::vector<Found> found;
-    const std::string folder = Local(folderPath);
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return ListingOutcome::Failed;
-    while (const dirent* entry = ::readdir(dir)) {
-      const std::string name = entry->d_name;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + name;
-      struct stat status {};
-      uint32_t attributes = 0, tag = 0;
-      if (::lstat(path.c_str(), &status) != 0 ||
-          ::lgetxattr(path.c_str(), "system.ntfs_attrib", &attributes, 4) != 4)
-        Differ("cannot read " + path);
-      if (attributes & kAttributeReparsePoint) {
-        uint8_t data[16 * 1024];
-        if (::lgetxattr(path.c_str(), "system.ntfs_reparse_data", data, sizeof data) < 4) Differ("no tag: " + path);
-        tag = data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24;
+    found_.clear();
+    const std::string relative = Relative(folderPath);
+    if (relative.starts_with(kCloudRoot)) {
+      for (const cloud::Entry& entry : cloud::kEntries) {
+        const std::string_view path = entry.Path;
+        const size_t split = path.rfind('/') + 1;
+        if (path.substr(0, split) == relative)
+          Add({.Name = path.substr(split), .Attributes = entry.Attributes, .ReparseTag = entry.Tag,
+               .Size = entry.Size, .Allocated = entry.Allocated.value_or(kAllocatedFromClusters),
+               .Links = entry.Folder ? 0u : 1u});
       }
-      const bool directory = attributes & kAttributeDirectory;
-      // A link's data is its reparse point, not a stream the listing counts.
-      const uint64_t size = directory || (attributes & kAttributeReparsePoint) ? 0 : status.st_size;
-      std::u16string units = Utf8ToUtf16(name), key = units;
-      for (char16_t& unit : key) unit = upcase_[unit];
-      found.push_back({key, units, name, attributes ? attributes : kNormal, tag, size});
+    } else {
+      const std::string folder = Local(folderPath);
+      DIR* dir = ::opendir(folder.c_str());
+      if (!dir) return ListingOutcome::Failed;
+      while (const dirent* entry = ::readdir(dir))
+        if (std::string_view(entry->d_name) != "." && std::string_view(entry->d_name) != "..")
+          Add(Describe(folder, entry->d_name));
+      ::closedir(dir);
     }
-    ::closedir(dir);
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-      return a.Key != b.Key ? a.Key < b.Key : a.Name < b.Name;
+    std::sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
+      return a.Key != b.Key ? a.Key < b.Key : a.Units < b.Units;
     });
-    for (const Found& entry : found) listing.Add(entry.Utf8, entry.Attributes, entry.Tag, entry.Size);
+    for (Found& entry : found_) {
+      entry.Entry.Name = entry.Name;
+      listing.Add(entry.Entry);
+    }
     return ListingOutcome::Listed;
   }
 
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override {
+    if (const cloud::Entry* entry = CloudEntry(filePath)) return entry->Allocated.value_or(entry->Size);
     struct stat status {};
     if (::lstat(Local(filePath).c_str(), &status) != 0) return std::nullopt;
     // Less than a cluster: the data lives in the file's record, not compressed, and
@@ -88,12 +87,74 @@ class MountListing : public ScanPlatform {
   void ProcessMessages() override {}
 
  private:
-  std::string Local(std::string path) const {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return mount_ + "/" + path.substr(3);
+  struct Found {
+    std::u16string Key, Units;
+    std::string Name;
+    FoundEntry Entry;
+  };
+  static constexpr std::string_view kCloudRoot = "OneDrive/";
+
+  // A file or folder of the mount as the listing gives it.
+  static FoundEntry Describe(const std::string& folder, const char* name) {
+    const std::string path = folder + name;
+    struct stat status {};
+    uint32_t attributes = 0, tag = 0;
+    if (::lstat(path.c_str(), &status) != 0 || ::lgetxattr(path.c_str(), "system.ntfs_attrib", &attributes, 4) != 4)
+      Differ("cannot read " + path);
+    if (attributes & kAttributeReparsePoint) {
+      uint8_t data[16 * 1024];
+      if (::lgetxattr(path.c_str(), "system.ntfs_reparse_data", data, sizeof data) < 4) Differ("no tag: " + path);
+      tag = data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24;
+    }
+    if (attributes & kAttributeDirectory) return {.Name = name, .Attributes = attributes, .ReparseTag = tag};
+    char shortName[32];
+    const bool alsoShort = ::lgetxattr(path.c_str(), "system.ntfs_dos_name", shortName, sizeof shortName) > 0;
+    // A link's data is its reparse point, not a stream the listing counts.
+    return {.Name = name, .Attributes = attributes ? attributes : kNormal, .ReparseTag = tag,
+            .Size = attributes & kAttributeReparsePoint ? 0 : static_cast<uint64_t>(status.st_size),
+            .FileId = status.st_ino, .Links = static_cast<uint32_t>(status.st_nlink - alsoShort)};
   }
+
+  void Add(const FoundEntry& entry) {
+    Found added{{}, Utf8ToUtf16(entry.Name), std::string(entry.Name), entry};
+    added.Key = added.Units;
+    for (char16_t& unit : added.Key) unit = upcase_[unit];
+    found_.push_back(std::move(added));
+  }
+
+  static const cloud::Entry* CloudEntry(const std::string& filePath) {
+    for (const cloud::Entry& entry : cloud::kEntries)
+      if (Relative(filePath) == entry.Path) return &entry;
+    return nullptr;
+  }
+
+  // "X:\a\b" as "a/b".
+  static std::string Relative(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path.substr(3);
+  }
+  std::string Local(const std::string& path) const { return mount_ + "/" + Relative(path); }
   std::string mount_;
   const std::vector<char16_t>& upcase_;
+  std::vector<Found> found_;
+};
+
+// The mount behind the table, which, once read, must answer every listing itself.
+class LeftToTheMount : public ScanPlatform {
+ public:
+  explicit LeftToTheMount(ScanPlatform& mount) : mount_(mount) {}
+  ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
+    Differ(folderPath + ": left to the mount by the table");
+    return mount_.ListFolder(folderPath, listing);
+  }
+  std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override {
+    Differ(filePath + ": compressed size left to the mount by the table");
+    return mount_.CompressedFileSize(filePath);
+  }
+  void ProcessMessages() override {}
+
+ private:
+  ScanPlatform& mount_;
 };
 
 // Lets the walk see the table's answers, each checked against the mount's.
@@ -110,17 +171,40 @@ class Comparing : public ScanPlatform {
       Differ(folderPath + ": " + std::to_string(listing.Count()) + " entries, not " +
              std::to_string(reference_.Count()));
     const auto text = [](const FoundEntry& entry) {
+      const std::string allocated =
+          entry.Allocated == kAllocatedFromClusters ? "rounded up" : std::to_string(entry.Allocated);
       return std::string(entry.Name) + " (attributes " + std::to_string(entry.Attributes) + ", size " +
-             std::to_string(entry.Size) + ", tag " + std::to_string(entry.ReparseTag) + ")";
+             std::to_string(entry.Size) + ", allocated " + allocated + ", tag " + std::to_string(entry.ReparseTag) +
+             ", names " + std::to_string(entry.Links) + ")";
     };
     for (size_t i = 0; i < std::min(listing.Count(), reference_.Count()); ++i) {
-      if (text(listing[i]) != text(reference_[i]))
-        Differ(folderPath + ": " + text(listing[i]) + " for " + text(reference_[i]));
+      const FoundEntry got = listing[i], want = reference_[i];
+      if (text(got) != text(want)) Differ(folderPath + ": " + text(got) + " for " + text(want));
+      // The mount cannot tell the numbers of what lies below the cloud sync root.
+      if (want.FileId != 0 && got.FileId != want.FileId)
+        Differ(folderPath + std::string(got.Name) + ": file " + std::to_string(got.FileId) + " for " +
+               std::to_string(want.FileId));
+      if (!(got.Attributes & kAttributeDirectory)) {
+        auto& [links, met] = names_[got.FileId];
+        links = got.Links;
+        ++met;
+      }
       // The walk asks only for compressed files; sparse ones are asked here.
-      else if (listing[i].Attributes & kSparse)
-        CompressedFileSize(folderPath + std::string(listing[i].Name));
+      if (got.Attributes & kSparse) CompressedFileSize(folderPath + std::string(got.Name));
     }
     return ListingOutcome::Listed;
+  }
+
+  // Each file met as many times as it has names; how many have more than one.
+  int FilesOfManyNames() const {
+    int many = 0;
+    for (const auto& [file, seen] : names_) {
+      if (seen.first != seen.second)
+        Differ("file " + std::to_string(file) + " has " + std::to_string(seen.first) + " names, met " +
+               std::to_string(seen.second));
+      many += seen.first > 1;
+    }
+    return many;
   }
 
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override {
@@ -140,6 +224,7 @@ class Comparing : public ScanPlatform {
   ScanPlatform& table_;
   ScanPlatform& mount_;
   FolderListing reference_;
+  std::map<uint64_t, std::pair<uint32_t, uint32_t>> names_;  // by file: its names, and how many were met
 };
 
 void CompareTrees(const TFolderList& got, const TFolderList& want) {
@@ -174,7 +259,8 @@ int main(int argc, char** argv) {
 
   MountListing mount(argv[2], upcase);
   ImageDevices devices(argv[1]);
-  FileTableListing table(mount, devices);  // read, the table answers every listing
+  LeftToTheMount behindTable(mount);
+  FileTableListing table(behindTable, devices);
   const bool cancel = false;
   int progressTold = 0;
   if (!table.ReadTableOf(kRoot, [&](const std::string&) { ++progressTold; }, cancel)) {
@@ -187,12 +273,18 @@ int main(int argc, char** argv) {
   viaMount.Scan(cancel, kClusterBytes, true, {}, mount);
   CompareTrees(viaTable, viaMount);
   if (viaTable.LongestPath() != viaMount.LongestPath()) Differ("longest path " + viaTable.LongestPath());
+  const int manyNames = comparing.FilesOfManyNames();
 
   std::printf("ntfs image %s: %d files, %d folders, %.0f bytes, longest path %d units; %d listings and %d "
-              "compressed sizes compared; table of %llu records, %.1f bytes per record; %d differences\n",
+              "compressed sizes compared; files of more than one name: %d; table of %llu records, %.1f bytes "
+              "per record; %d differences\n",
               argv[1], viaTable.FileCount(), viaTable.FolderCount(), viaTable.NominalTotal(),
-              viaTable.LongestPathLength(), comparing.folders_, comparing.compressed_,
+              viaTable.LongestPathLength(), comparing.folders_, comparing.compressed_, manyNames,
               static_cast<unsigned long long>(table.Records()),
               static_cast<double>(table.IndexBytes()) / static_cast<double>(table.Records()), differences);
+  // As the scan report counts them; the test compares this line with the mount's inodes.
+  const HardLinkFigures links = CountHardLinks(viaTable);
+  std::printf("hard links: files=%lld names=%lld nominal=%.0f\n", static_cast<long long>(links.Files),
+              static_cast<long long>(links.Names), links.Nominal);
   return differences == 0 && progressTold > 0 ? 0 : 1;
 }

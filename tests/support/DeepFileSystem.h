@@ -12,8 +12,8 @@ class DeepFileSystem : public ScanPlatform {
   DeepFileSystem(std::string root, size_t depth) : root_(std::move(root)), depth_(depth) {}
   ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override {
     const size_t depth = (folderPath.size() - root_.size()) / 2;  // the root, then "a\" per level
-    if (depth < depth_) listing.Add("a", kAttributeDirectory, 0, 0);
-    else listing.Add("bottom.txt", 0, 0, 42);
+    if (depth < depth_) listing.Add({.Name = "a", .Attributes = kAttributeDirectory});
+    else listing.Add({.Name = "bottom.txt", .Size = 42});
     return ListingOutcome::Listed;
   }
   std::optional<uint64_t> CompressedFileSize(const std::string&) override { return std::nullopt; }

@@ -67,12 +67,18 @@ ListingOutcome FakeFileSystem::ListFolder(const std::string& folderPath, FolderL
   if (folder->Listing != ListingOutcome::Listed) return folder->Listing;
   const bool driveRoot = SplitPath(folderPath).size() == 1;
   if (!driveRoot) {
-    listing.Add(".", kAttributeDirectory, 0, 0);
-    listing.Add("..", kAttributeDirectory, 0, 0);
+    listing.Add({.Name = ".", .Attributes = kAttributeDirectory});
+    listing.Add({.Name = "..", .Attributes = kAttributeDirectory});
   }
   for (const size_t child : folder->Children) {
     const Node& node = nodes_[child];
-    listing.Add(node.Name, node.Attributes, node.ReparseTag, node.Size);
+    listing.Add({.Name = node.Name,
+                 .Attributes = node.Attributes,
+                 .ReparseTag = node.ReparseTag,
+                 .Size = node.Size,
+                 .Allocated = node.Allocated,
+                 .FileId = node.FileId,
+                 .Links = node.Links});
   }
   return ListingOutcome::Listed;
 }

@@ -20,6 +20,9 @@ class FakeFileSystem : public ScanPlatform {
     uint32_t Attributes = 0;
     uint32_t ReparseTag = 0;
     uint64_t Size = 0;
+    uint64_t Allocated = kAllocatedFromClusters;
+    uint64_t FileId = 0;
+    uint32_t Links = 0;  // 0: the listing does not tell
     std::optional<uint64_t> CompressedSize;  // none: the platform cannot tell
     ListingOutcome Listing = ListingOutcome::Listed;  // for a folder: what listing it gives
     std::vector<size_t> Children;

@@ -32,6 +32,7 @@ class FakeVolumeDevices : public VolumeDevices {
       std::memcpy(into.data(), bytes_.data() + offset, into.size());
       return true;
     }
+    std::optional<uint64_t> Bytes() const override { return bytes_.size(); }
 
    private:
     const std::vector<uint8_t>& bytes_;

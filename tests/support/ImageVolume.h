@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
@@ -27,6 +28,11 @@ class ImageVolume : public ByteSource {
       offset += static_cast<uint64_t>(got);
     }
     return true;
+  }
+  std::optional<uint64_t> Bytes() const override {
+    struct stat status{};
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    return static_cast<uint64_t>(status.st_size);
   }
 
  private:

@@ -36,8 +36,9 @@ void Resident(Bytes& out, uint32_t type, const Bytes& value) {
   Set(out, start + 4, out.size() - start, 4);
 }
 
-void NonResident(Bytes& out, uint32_t type, uint64_t size, uint64_t lcn, std::optional<uint64_t> compressed) {
-  const uint64_t clusters = (size + kCluster - 1) / kCluster;
+void NonResident(Bytes& out, uint32_t type, uint64_t size, uint64_t allocated, uint64_t lcn,
+                 std::optional<uint64_t> compressed) {
+  const uint64_t clusters = std::max((size + kCluster - 1) / kCluster, allocated / kCluster);
   const uint16_t runsAt = compressed ? 0x48 : 0x40;
   const size_t start = out.size();
   Put(out, {{type, 4}, {0, 4}, {1, 2}, {runsAt, 2}, {compressed ? 1u : 0u, 2}, {0, 2}, {0, 8}, {clusters - 1, 8},
@@ -106,6 +107,11 @@ void NtfsVolumeBuilder::Compressed(uint32_t record, uint64_t allocated) {
   records_[record].CompressedSize = allocated;
 }
 
+void NtfsVolumeBuilder::Allocated(uint32_t record, uint64_t allocated) {
+  records_[record].Allocated = allocated;
+  dataClusters_ += allocated / kCluster;
+}
+
 void NtfsVolumeBuilder::Reparse(uint32_t record, uint32_t tag) {
   records_[record].Attributes |= 0x400;
   records_[record].ReparseTag = tag;
@@ -160,11 +166,12 @@ std::vector<uint8_t> NtfsVolumeBuilder::Attributes(const Record& record, uint32_
   if (here && owner.Size) {
     const uint32_t base = record.Base.value_or(number);
     if (base == 0)
-      NonResident(out, 0x80, MftClusters() * kCluster, kMftCluster, std::nullopt);
+      NonResident(out, 0x80, MftClusters() * kCluster, 0, kMftCluster, std::nullopt);
     else if (*owner.Size <= 512)
       Resident(out, 0x80, Bytes(*owner.Size, 'x'));
     else
-      NonResident(out, 0x80, *owner.Size, base == 10 ? kUpCaseCluster : kDataCluster, owner.CompressedSize);
+      NonResident(out, 0x80, *owner.Size, owner.Allocated, base == 10 ? kUpCaseCluster : kDataCluster,
+                  owner.CompressedSize);
   }
   if (!record.Base && record.ReparseTag) {
     Bytes reparse;
@@ -204,7 +211,7 @@ std::vector<uint8_t> NtfsVolumeBuilder::Image() const {
   Put(image, {{(kDataCluster + dataClusters_ + 16) * 8, 8}, {kMftCluster, 8}, {2, 8}, {0xF6, 1}});
   image.resize(510);
   Put(image, {{0xAA55, 2}});
-  image.resize((kMftCluster + MftClusters()) * kCluster);
+  image.resize((kDataCluster + dataClusters_ + 16) * kCluster);  // the whole volume the boot sector counts
   for (uint32_t c = 0; c < 65536; ++c) {
     const bool lower = (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
     Set(image, kUpCaseCluster * kCluster + 2 * c, lower ? c - 0x20 : c, 2);

@@ -26,6 +26,8 @@ class NtfsVolumeBuilder {
   void Attributes(uint32_t record, uint32_t attributes);
   // Stored compressed, taking `allocated` bytes (a file kept in its record is not).
   void Compressed(uint32_t record, uint64_t allocated);
+  // Given `allocated` bytes of clusters, more than its size needs, as a file preallocated is.
+  void Allocated(uint32_t record, uint64_t allocated);
   void Reparse(uint32_t record, uint32_t tag);
   // The data attribute and the names move to an extension record, which the base
   // record's attribute list points to.
@@ -50,6 +52,7 @@ class NtfsVolumeBuilder {
     std::vector<FileName> Names;
     std::optional<uint64_t> Size;  // the unnamed data stream
     std::optional<uint64_t> CompressedSize;
+    uint64_t Allocated = 0;  // when more than the size rounded up
     std::optional<uint32_t> ReparseTag;
     std::optional<uint32_t> Extension;  // the record its data and names moved to
     std::optional<uint32_t> Base;       // of an extension record

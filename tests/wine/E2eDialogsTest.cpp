@@ -53,15 +53,6 @@ TEST_F(FileProperties, OfAProgramWithVersionData) {
   CloseWithOk(dialog);
 }
 
-TEST_F(FileProperties, OfAHugeFile) {
-  temp.MakeFile(L"huge\\disk.img", 5ull << 30);  // sparse
-  const Velmora velmora(Root() + L"\\huge");
-  HWND dialog = PropertiesOf(velmora, L"disk.img");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(Shows(dialog, L"5.00 GB (5,368,709,120 bytes)"));
-  CloseWithOk(dialog);
-}
-
 TEST_F(FileProperties, OfAHiddenReadOnlyFileWhoseBoxesCannotBeChanged) {
   temp.MakeFile(L".secret.dat", 100, FILE_ATTRIBUTE_READONLY);  // a leading dot hides it under Wine
   const Velmora velmora(Root());

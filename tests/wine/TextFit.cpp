@@ -62,6 +62,8 @@ class Checker {
       Expect(window, text, needed.cx <= client.right && needed.cy <= client.bottom, needed, client);
     } else if (name == WC_TABCONTROLW) {
       CheckTabs(window, client);
+    } else if (name == STATUSCLASSNAMEW) {
+      CheckPanels(window);
     }
   }
 
@@ -120,6 +122,23 @@ class Checker {
         faults_.push_back("the tab \"" + WideToUtf8(caption) + "\" is not shown whole on opening");
       else if (needed.cx > tab.right - tab.left)
         faults_.push_back("the tab \"" + WideToUtf8(caption) + "\" is narrower than its caption");
+    }
+  }
+
+  // Each panel of a status bar but the last, which takes the rest of the bar and shows
+  // a path, however long. Panels do not cut their texts with an ellipsis.
+  void CheckPanels(HWND bar) {
+    const auto count = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));
+    for (int panel = 0; panel + 1 < count; ++panel) {
+      std::wstring text(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, panel, 0)) + 1, L'\0');
+      text.resize(LOWORD(SendMessageW(bar, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(text.data()))));
+      RECT part{};
+      SendMessageW(bar, SB_GETRECT, panel, reinterpret_cast<LPARAM>(&part));
+      // Inside its sunken edge, a panel's text starts 3 pixels in.
+      const int room = part.right - part.left - 2 * GetSystemMetrics(SM_CXEDGE) - 3;
+      if (const SIZE needed = TextExtent(bar, text); needed.cx > room)
+        faults_.push_back("the status bar's panel " + std::to_string(panel) + " \"" + WideToUtf8(text) +
+                          "\" needs " + std::to_string(needed.cx) + " and has " + std::to_string(room));
     }
   }
 

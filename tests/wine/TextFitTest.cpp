@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "FakeFileFacts.h"
 #include "FakeFileSystem.h"
 #include "FakeVolumeApi.h"
 #include "FakeVolumeDevices.h"
 #include "MemoryRegistry.h"
 #include "TextFit.h"
 #include "WindowQueries.h"
+#include "app/UsageView.h"
 #include "app/win32/FormMain.h"
 #include "app/win32/ScanReportDialog.h"
 #include "dialogs/win32/AboutBx.h"
@@ -22,6 +24,8 @@
 #include "win32/WideText.h"
 #include "win32/Win32FileFacts.h"
 #include "win32/Win32VersionSource.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -71,11 +75,18 @@ class TextsFit : public ::testing::Test {
       "C:\\Data"};
 };
 
-TEST_F(TextsFit, InTheMainWindowAfterAScan) {
+TEST_F(TextsFit, InTheMainWindowAfterAScanAndWithTheStatusOfTerabytesAndMillionsOfFiles) {
   main.Show();
   ASSERT_TRUE(WaitFor([&] { return !main.Scanning() && main.Caption().rfind("Velmora - ", 0) == 0; }, 5000,
                       [] { Application().ProcessMessages(); }));
   ExpectFits(main);
+  const HWND bar = FindWindowExW(main.Handle(), nullptr, STATUSCLASSNAMEW, nullptr);
+  const FormatSettings locale;
+  const std::string texts[] = {SizeText(12345678901234.0, kUnitsBytes, locale), FilesText(1234567, locale),
+                               FoldersText(123456, locale)};
+  for (int panel = 0; panel < 3; ++panel)
+    SendMessageW(bar, SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(Utf8ToWide(texts[panel]).c_str()));
+  EXPECT_TRUE(TextsThatDoNotFit(main.Handle()).empty()) << Joined(TextsThatDoNotFit(main.Handle()));
 }
 
 TEST_F(TextsFit, OnEveryPageOfTheOptionsDialog) {
@@ -87,6 +98,16 @@ TEST_F(TextsFit, OnBothPagesOfTheFilePropertiesOfAFileWithVersionData) {
   TFinalForm<TfrmFileProperties1> properties(main, files);
   properties.FileName = "C:\\windows\\system32\\kernel32.dll";
   ExpectFits(properties);
+}
+
+TEST_F(TextsFit, InTheFilePropertiesOfAnOnlineOnlyFile) {
+  FakeFileFacts cloud;
+  cloud.Files["C:\\OneDrive\\Budget 2027.xlsx"] = {.Name = "Budget 2027.xlsx", .Attributes = 0x400020};
+  TFinalForm<TfrmFileProperties1> properties(main, cloud);
+  properties.FileName = "C:\\OneDrive\\Budget 2027.xlsx";
+  ExpectFits(properties);
+  const HWND note = FindChild(properties.Handle(), L"Static", L"Online-only file: its data is not on this disk.");
+  EXPECT_TRUE(GetWindowLongW(note, GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(TextsFit, InTheAboutBoxOfTheProgram) {

@@ -178,6 +178,7 @@ void TMainForm::LoadExport(std::string file) {
   ScanAndShow([&](const ProgressProc& progress, ScanNotes& notes) {
     rootLevel_.Scan(cancelScan_, 1, false, progress, listing, &notes);
   });
+  report_->LeftOut = index.LeftOut();
 }
 
 void TMainForm::ScanAndShow(const std::function<void(const ProgressProc&, ScanNotes&)>& scan) {
@@ -197,6 +198,7 @@ void TMainForm::ScanAndShow(const std::function<void(const ProgressProc&, ScanNo
   report.Nominal = rootLevel_.NominalTotal();
   report.Allocated = rootLevel_.AllocatedTotal();
   report.Slack = rootLevel_.SlackTotal();
+  report.Links = CountHardLinks(rootLevel_);
   report_ = std::move(report);
   ShowLevel(&rootLevel_);
   RestoreAfterScan();

@@ -202,7 +202,8 @@ class TMainForm : public TForm, private OptionsTarget {
                     .Hint = " Pprevious folder "}};
   TButton BitBtnExit{*this, {.Caption = "E&xit", .OnClick = Bind(this, &TMainForm::FileExit)},
                      {.Bounds = {458, 312, 65, 25}, .Anchors = akRight | akBottom}};
-  TStatusBar StatusBar{*this, {Scale(115), Scale(85), Scale(80), Scale(50)},
+  // Room for "12,345,678,901,234 bytes", "Files: 1,234,567" and "Folders: 123,456".
+  TStatusBar StatusBar{*this, {Scale(156), Scale(100), Scale(105), Scale(50)},
                        {.Bounds = {0, 345, 542, 19}, .Align = TAlign::Bottom}};
   TTimer Timer1{{.Interval = 100, .OnTimer = Bind(this, &TMainForm::Timer1Timer), .Name = "Timer1"}};
   TTimer Timer2{{.Interval = 333, .Enabled = false, .OnTimer = Bind(this, &TMainForm::Timer2Timer), .Name = "Timer2"}};

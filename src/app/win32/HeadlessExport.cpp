@@ -9,6 +9,7 @@
 #include "scan/VolumeProbe.h"
 #include "win32/Files.h"
 #include "win32/Handles.h"
+#include "win32/RealFileSystem.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -36,7 +37,10 @@ void Tell(const std::string& line) {
 std::optional<std::string> FolderPath(const std::string& folder) {
   std::optional<std::wstring> full = FullPath(Utf8ToWide(folder.empty() ? "." : folder));
   if (!full) return std::nullopt;
-  const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(*full).c_str());
+  const DWORD attributes = [&] {
+    const RealFileSystem real;
+    return GetFileAttributesW(ExtendedLengthPath(*full).c_str());
+  }();
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
   if (full->back() != L'\\') *full += L'\\';
   return WideToUtf8(*full);
@@ -58,6 +62,12 @@ int Export(const ExportCommand& command, const TMainPlatform& platform) {
             .Compressed = settings.DisplayCompressed == 1,
             .ReadFileTable = settings.ReadFileTable},
            platform.Scan, platform.Devices, {}, cancel, nullptr);
+  // Only the scanned folder itself: a folder below it that cannot be listed is part of
+  // what the export tells (read_error).
+  if (root.ReadError()) {
+    Tell(*folder + ": the folder cannot be listed");
+    return 1;
+  }
   const std::string failure = WriteTreeFile(root, command.File, command.Format);
   if (failure.empty()) return 0;
   Tell(failure);

@@ -40,6 +40,7 @@ void TfrmFileProperties::FormShow(TComponent&) {
   SetCaption(shown.Caption);
   PageControl1.SetVisible(shown.Found);
   pnlError.SetVisible(!shown.Found);
+  lblOnlineOnly.SetVisible(shown.OnlineOnly);
   if (!shown.Found) {
     pnlError.SetCaption(shown.ErrorText);
     return;

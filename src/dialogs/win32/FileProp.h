@@ -20,7 +20,8 @@
 #include "support/FormatSettings.h"
 
 // The properties of one file: its icon and type, location, sizes, short name, times
-// and attributes, and a Version page when it has version data. The caller sets
+// and attributes, and a Version page when it has version data; of an online-only file,
+// what can be had without fetching its data, and a line that says so. The caller sets
 // FileName and shows the dialog modally; each showing works everything out anew
 // (DescribeFile) from what FileFacts tells of the file. It only looks: it never
 // changes the file.
@@ -107,6 +108,9 @@ class TfrmFileProperties : public TForm {
   TListBox lbxNames{grpOtherVersionInformation, {.OnClick = Bind(this, &TfrmFileProperties::lbxNamesClick)},
                     {.Bounds = {16, 40, 121, 137}}};
   TMemo memValues{grpOtherVersionInformation, {.Bounds = {152, 40, 145, 137}}};
+  // Beside OK, where it shows whichever page is open.
+  TLabel lblOnlineOnly{*this, {.Caption = "Online-only file: its data is not on this disk.", .AutoSize = false},
+                       {.Bounds = {8, 382, 272, 13}, .Anchors = akLeft | akRight | akBottom, .Visible = false}};
   TButton btnOK{*this, {.Caption = "OK", .Default = true, .Cancel = true, .ModalResult = TModalResult::Ok},
                 {.Bounds = {288, 376, 65, 25}, .Anchors = akRight | akBottom}};
   TPanel pnlError{*this, {}, {.Bounds = {8, 120, 345, 73}, .Anchors = akLeft | akRight, .Visible = false}};
