@@ -11,7 +11,7 @@
 int main() {
   constexpr int kEntries = 100000;
   TWin32Platform platform([] { Application().ProcessMessages(); });
-  TFinalForm<TMainForm> form(platform.Seams(), std::nullopt);
+  TFinalForm<TMainForm> form(platform, std::nullopt);
   // Shown but given no chance to run its start-up scan: no messages are pumped.
   form.Show();
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "scan/TreeWalk.h"
+
 namespace {
 
 // FNV-1a, 64 bits. A folder's hash goes on from its parent's over its name and
@@ -14,27 +16,31 @@ uint64_t Hash(uint64_t hash, std::string_view text) {
   return hash;
 }
 
-bool IsFolder(const TFolderData& entry) { return entry.SubList && entry.Name() != ".."; }
-
 // Calls `visit(level, parent index, hash)` for the root and every folder below it,
-// depth first, each folder's index being the count of those visited before it.
+// links not followed included, in the tree's order, each folder's index being the count
+// of those visited before it.
 template <typename Visit>
 void EachFolder(const TFolderList& root, Visit visit) {
-  struct Pending {
-    const TFolderList* Level;
-    uint32_t Parent;
+  struct Open {
+    uint32_t Index;
     uint64_t Hash;
   };
-  std::vector<Pending> pending{{&root, 0, Hash(kHashStart, root.Path())}};
-  for (uint32_t index = 0; !pending.empty(); ++index) {
-    const Pending at = pending.back();
-    pending.pop_back();
-    visit(*at.Level, at.Parent, at.Hash);
-    for (const TFolderData* entry : at.Level->Entries()) {
-      if (!IsFolder(*entry)) continue;
-      const std::string_view name = entry->Name().substr(1);  // without its backslash
-      pending.push_back({entry->SubList, index, Hash(Hash(at.Hash, name), "\\")});
+  std::vector<Open> open{{0, Hash(kHashStart, root.Path())}};
+  visit(root, 0, open.back().Hash);
+  uint32_t visited = 1;
+  TreeWalk walk(root);
+  for (TreeWalk::Step step; (step = walk.Next()) != TreeWalk::Step::Done;) {
+    if (step == TreeWalk::Step::FolderEnd) {
+      open.pop_back();
+      continue;
     }
+    if (step == TreeWalk::Step::File) continue;
+    const TFolderData& folder = walk.Entry();
+    const std::string_view name = folder.Name().substr(1);  // without its backslash
+    const uint64_t hash = Hash(Hash(open.back().Hash, name), "\\");
+    visit(*folder.SubList, open.back().Index, hash);
+    if (step == TreeWalk::Step::Folder) open.push_back({visited, hash});
+    ++visited;
   }
 }
 

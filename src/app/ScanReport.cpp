@@ -12,15 +12,6 @@ constexpr uint32_t kTagMountPoint = 0xA0000003, kTagSymbolicLink = 0xA000000C;
 constexpr const char* kDateTime = "dd mmm yyyy hh:nn:ss";
 constexpr const char* kArrow = " \xE2\x86\x92 ";
 
-std::string ReasonText(uint32_t outcome) {
-  switch (static_cast<ListingOutcome>(outcome)) {
-    case ListingOutcome::AccessDenied: return "access denied";
-    case ListingOutcome::NotFound: return "not found";
-    case ListingOutcome::PathTooLong: return "path too long";
-    default: return "could not be listed";
-  }
-}
-
 std::string KindText(uint32_t tag, const std::string& path, VolumeApi& volumes) {
   if (tag == kTagSymbolicLink) return "symbolic link";
   if (tag == kTagMountPoint) return volumes.IsVolumeMountPoint(path) ? "mount point" : "junction";
@@ -76,6 +67,15 @@ std::vector<std::string> LinkLines(const HardLinkFigures& links, const std::func
 }
 
 }  // namespace
+
+std::string ListingFailureText(uint32_t outcome) {
+  switch (static_cast<ListingOutcome>(outcome)) {
+    case ListingOutcome::AccessDenied: return "access denied";
+    case ListingOutcome::NotFound: return "not found";
+    case ListingOutcome::PathTooLong: return "path too long";
+    default: return "could not be listed";
+  }
+}
 
 HardLinkFigures CountHardLinks(const TFolderList& root) {
   struct Seen {
@@ -144,7 +144,7 @@ ReportTexts DescribeScan(const ScanReport& report, const std::optional<ScanChang
 
   texts.UnreadableTitle = Title("Folders that could not be listed", notes.Unreadable, locale);
   for (const auto& [path, outcome] : notes.Unreadable.Kept())
-    texts.Unreadable.push_back({path + "   (" + ReasonText(outcome) + ")", path});
+    texts.Unreadable.push_back({path + "   (" + ListingFailureText(outcome) + ")", path});
   texts.NotEnteredTitle = Title("Links not followed", notes.NotEntered, locale);
   for (const auto& [path, tag] : notes.NotEntered.Kept())
     texts.NotEntered.push_back({path + "   (" + KindText(tag, path, volumes) + ")", path});

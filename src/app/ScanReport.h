@@ -24,6 +24,9 @@ struct HardLinkFigures {
 };
 HardLinkFigures CountHardLinks(const TFolderList& root);
 
+// Why a folder could not be listed (a ListingOutcome), as the report says it.
+std::string ListingFailureText(uint32_t outcome);
+
 // What one scan found besides its tree.
 struct ScanReport {
   std::string Path;

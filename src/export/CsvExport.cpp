@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "export/BufferedSink.h"
-#include "export/ExportWalk.h"
+#include "export/ExportedRoot.h"
+#include "scan/TreeWalk.h"
 
 namespace {
 
@@ -77,16 +78,16 @@ bool WriteTreeCsv(const TFolderList& root, ExportSink& sink) {
   const char separator = PathSeparator(path);
   if (path.empty() || path.back() != separator) path += separator;
   std::vector<size_t> above;
-  ExportWalk walk(root);
-  for (ExportWalk::Step step; (step = walk.Next()) != ExportWalk::Step::Done && !out.Failed();) {
-    if (step == ExportWalk::Step::FolderEnd) {
+  TreeWalk walk(root);
+  for (TreeWalk::Step step; (step = walk.Next()) != TreeWalk::Step::Done && !out.Failed();) {
+    if (step == TreeWalk::Step::FolderEnd) {
       path.resize(above.back());
       above.pop_back();
       continue;
     }
     const TFolderData& entry = walk.Entry();
     const size_t folderLength = path.size();
-    if (step == ExportWalk::Step::File) {
+    if (step == TreeWalk::Step::File) {
       path += entry.Name();
       PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack});
       path.resize(folderLength);
@@ -95,7 +96,7 @@ bool WriteTreeCsv(const TFolderList& root, ExportSink& sink) {
     path += entry.Name().substr(1);  // without the leading "\"
     const TFolderList& level = *entry.SubList;
     PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack, true, level.FileCount(), level.FolderCount()});
-    if (step == ExportWalk::Step::Link) {  // a folder as any other here, with nothing below it
+    if (step == TreeWalk::Step::Link) {  // a folder as any other here, with nothing below it
       path.resize(folderLength);
       continue;
     }

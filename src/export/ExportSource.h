@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -11,4 +12,10 @@ class ExportSource {
   // Puts the next bytes at the start of `into` and says how many; 0 at the end of the
   // file. Nothing when they could not be read.
   virtual std::optional<size_t> Read(std::span<char> into) = 0;
+};
+
+// An export in a file, whose size when it was opened tells how far reading has come.
+class ExportFile : public ExportSource {
+ public:
+  virtual uint64_t Size() const = 0;
 };

@@ -1,7 +1,7 @@
 #include "export/NcduImport.h"
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 #include <new>
 #include <tuple>
 
@@ -244,17 +244,9 @@ uint32_t NcduReader::Add(uint8_t kind) {
 }
 
 void NcduReader::StoreName(Entry& entry) {
-  constexpr size_t kBlockBytes = ExportIndex::kNameBlockBytes;
-  std::vector<std::unique_ptr<char[]>>& blocks = index_.nameBlocks_;
-  if (blocks.empty() || index_.nameBlockUsed_ + name_.size() > kBlockBytes) {
-    blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlockBytes));
-    index_.nameBlockUsed_ = 0;
-  }
-  const uint64_t at = uint64_t{blocks.size() - 1} * kBlockBytes + index_.nameBlockUsed_;
-  if (at > UINT32_MAX - kBlockBytes) JsonReader::FailAt(info_.Start, "names take more than 4 GB");
-  std::memcpy(blocks.back().get() + index_.nameBlockUsed_, name_.data(), name_.size());
-  index_.nameBlockUsed_ += name_.size();
-  entry.NameAt = static_cast<uint32_t>(at);
+  const auto at = index_.names_.Store(name_);
+  if (!at) JsonReader::FailAt(info_.Start, "names take more than 4 GB");
+  entry.NameAt = *at;
   entry.NameLength = static_cast<uint16_t>(name_.size());
 }
 

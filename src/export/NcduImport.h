@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,13 +11,14 @@
 #include "export/ExportSource.h"
 #include "export/JsonReader.h"
 #include "scan/ScanPlatform.h"
+#include "support/NameArena.h"
 
 // What an export may hold; reading stops with an error beyond it.
 // Folders one within the other, the root counted: as deep as a Windows path of 32,767
 // characters holds, so that every tree the program writes reads back.
 constexpr size_t kMaxFolderDepth = 16384;
 // Names are at most 255 bytes on Linux (765 on Windows), and the root's, a path, 4,096;
-// this is far beyond any of them and fits a name block.
+// this is far beyond any of them, and its length fits an entry's 16 bits.
 constexpr size_t kMaxNameBytes = 32767;
 // Entries are numbered in 32 bits and the tree counts files in 32-bit signed integers.
 // A 32-bit process runs out of memory sooner, at some 25 million entries (this index
@@ -27,7 +27,7 @@ constexpr size_t kMaxNameBytes = 32767;
 constexpr uint32_t kMaxEntries = 100'000'000;
 
 // The tree of an ncdu or gdu export (ncdu -o, gdu -o) as the scan lists it: per entry
-// 32 bytes besides its name, names in 64 KB blocks, each folder's entries linked in
+// 32 bytes besides its name, names in a NameArena, each folder's entries linked in
 // the export's order. Excluded entries and special files are left out, and folders
 // have no size of their own, as in a listing. A name no folder lists ("", ".", "..")
 // fails the read. A hard-linked file counts under one of
@@ -60,12 +60,11 @@ class ExportIndex {
   static constexpr uint32_t kRootFolder = 0;
   static constexpr uint32_t kNone = UINT32_MAX;
   static constexpr uint8_t kFile = 0, kFolder = 1, kUnreadableFolder = 2;
-  static constexpr size_t kNameBlockBytes = 64 * 1024;
 
   struct Entry {
     uint64_t Size = 0;       // files
     uint64_t Allocated = 0;  // files
-    uint32_t NameAt = 0;     // in the name blocks
+    uint32_t NameAt = 0;     // in names_
     uint32_t Next = kNone;   // the entry after it in its folder
     uint32_t FirstChild = kNone;
     uint16_t NameLength = 0;
@@ -78,17 +77,14 @@ class ExportIndex {
   };
 
   ExportIndex() = default;
-  std::string_view Name(const Entry& entry) const {
-    return {nameBlocks_[entry.NameAt / kNameBlockBytes].get() + entry.NameAt % kNameBlockBytes, entry.NameLength};
-  }
+  std::string_view Name(const Entry& entry) const { return names_.At(entry.NameAt, entry.NameLength); }
   std::optional<uint32_t> SearchOnwards(std::string_view path);
 
   std::string rootPath_;
   char separator_ = '\\';
   uint64_t leftOut_ = 0;
   std::deque<Entry> entries_;  // grows without copying, so its peak is its size
-  std::vector<std::unique_ptr<char[]>> nameBlocks_;
-  size_t nameBlockUsed_ = 0;
+  NameArena names_;
   std::vector<Open> open_;
   std::string openPath_;  // the path of the last folder open
 };

@@ -1,7 +1,8 @@
 #include "export/NcduJsonExport.h"
 
 #include "export/BufferedSink.h"
-#include "export/ExportWalk.h"
+#include "export/ExportedRoot.h"
+#include "scan/TreeWalk.h"
 
 namespace {
 
@@ -42,20 +43,20 @@ bool WriteNcduJson(const TFolderList& root, std::string_view programVersion, int
   out.PutWhole(static_cast<double>(timestamp));
   out.Put("},\n");
   OpenFolder(out, ExportedRootName(root), root);
-  ExportWalk walk(root);
-  for (ExportWalk::Step step; (step = walk.Next()) != ExportWalk::Step::Done && !out.Failed();) {
-    if (step == ExportWalk::Step::FolderEnd) {
+  TreeWalk walk(root);
+  for (TreeWalk::Step step; (step = walk.Next()) != TreeWalk::Step::Done && !out.Failed();) {
+    if (step == TreeWalk::Step::FolderEnd) {
       out.Put(']');
       continue;
     }
     const TFolderData& entry = walk.Entry();
     out.Put(",\n");
-    if (step == ExportWalk::Step::Folder) {
+    if (step == TreeWalk::Step::Folder) {
       OpenFolder(out, entry.Name().substr(1), *entry.SubList);  // without the leading "\"
       continue;
     }
     out.Put("{\"name\":");
-    if (step == ExportWalk::Step::Link) {
+    if (step == TreeWalk::Step::Link) {
       // Neither a file nor a folder entered: what ncdu writes for a symbolic link.
       PutString(out, entry.Name().substr(1));
       out.Put(",\"notreg\":true}");

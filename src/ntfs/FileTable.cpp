@@ -18,7 +18,6 @@ constexpr uint8_t kResident = 16, kPacked = 32;
 // more of them: no listing shows them, nor what $Extend holds.
 constexpr uint64_t kFirstUserRecord = 24;
 constexpr uint64_t kVolumeRecord = 3, kUpCaseRecord = 10;
-constexpr size_t kNameBlockSize = 64 * 1024;
 constexpr uint32_t kNormal = 0x80;
 
 // The UTF-16 units of a UTF-8 text, one at a time.
@@ -155,20 +154,12 @@ uint32_t FileTable::StoreName(std::span<const uint8_t> utf16) {
   }
   scratch_.clear();
   AppendUtf8(scratch_, units);
-  if (nameBlocks_.empty() || nameBlockUsed_ + scratch_.size() > kNameBlockSize) {
-    nameBlocks_.push_back(std::make_unique_for_overwrite<char[]>(kNameBlockSize));
-    nameBlockUsed_ = 0;
-  }
-  std::memcpy(nameBlocks_.back().get() + nameBlockUsed_, scratch_.data(), scratch_.size());
-  const size_t at = (nameBlocks_.size() - 1) * kNameBlockSize + nameBlockUsed_;
-  nameBlockUsed_ += scratch_.size();
-  if (at > UINT32_MAX) Doubt();
-  return static_cast<uint32_t>(at);
+  const auto at = names_.Store(scratch_);
+  if (!at) Doubt();  // names beyond what an offset tells
+  return at.value_or(0);
 }
 
-std::string_view FileTable::Name(const Link& link) const {
-  return {nameBlocks_[link.NameAt / kNameBlockSize].get() + link.NameAt % kNameBlockSize, link.NameLength};
-}
+std::string_view FileTable::Name(const Link& link) const { return names_.At(link.NameAt, link.NameLength); }
 
 int FileTable::Compare(std::string_view a, std::string_view b, bool caseToo) const {
   Units left(a), right(b);

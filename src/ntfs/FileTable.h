@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "ntfs/Structures.h"
 #include "scan/ScanPlatform.h"
+#include "support/NameArena.h"
 
 namespace ntfs {
 
@@ -63,7 +63,7 @@ class FileTable {
   struct Link {
     uint32_t Folder;
     uint32_t Record;
-    uint32_t NameAt;  // in the name blocks
+    uint32_t NameAt;  // in names_
     uint16_t NameLength;
     uint16_t FolderSequence;
   };
@@ -99,8 +99,7 @@ class FileTable {
   std::vector<std::pair<uint32_t, uint64_t>> reparseToRead_;    // record and cluster of data kept outside
   std::vector<std::pair<uint32_t, uint16_t>> extensions_;       // the base each extension record names
   std::vector<Link> links_;
-  std::vector<std::unique_ptr<char[]>> nameBlocks_;
-  size_t nameBlockUsed_ = 0;
+  NameArena names_;
   std::vector<Run> upcaseRuns_;
   std::vector<char16_t> upcase_;
   // Reused while the records come in.

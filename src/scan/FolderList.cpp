@@ -1,39 +1,128 @@
 #include "scan/FolderList.h"
 
 #include <algorithm>
-#include <cmath>
+#include <deque>
 
 #include "scan/FolderTreeStorage.h"
-#include "scan/FolderWalk.h"
 #include "support/Utf8.h"
 
-double RoundUpToClusters(int32_t clusterSize, double size) {
-  if (clusterSize <= 1) return size;
-  // Whole clusters, truncated towards zero; in doubles this is exact for every size
-  // below 2^53 and cannot overflow for larger ones.
-  return std::trunc((size + (clusterSize - 1)) / clusterSize) * clusterSize;
-}
+struct TFolderList::Tree {
+  explicit Tree(std::string rootPath) : Storage(std::move(rootPath)) {}
+  FolderTreeStorage Storage;
+  std::deque<TFolderList> Levels;  // below the root; they never move
+};
+
+// Keeps the levels open from the root to the folder the scan is in, and owns every
+// total and flag of them: a level's own are set while it is open, and it adds into its
+// parent when it ends.
+class TFolderList::Builder final : public ScanFindings {
+ public:
+  explicit Builder(TFolderList& root) : tree_(*root.tree_) {
+    root.ResetTotals();
+    open_.push_back({&root, nullptr});
+  }
+
+  void Listed(ListingOutcome outcome, size_t entries) override {
+    TFolderList& level = *open_.back().Level;
+    if (outcome != ListingOutcome::Listed) level.readError_ = true;
+    // Room for exactly what the listing adds, so no level holds spare capacity.
+    level.entries_.reserve(level.entries_.size() + entries);
+  }
+
+  void File(const FoundEntry& file, double nominal, double allocated) override {
+    TFolderList& level = *open_.back().Level;
+    level.AddFile(file.Name, nominal, allocated);
+    const TFolderData& added = *level.entries_.back();
+    tree_.Storage.NoteLinks(added, file.FileId, file.Links);
+    level.ConsiderLongestFile(added, level.pathLength_ + Utf16Length(file.Name));
+  }
+
+  void FolderEntered(std::string_view name) override {
+    TFolderData& folder = BeginFolder(name);
+    open_.push_back({folder.SubList, &folder});
+  }
+
+  void LinkFound(std::string_view name) override {
+    TFolderData& folder = BeginFolder(name);
+    folder.SubList->notEntered_ = true;
+    EndFolder(folder);  // shown, counted, never entered
+  }
+
+  void Cancelled() override { open_.back().Level->readError_ = true; }  // not wholly listed
+
+  void FolderEnd() override {
+    TFolderData* folderEntry = open_.back().FolderEntry;
+    open_.pop_back();
+    if (folderEntry) EndFolder(*folderEntry);
+  }
+
+ private:
+  struct Open {
+    TFolderList* Level;
+    TFolderData* FolderEntry;  // the entry waiting in the level above; none for the root
+  };
+
+  // A sub-folder's entry and level, not yet in the level on top.
+  TFolderData& BeginFolder(std::string_view name) {
+    TFolderList& level = *open_.back().Level;
+    level.ReserveOneMore();  // so that EndFolder cannot fail
+    scratch_.assign(1, '\\');
+    scratch_ += name;
+    TFolderData& folder = tree_.Storage.NewRecord(scratch_);
+    TFolderList& sub = tree_.Levels.emplace_back(SubLevelKey(), level, folder.NameText + 1);
+    TFolderData& up = tree_.Storage.NewRecord("..");
+    up.OwnerList = &sub;
+    sub.entries_.push_back(&up);
+    folder.OwnerList = &level;
+    folder.SubList = &sub;
+    ++level.folderCount_;
+    return folder;
+  }
+
+  // The sub-folder complete: into the level on top, with all it counts.
+  void EndFolder(TFolderData& folder) {
+    TFolderList& level = *open_.back().Level;
+    const TFolderList& sub = *folder.SubList;
+    folder.Nominal = sub.nominalTotal_;
+    folder.Allocated = sub.allocatedTotal_;
+    folder.Slack = sub.slackTotal_;
+    folder.FileCount = sub.fileCount_;
+    level.entries_.push_back(&folder);
+    level.nominalTotal_ += sub.nominalTotal_;
+    level.allocatedTotal_ += sub.allocatedTotal_;
+    level.slackTotal_ += sub.slackTotal_;
+    level.fileCount_ += sub.fileCount_;
+    level.folderCount_ += sub.folderCount_;
+    level.readErrorBelow_ = level.readErrorBelow_ || sub.readError_ || sub.readErrorBelow_;
+    if (level.longestPathLength_ < sub.longestPathLength_) {
+      level.longestPathLength_ = sub.longestPathLength_;
+      level.longestFile_ = sub.longestFile_;
+    }
+  }
+
+  Tree& tree_;
+  std::vector<Open> open_;
+  std::string scratch_;
+};
 
 TFolderList* TFolderData::ParentLevel() const { return OwnerList ? OwnerList->Parent() : nullptr; }
 
 TFolderList::TFolderList(std::string path)
-    : pathLength_(Utf16Length(path)),
-      storage_(nullptr),
-      ownStorage_(std::make_unique<FolderTreeStorage>(std::move(path))) {
-  storage_ = ownStorage_.get();
+    : pathLength_(Utf16Length(path)), tree_(nullptr), ownTree_(std::make_unique<Tree>(std::move(path))) {
+  tree_ = ownTree_.get();
 }
 
 TFolderList::TFolderList(SubLevelKey, TFolderList& parent, const char* folderName)
     : pathLength_(parent.pathLength_ + Utf16Length(folderName) + 1),
       parent_(&parent),
       folderName_(folderName),
-      storage_(parent.storage_) {}
+      tree_(parent.tree_) {}
 
 TFolderList::~TFolderList() = default;
 
 void TFolderList::AddFile(std::string_view name, double nominal, double allocated) {
   ReserveOneMore();  // nothing changes if this throws
-  TFolderData& file = storage_->NewRecord(name);
+  TFolderData& file = tree_->Storage.NewRecord(name);
   file.Nominal = nominal;
   file.Allocated = allocated;
   file.Slack = std::max(0.0, allocated - nominal);  // a sparse file takes less than its size
@@ -48,25 +137,29 @@ void TFolderList::AddFile(std::string_view name, double nominal, double allocate
 
 void TFolderList::Clear() {
   entries_.clear();
-  if (ownStorage_) ownStorage_->Clear();
+  if (!ownTree_) return;
+  // Levels first: their entry lists point at records.
+  ownTree_->Levels.clear();
+  ownTree_->Storage.Clear();
 }
 
 void TFolderList::Reset(std::string path) {
   Clear();
   pathLength_ = Utf16Length(path);
-  storage_->RootPath = std::move(path);
+  tree_->Storage.RootPath = std::move(path);
 }
 
 void TFolderList::Scan(const bool& cancel, int32_t clusterSize, bool compressed,
                        const ProgressProc& progress, ScanPlatform& platform, ScanNotes* notes) {
-  FolderWalk(cancel, clusterSize, compressed, progress, platform, notes).Run(*this);
+  Builder builder(*this);
+  FolderScanner(cancel, clusterSize, compressed, progress, platform, notes).Run(Path(), builder);
 }
 
 std::string TFolderList::Path() const {
   // Iterative: trees may be many thousands of levels deep.
   std::vector<const TFolderList*> chain;
   for (const TFolderList* level = this; level->parent_; level = level->parent_) chain.push_back(level);
-  std::string path = storage_->RootPath;
+  std::string path = tree_->Storage.RootPath;
   const char separator = PathSeparator(path);
   for (auto level = chain.rbegin(); level != chain.rend(); ++level) {
     path += (*level)->folderName_;
@@ -81,39 +174,26 @@ std::string TFolderList::LongestPath() const {
 }
 
 const HardLink* TFolderList::HardLinkOf(const TFolderData& file) const {
-  const auto found = storage_->HardLinks().find(&file);
-  return found != storage_->HardLinks().end() ? &found->second : nullptr;
+  const auto& links = tree_->Storage.HardLinks();
+  const auto found = links.find(&file);
+  return found != links.end() ? &found->second : nullptr;
 }
 
-uint64_t TFolderList::FilesWithoutLinkCount() const { return storage_->FilesWithoutLinkCount(); }
+uint64_t TFolderList::FilesWithoutLinkCount() const { return tree_->Storage.FilesWithoutLinkCount(); }
 
 void TFolderList::ForEachHardLink(const std::function<void(const TFolderData&, const HardLink&)>& visit) const {
-  for (const auto& [file, link] : storage_->HardLinks()) visit(*file, link);
+  for (const auto& [file, link] : tree_->Storage.HardLinks()) visit(*file, link);
 }
 
 void TFolderList::ResetTotals() {
   nominalTotal_ = allocatedTotal_ = slackTotal_ = 0;
   fileCount_ = folderCount_ = longestPathLength_ = 0;
-  readError_ = notEntered_ = false;
+  readError_ = readErrorBelow_ = notEntered_ = false;
   longestFile_ = nullptr;
 }
 
 void TFolderList::ReserveOneMore() {
   if (entries_.size() == entries_.capacity()) entries_.reserve(std::max<size_t>(4, entries_.capacity() * 2));
-}
-
-void TFolderList::Append(TFolderData& entry) { entries_.push_back(&entry); }
-
-void TFolderList::AddToTotals(const TFolderList& level) {
-  nominalTotal_ += level.nominalTotal_;
-  allocatedTotal_ += level.allocatedTotal_;
-  slackTotal_ += level.slackTotal_;
-  fileCount_ += level.fileCount_;
-  folderCount_ += level.folderCount_;
-  if (longestPathLength_ < level.longestPathLength_) {
-    longestPathLength_ = level.longestPathLength_;
-    longestFile_ = level.longestFile_;
-  }
 }
 
 void TFolderList::ConsiderLongestFile(const TFolderData& file, int32_t pathLength) {

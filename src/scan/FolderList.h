@@ -8,29 +8,18 @@
 #include <vector>
 
 #include "scan/FolderData.h"
+#include "scan/FolderScanner.h"
 
-class FolderTreeStorage;
-class ScanPlatform;
-struct ScanNotes;
-
-// Only the tree's storage makes the levels below a root.
+// Only the tree makes the levels below a root.
 class SubLevelKey {
   SubLevelKey() = default;
-  friend class FolderTreeStorage;
+  friend class TFolderList;
 };
-
-using ProgressProc = std::function<void(const std::string& text)>;
-
-// The size rounded up to whole clusters; a cluster size of 1 (or less) leaves it unchanged.
-double RoundUpToClusters(int32_t clusterSize, double size);
-
-// The separator of the paths of a tree whose root is `rootPath`: '/' where that is a
-// POSIX path (an export read from Linux, shown as it was written), '\' otherwise.
-inline char PathSeparator(std::string_view rootPath) { return rootPath.starts_with('/') ? '/' : '\\'; }
 
 // One folder level: its entries in the order they were added, and the totals of the
 // whole sub-tree below it. The root level owns the memory of the entire tree; every
-// level below it is made by the scan and lives until the root is cleared or reset.
+// level below it is made from what a scan finds and lives until the root is cleared or
+// reset. A level is added to its parent's entries and totals only once it is complete.
 class TFolderList {
  public:
   // The root level; "." stands for the path until the first Reset.
@@ -54,10 +43,10 @@ class TFolderList {
   // Root only: Clear, then take the path of the next scan.
   void Reset(std::string path);
 
-  // Fills this level and every level below it from the disk. `cancel` is read after
-  // every entry; `progress` gets "Scanning <path>..." once per folder, just before
-  // messages are let run and the folder is listed. What could not be listed, entered or
-  // measured goes into `notes`, when given.
+  // Fills this level and every level below it from the disk (FolderScanner). `cancel`
+  // is read after every entry; `progress` gets "Scanning <path>..." once per folder,
+  // just before messages are let run and the folder is listed. What could not be
+  // listed, entered or measured goes into `notes`, when given.
   void Scan(const bool& cancel, int32_t clusterSize, bool compressed, const ProgressProc& progress,
             ScanPlatform& platform, ScanNotes* notes = nullptr);
 
@@ -69,6 +58,9 @@ class TFolderList {
   TFolderList* Parent() const { return parent_; }
   // The folder could not be listed, or not wholly (the scan was cancelled in it).
   bool ReadError() const { return readError_; }
+  // Some folder below this one could not be listed, or not wholly: its totals may
+  // count less than the disk holds.
+  bool ReadErrorBelow() const { return readErrorBelow_; }
   // The folder is a link that leads elsewhere: shown, never entered.
   bool NotEntered() const { return notEntered_; }
 
@@ -89,12 +81,11 @@ class TFolderList {
   int32_t LongestPathLength() const { return longestPathLength_; }
 
  private:
-  friend class FolderWalk;
+  struct Tree;     // the root's: every record, level and name
+  class Builder;   // what a scan finds, made into levels and totals
 
   void ResetTotals();
   void ReserveOneMore();
-  void Append(TFolderData& entry);
-  void AddToTotals(const TFolderList& level);
   void ConsiderLongestFile(const TFolderData& file, int32_t pathLength);
 
   double nominalTotal_ = 0;
@@ -105,11 +96,12 @@ class TFolderList {
   int32_t longestPathLength_ = 0;
   int32_t pathLength_ = 0;  // UTF-16 units of Path()
   bool readError_ = false;
+  bool readErrorBelow_ = false;
   bool notEntered_ = false;
   TFolderList* parent_ = nullptr;
   const char* folderName_ = "";  // below the root: this folder's name
   const TFolderData* longestFile_ = nullptr;
-  FolderTreeStorage* storage_;
-  std::unique_ptr<FolderTreeStorage> ownStorage_;  // the root's
+  Tree* tree_;
+  std::unique_ptr<Tree> ownTree_;  // the root's
   std::vector<TFolderData*> entries_;
 };

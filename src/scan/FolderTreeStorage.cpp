@@ -1,34 +1,24 @@
 #include "scan/FolderTreeStorage.h"
 
-#include <algorithm>
-#include <cstring>
-
-namespace {
-
-constexpr size_t kNameBlockSize = 64 * 1024;
-
-}  // namespace
+#include <new>
 
 TFolderData& FolderTreeStorage::NewRecord(std::string_view name) {
+  const char* text = "..";  // every level has one; they share it
+  if (name != "..") {
+    const auto stored = names_.StoreTerminated(name);
+    if (!stored) throw std::bad_alloc();
+    text = names_.At(*stored);
+  }
   TFolderData& record = records_.emplace_back();
-  record.NameText = StoreName(name);
+  record.NameText = text;
   return record;
 }
 
-TFolderList& FolderTreeStorage::NewLevel(TFolderList& parent, const char* folderName) {
-  levels_.emplace_back(SubLevelKey(), parent, folderName);
-  return levels_.back();
-}
-
 void FolderTreeStorage::Clear() {
-  // Levels first: their entry lists point at records.
-  levels_.clear();
   records_.clear();
-  nameBlocks_.clear();
+  names_.Clear();
   hardLinks_ = {};
   filesWithoutLinkCount_ = 0;
-  nameFree_ = nullptr;
-  nameFreeSize_ = 0;
 }
 
 void FolderTreeStorage::NoteLinks(const TFolderData& file, uint64_t fileId, uint32_t links) {
@@ -36,21 +26,4 @@ void FolderTreeStorage::NoteLinks(const TFolderData& file, uint64_t fileId, uint
     ++filesWithoutLinkCount_;
   else if (links > 1)
     hardLinks_.emplace(&file, HardLink{fileId, links});
-}
-
-const char* FolderTreeStorage::StoreName(std::string_view name) {
-  if (name == "..") return "..";
-  const size_t needed = name.size() + 1;
-  if (needed > nameFreeSize_) {
-    const size_t size = std::max(kNameBlockSize, needed);
-    nameBlocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-    nameFree_ = nameBlocks_.back().get();
-    nameFreeSize_ = size;
-  }
-  char* stored = nameFree_;
-  std::memcpy(stored, name.data(), name.size());
-  stored[name.size()] = '\0';
-  nameFree_ += needed;
-  nameFreeSize_ -= needed;
-  return stored;
 }

@@ -1,24 +1,22 @@
 #pragma once
 
 #include <deque>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "scan/FolderData.h"
-#include "scan/FolderList.h"
+#include "support/NameArena.h"
 
-// Memory of one folder tree. Records and levels sit in chunked containers, so they
-// never move, and names are packed into large blocks; a tree of millions of entries
-// costs a few dozen bytes per entry and is freed in one go.
+// Memory of one folder tree's entries: records in a chunked container, so they never
+// move, and names in a NameArena; a tree of millions of entries costs a few dozen bytes
+// per entry and is freed in one go. Its names share the arena's limit of 4 GB.
 class FolderTreeStorage {
  public:
   explicit FolderTreeStorage(std::string rootPath) : RootPath(std::move(rootPath)) {}
 
+  // Throws std::bad_alloc when the names would take more than the arena holds.
   TFolderData& NewRecord(std::string_view name);
-  TFolderList& NewLevel(TFolderList& parent, const char* folderName);
   void Clear();
 
   // Hard links are few beside all files, so they are kept apart from the records.
@@ -29,13 +27,8 @@ class FolderTreeStorage {
   std::string RootPath;
 
  private:
-  const char* StoreName(std::string_view name);
-
   std::deque<TFolderData> records_;
-  std::deque<TFolderList> levels_;
-  std::vector<std::unique_ptr<char[]>> nameBlocks_;
+  NameArena names_;
   std::unordered_map<const TFolderData*, HardLink> hardLinks_;
   uint64_t filesWithoutLinkCount_ = 0;
-  char* nameFree_ = nullptr;
-  size_t nameFreeSize_ = 0;
 };

@@ -69,6 +69,10 @@ class FolderListing {
   std::vector<Entry> entries_;
 };
 
+// The separator of the paths of a tree whose root is `rootPath`: '/' where that is a
+// POSIX path (an export read from Linux, shown as it was written), '\' otherwise.
+inline char PathSeparator(std::string_view rootPath) { return rootPath.starts_with('/') ? '/' : '\\'; }
+
 // What the folder scan needs from the platform. Paths are UTF-8, as the scan shows
 // them: the scanned path as given, then folder names each followed by a backslash.
 class ScanPlatform {

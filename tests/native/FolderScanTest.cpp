@@ -146,15 +146,26 @@ TEST_F(FolderScan, LongestPathIsTheFirstLongestFileInUtf16Units) {
   EXPECT_EQ(level.LongestPath(), "C:\\U\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
 }
 
-TEST_F(FolderScan, UnreadableFolderShowsAsEmptyLevel) {
-  fs.AddFile("C:\\T\\Secret\\hidden-from-us.txt", 100);
-  fs.AddFolder("C:\\T\\Secret").Listing = ListingOutcome::AccessDenied;
-  fs.AddFile("C:\\T\\open.txt", 7);
+TEST_F(FolderScan, UnreadableFolderShowsAsEmptyLevelAndMarksEveryLevelAboveIt) {
+  fs.AddFile("C:\\T\\A\\Secret\\hidden-from-us.txt", 100);
+  fs.AddFile("C:\\T\\A\\open.txt", 7);
+  fs.AddFile("C:\\T\\B\\open.txt", 7);
+  fs.AddFolder("C:\\T\\A\\Secret").Listing = ListingOutcome::AccessDenied;
   ScanRoot("C:\\T\\");
-  EXPECT_EQ(Names(Sub(root, "\\Secret")), std::vector<std::string>{".."});
-  EXPECT_EQ(Entry(root, "\\Secret").Nominal, 0);
-  EXPECT_EQ(root.FileCount(), 1);
-  EXPECT_EQ(root.FolderCount(), 1);
+  const TFolderList& a = Sub(root, "\\A");
+  EXPECT_EQ(Names(Sub(a, "\\Secret")), std::vector<std::string>{".."});
+  EXPECT_EQ(Entry(a, "\\Secret").Nominal, 0);
+  EXPECT_EQ(root.FileCount(), 2);
+  EXPECT_EQ(root.FolderCount(), 3);
+  // The folder that failed says so itself; each level above holds less than the disk.
+  EXPECT_TRUE(Sub(a, "\\Secret").ReadError() && !Sub(a, "\\Secret").ReadErrorBelow());
+  EXPECT_TRUE(!a.ReadError() && a.ReadErrorBelow() && !root.ReadError() && root.ReadErrorBelow());
+  EXPECT_FALSE(Sub(root, "\\B").ReadError() || Sub(root, "\\B").ReadErrorBelow());
+
+  fs.AddFolder("C:\\T\\A\\Secret").Listing = ListingOutcome::Listed;  // a scan again starts clean
+  ScanRoot("C:\\T\\");
+  EXPECT_FALSE(root.ReadErrorBelow() || Sub(root, "\\A").ReadErrorBelow());
+  EXPECT_EQ(root.FileCount(), 3);
 }
 
 TEST_F(FolderScan, ReparsePointsThatLeadElsewhereAreCountedButNotEntered) {
@@ -221,7 +232,8 @@ TEST_F(FolderScan, CancelEndsEveryLevelAfterItsCurrentEntryAndKeepsTotalsConsist
   ExpectConsistent(root);
   // The levels cut short say so; the one listed whole before does not.
   EXPECT_TRUE(root.ReadError() && Sub(root, "\\A").ReadError() && Sub(Sub(root, "\\A"), "\\2").ReadError());
-  EXPECT_FALSE(Sub(Sub(root, "\\A"), "\\1").ReadError());
+  EXPECT_TRUE(root.ReadErrorBelow() && Sub(root, "\\A").ReadErrorBelow());
+  EXPECT_FALSE(Sub(Sub(root, "\\A"), "\\1").ReadError() || Sub(Sub(root, "\\A"), "\\1").ReadErrorBelow());
 }
 
 TEST(FolderScanDepth, WalksTwentyThousandLevelsWithoutRecursing) {

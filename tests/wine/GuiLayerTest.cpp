@@ -196,7 +196,7 @@ TEST(Controls, BoxesAndRadioButtonsClickOnChangeOnly) {
 TEST(Controls, PagesShowTheChosenTabAndHiddenTabsCannotBeChosen) {
   TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 400, 300}}};
   TPageControl pages{form};
-  TTabSheet one{pages, "One"}, two{pages, "Two"}, three{pages, "Three"};
+  TTabSheet one{pages, {.Caption = "One"}}, two{pages, {.Caption = "Two"}}, three{pages, {.Caption = "Three"}};
   pages.SetBounds(0, 0, 380, 250);
   form.Show();
   int changes = 0;

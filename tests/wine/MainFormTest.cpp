@@ -12,12 +12,12 @@
 
 #include "FakeFileFacts.h"
 #include "FakeFileSystem.h"
+#include "FakePlatform.h"
 #include "FakeVersionSeams.h"
 #include "FakeVolumeApi.h"
 #include "FakeVolumeDevices.h"
 #include "GdiObjectCount.h"
 #include "MemoryRegistry.h"
-#include "NtfsVolumeBuilder.h"
 #include "VersionBlockBuilder.h"
 #include "WindowQueries.h"
 #include "app/MainLayout.h"
@@ -45,10 +45,7 @@ class MainWindow : public ::testing::Test {
   }
   // Starts as the program does: the window shown, the first scan from its start-up tick.
   void Start(std::optional<std::string> argument) {
-    form = std::make_unique<TFinalForm<TMainForm>>(
-        TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
-                    .Devices = devices},
-        std::move(argument));
+    form = std::make_unique<TFinalForm<TMainForm>>(platform, std::move(argument));
     form->Show();
     ASSERT_TRUE(WaitFor([&] { return Caption().rfind("Velmora - ", 0) == 0 && !form->Scanning(); }, 5000, Pump));
   }
@@ -141,6 +138,8 @@ class MainWindow : public ::testing::Test {
   FakeVersionSource versions;
   FakeFileFacts files;
   FakeVolumeDevices devices;
+  FakePlatform platform{{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
+                         .Devices = devices}};
   std::unique_ptr<TFinalForm<TMainForm>> form;
 };
 
@@ -160,13 +159,10 @@ TEST_F(MainWindow, StartsByScanningTheArgumentAndShowingItsRoot) {
 TEST_F(MainWindow, ADriveRootGetsItsFreeSpaceAndCompressedSizes) {
   Store("Display compressed", {RegistryValue::Kind::Integer, 2, {}});
   Start("C:\\Data");
-  EXPECT_EQ(form->Settings().DisplayCompressed, 2);  // a folder leaves the choice alone
   EXPECT_NE(FindChild(Window(), L"Static", L"Uncompressed sizes"), nullptr);
   form.reset();
   Start("C:");
   EXPECT_EQ(FirstLine(), "-1048576.0   (c: free space)");
-  EXPECT_EQ(Panel(1), "Files: 4");  // the free space is no file of the level
-  EXPECT_EQ(form->Settings().DisplayCompressed, 1);
   EXPECT_NE(FindChild(Window(), L"Static", L"Compressed sizes"), nullptr);
 
   volume.Drives["C:\\"].SpaceEx->TotalFreeBytes = 0;
@@ -193,34 +189,6 @@ TEST_F(MainWindow, RequestsDuringAScanAreDroppedNotQueued) {
   EXPECT_EQ(progress, (Lines{"Files: 0 | Scanning C:\\Data\\...", "Files: 1 | Scanning C:\\Data\\Sub\\...",
                              "Files: 1 | Scanning C:\\Data\\Sub\\Deeper\\..."}));
   EXPECT_TRUE(Idle());
-}
-
-TEST_F(MainWindow, ScansReadTheDrivesFileTableUntilCancelledOrToldNotTo) {
-  NtfsVolumeBuilder ntfs;
-  ntfs.File(ntfs.Folder(NtfsVolumeBuilder::kRoot, "Data"), "from the table.bin", 8192);
-  devices.Volumes['C'] = ntfs.Image();
-  Start("C:\\");  // a drive's root: its table is read at once
-  const std::string freeSpace = "-1048576.0   (c: free space)";
-  EXPECT_EQ(ListLines(), (Lines{freeSpace, "8.0   \\data"}));
-  EXPECT_EQ(Listings("C:\\Data\\"), 0);
-
-  Lines progress;
-  devices.OnRead = [&] {
-    Tick(L"Timer2");
-    progress.push_back(Panel(3));
-    if (progress.size() == 3) Click(Button(L"Cancel"));
-  };
-  Choose(L"&Refresh");
-  EXPECT_TRUE(Idle());
-  EXPECT_EQ(progress.back(), "Reading the file table of C:\\... 0%");
-  EXPECT_EQ(ListLines(), Lines{freeSpace});  // nothing walked
-  EXPECT_EQ(Listings("C:\\Data\\"), 0);
-
-  devices.OnRead = nullptr;
-  form.reset();
-  Store("ReadFileTable", {RegistryValue::Kind::Integer, 0, {}});
-  Start("C:\\Data");
-  EXPECT_EQ(ListLines(), (Lines{"20.0   \\sub", "4.0   readme.txt"}));
 }
 
 TEST_F(MainWindow, SelectorsDuringAScanRecordTheirChoiceAndShowNothing) {

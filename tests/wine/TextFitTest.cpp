@@ -8,6 +8,7 @@
 
 #include "FakeFileFacts.h"
 #include "FakeFileSystem.h"
+#include "FakePlatform.h"
 #include "FakeVolumeApi.h"
 #include "FakeVolumeDevices.h"
 #include "MemoryRegistry.h"
@@ -16,7 +17,7 @@
 #include "app/UsageView.h"
 #include "app/win32/FormMain.h"
 #include "app/win32/ScanReportDialog.h"
-#include "dialogs/win32/AboutBx.h"
+#include "dialogs/win32/AboutBoxOrv1.h"
 #include "dialogs/win32/FileProp.h"
 #include "gui/win32/Application.h"
 #include "gui/win32/Screen.h"
@@ -69,10 +70,9 @@ class TextsFit : public ::testing::Test {
   ProgramVersionSource versions;
   Win32FileFacts files;
   FakeVolumeDevices devices;
-  TFinalForm<TMainForm> main{
-      TMainPlatform{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
-                    .Devices = devices},
-      "C:\\Data"};
+  FakePlatform platform{{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
+                         .Devices = devices}};
+  TFinalForm<TMainForm> main{platform, "C:\\Data"};
 };
 
 TEST_F(TextsFit, InTheMainWindowAfterAScanAndWithTheStatusOfTerabytesAndMillionsOfFiles) {

@@ -1,8 +1,5 @@
 #include "app/win32/FormMain.h"
 
-#include <chrono>
-#include <exception>
-#include <new>
 #include <stdexcept>
 
 #include "app/Listing.h"
@@ -12,18 +9,11 @@
 #include "gui/win32/Application.h"
 #include "gui/win32/Printer.h"
 #include "gui/win32/ProgramGlyph.h"
-#include "app/TreeScan.h"
-#include "export/ExportListing.h"
-#include "export/NcduImport.h"
 #include "app/win32/ProgramSettings.h"
 #include "app/win32/TreeExportFile.h"
-#include "scan/VolumeProbe.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
-#include "support/FilePaths.h"
 #include "win32/Files.h"
-#include "win32/Win32ExportFile.h"
-#include "win32/SystemInfo.h"
 #include "win32/WideText.h"
 #include "win32/Win32Locale.h"
 
@@ -40,18 +30,13 @@ std::string CurrentDirectory() {
 
 }  // namespace
 
-TMainForm::TMainForm(const TMainPlatform& platform, std::optional<std::string> argument)
-    : TForm({.Caption = "Velmora", .MaximizeBox = false, .Design = {193, 124, 550, 410}, .ClientSize = {542, 364}}),
+TMainForm::TMainForm(Platform& platform, std::optional<std::string> argument)
+    : TForm({.Caption = "Velmora", .MaximizeBox = false, .Design = {193, 124, 550, 410}, .ClientSize = {542, 364},
+             .Icon = &ProgramGlyph()}),
       platform_(platform),
       argument_(std::move(argument)),
       locale_(ReadUserFormatSettings()),
       executable_(ExecutablePath()) {
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramGlyph().Icon()));
-  MainMenu.AddMenu("&File", {&Open1, &OpenExport1, nullptr, &Print1, &FileSaveMenu, &ExportTree1, nullptr, &Exit1});
-  MainMenu.AddMenu("&View", {&Refresh1, &ScanReport1, nullptr, &Options1});
-  MainMenu.AddMenu("&Help", {&About1});
-  SetMenu(MainMenu);
   ActiveControl = &SpeedPanel;
 
   OnShow = Bind(this, &TMainForm::FormShow);
@@ -62,24 +47,19 @@ TMainForm::TMainForm(const TMainPlatform& platform, std::optional<std::string> a
 }
 
 void TMainForm::FormCreate() {
-  BrowseDirectoryDlg1.Title = "Select a drive or folder tree to display usage";
-  BrowseDirectoryDlg1.Root = TRootID::idDrives;
-  BrowseDirectoryDlg1.SetOptions({bfDirectoriesOnly, bfAncestors, bfIncludeFiles});
-  BrowseDirectoryDlg1.SetCaption("Velmora - select tree");
-  BrowseDirectoryDlg1.ShowSelectionInStatus = false;
   ScanReportDialog.OnSave = Bind(this, &TMainForm::ScanReportSave);
   scanPath_ = CurrentDirectory();
-  formInfo_ = std::make_unique<TRegistryFormInfo>(*this, platform_.Keys, PlacementKeyPath(executable_));
+  formInfo_ = std::make_unique<TRegistryFormInfo>(*this, platform_.Keys(), PlacementKeyPath(executable_));
   LoadSettings();
   PieChart1.GhostColour = Color;
-  ::UpdateFolderMenu(platform_.Keys, executable_, settings_.RightClickFolder);
+  ::UpdateFolderMenu(platform_.Keys(), executable_, settings_.RightClickFolder);
   minWidth_ = Width();
   minHeight_ = Height();
   SetRepeatTimer(settings_.RepeatedScan, settings_.RepeatInterval);
 }
 
 void TMainForm::LoadSettings() {
-  settings_ = LoadProgramSettings(platform_.Keys);
+  settings_ = LoadProgramSettings(platform_.Keys());
   ApplyPieColours(settings_.PieChartColours);
   SelectDisplay(settings_.DisplayUnits, settings_.DisplayMode);
   PieChart1.Font = settings_.PieChartFont;
@@ -112,101 +92,30 @@ void TMainForm::Timer1Timer(TComponent&) {
 }
 
 void TMainForm::RunScan() {
-  if (scanning_) return;
-  if (exportFile_) {
-    LoadExport(*exportFile_);
+  if (driver_.ExportShown()) {
+    LoadExport(*driver_.ExportShown());
     return;
   }
+  driver_.Scan(scanPath_.empty() ? CurrentDirectory() : scanPath_, settings_);
+}
+
+void TMainForm::LoadExport(const std::string& file) {
+  const std::optional<ExportError> error = driver_.Load(file);
+  if (!error) return;
+  ShowLevelOrNothing();  // the tree shown before, if any
+  if (!error->Cancelled)
+    Application().MessageBox(
+        "Cannot open " + file + ": " + error->Reason + " (at byte " + std::to_string(error->Offset) + ").",
+        "Velmora - cannot open export", MB_OK | MB_ICONERROR);
+}
+
+void TMainForm::TreeGoing() {
   PieChart1.Clear();
   SetCaption("Velmora");
-  if (scanPath_.empty()) scanPath_ = CurrentDirectory();
-  if (scanPath_.back() != '\\') scanPath_ += '\\';
-  KeepForChanges(scanPath_);
-  const VolumeFacts volume = ProbeVolume(scanPath_, platform_.Volumes);
-  PrepareForScan();
-  currentLevel_ = nullptr;  // the tree it belongs to goes now
-  rootLevel_.Reset(scanPath_);
-  scanning_ = true;
-  if (IsDriveRoot(scanPath_) && settings_.DisplayFreeDiskSpace && volume.FreeBytes != 0) {
-    rootLevel_.AddFile("(" + scanPath_.substr(0, 2) + " free space)", -volume.FreeBytes, -volume.FreeBytes);
-    if (settings_.DisplayCompressed != 0) settings_.DisplayCompressed = 1;
-  }
-  const bool compressed = settings_.DisplayCompressed == 1;
-  ShowCompression(volume.CompressionSupported, compressed);
-  ScanAndShow([&](const ProgressProc& progress, ScanNotes& notes) {
-    ScanTree(rootLevel_,
-             {.ClusterSize = volume.ClusterSize, .Compressed = compressed, .ReadFileTable = settings_.ReadFileTable},
-             platform_.Scan, platform_.Devices, progress, cancelScan_, &notes);
-  });
+  currentLevel_ = nullptr;
 }
 
-void TMainForm::LoadExport(std::string file) {
-  if (scanning_) return;
-  Win32ExportFile source(file);  // a file that cannot be opened is said so, and nothing changes
-  PrepareForScan();
-  scanning_ = true;
-  // However this ends, the window leaves the scanning state.
-  const struct ScanEnd {
-    TMainForm& form;
-    ~ScanEnd() {
-      if (form.scanning_) form.RestoreAfterScan();
-    }
-  } scanEnd{*this};
-  const auto reading = [&](uint64_t bytesRead) {
-    progressText_ = "Reading " + file + "... " +
-                    std::to_string(source.Size() ? 100 * bytesRead / source.Size() : 100) + "%";
-    platform_.Scan.ProcessMessages();
-  };
-  std::variant<ExportIndex, ExportError> read = ReadNcduExport(source, reading, cancelScan_);
-  if (const auto* error = std::get_if<ExportError>(&read)) {
-    RestoreAfterScan();
-    ShowLevelOrNothing();  // the tree shown before, if any
-    if (!error->Cancelled)
-      Application().MessageBox("Cannot open " + file + ": " + error->Reason + " (at byte " +
-                                   std::to_string(error->Offset) + ").",
-                               "Velmora - cannot open export", MB_OK | MB_ICONERROR);
-    return;
-  }
-  ExportIndex& index = std::get<ExportIndex>(read);
-  exportFile_ = file;
-  KeepForChanges(index.RootPath());
-  PieChart1.Clear();
-  currentLevel_ = nullptr;  // the tree it belongs to goes now
-  rootLevel_.Reset(index.RootPath());
-  ShowCompression(false, false);
-  ExportListing listing(index, [this] { platform_.Scan.ProcessMessages(); });
-  ScanAndShow([&](const ProgressProc& progress, ScanNotes& notes) {
-    rootLevel_.Scan(cancelScan_, 1, false, progress, listing, &notes);
-  });
-  report_->LeftOut = index.LeftOut();
-}
-
-void TMainForm::ScanAndShow(const std::function<void(const ProgressProc&, ScanNotes&)>& scan) {
-  ScanReport report{.Path = rootLevel_.Path(), .Started = LocalNow()};
-  const auto started = std::chrono::steady_clock::now();
-  std::exception_ptr failure;
-  try {
-    scan([this](const std::string& text) { progressText_ = text; }, report.Notes);
-  } catch (...) {
-    failure = std::current_exception();  // the partial tree is still shown
-  }
-  if (!exportFile_ && IsDriveRoot(report.Path)) report.Volume = ProbeVolumeSpace(report.Path, platform_.Volumes);
-  report.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  report.Cancelled = cancelScan_ || failure;
-  report.Files = rootLevel_.FileCount();
-  report.Folders = rootLevel_.FolderCount();
-  report.Nominal = rootLevel_.NominalTotal();
-  report.Allocated = rootLevel_.AllocatedTotal();
-  report.Slack = rootLevel_.SlackTotal();
-  report.Links = CountHardLinks(rootLevel_);
-  report_ = std::move(report);
-  ShowLevel(&rootLevel_);
-  RestoreAfterScan();
-  if (failure) std::rethrow_exception(failure);
-}
-
-void TMainForm::PrepareForScan() {
-  cancelScan_ = false;
+void TMainForm::ScanBegins() {
   BitBtnCancel.SetEnabled(true);
   BitBtnCancel.SetFocus();
   OpenBtn.SetEnabled(false);
@@ -220,32 +129,16 @@ void TMainForm::PrepareForScan() {
   ListBox1.Hint.clear();
 }
 
-void TMainForm::ShowCompression(bool supported, bool compressed) {
-  lblCompressed.SetVisible(supported);
-  if (!supported) return;
+void TMainForm::Sizes(bool compressionSupported, bool compressed) {
+  lblCompressed.SetVisible(compressionSupported);
+  if (!compressionSupported) return;
   lblCompressed.SetCaption(compressed ? "Compressed sizes" : "Uncompressed sizes");
   lblCompressed.SetTextColour(compressed ? kCompressedColour : kUncompressedColour);
 }
 
-// What the changes of the scan about to run are measured against: the tree about to
-// go, when it was complete and is of the same path; a cancelled scan leaves the one
-// kept before.
-void TMainForm::KeepForChanges(const std::string& path) {
-  if (!report_ || report_->Path != path) {
-    previous_.reset();
-    return;
-  }
-  if (report_->Cancelled) return;
-  try {
-    previous_.emplace(rootLevel_, report_->Started);
-  } catch (const std::bad_alloc&) {
-    previous_.reset();  // what changed is not shown, and the scan goes on
-  }
-}
+void TMainForm::Scanned(TFolderList& root) { ShowLevel(&root); }
 
-void TMainForm::RestoreAfterScan() {
-  scanning_ = false;
-  cancelScan_ = false;
+void TMainForm::ScanEnds() {
   Timer2.SetEnabled(false);
   OpenBtn.SetEnabled(true);
   PrintBtn.SetEnabled(true);
@@ -253,28 +146,25 @@ void TMainForm::RestoreAfterScan() {
 }
 
 void TMainForm::Timer2Timer(TComponent&) {
-  StatusBar.SetPanelText(1, FilesText(rootLevel_.FileCount(), locale_));
-  StatusBar.SetPanelText(2, FoldersText(rootLevel_.FolderCount(), locale_));
-  StatusBar.SetPanelText(3, progressText_);
+  StatusBar.SetPanelText(1, FilesText(driver_.Root().FileCount(), locale_));
+  StatusBar.SetPanelText(2, FoldersText(driver_.Root().FolderCount(), locale_));
+  StatusBar.SetPanelText(3, driver_.Progress());
 }
 
 void TMainForm::TimerRepeatScanTimer(TComponent&) {
-  if (!scanning_ && !exportFile_) RunScan();  // an export does not change
+  if (!driver_.Scanning() && !driver_.ExportShown()) RunScan();  // an export does not change
 }
 
-void TMainForm::btnStopClick(TComponent&) { cancelScan_ = true; }
+void TMainForm::btnStopClick(TComponent&) { driver_.Cancel(); }
 
 void TMainForm::Refresh1Click(TComponent&) { RunScan(); }
 
 void TMainForm::ScanReport1Click(TComponent&) {
-  if (scanning_ || !report_) return;
-  std::optional<ScanChanges> changes;
-  if (previous_ && !report_->Cancelled)
-    changes = CompareScans(*previous_, rootLevel_,
-                           settings_.DisplayUnits == kUnitsCount ? ChangeMeasure::Files : ChangeMeasure::Allocated);
-  ScanReportDialog.Texts = DescribeScan(*report_, changes, settings_.DisplayUnits, locale_, platform_.Volumes);
+  std::optional<ReportTexts> texts = driver_.DescribeLast(settings_.DisplayUnits, locale_);
+  if (!texts) return;
+  ScanReportDialog.Texts = std::move(*texts);
   if (ScanReportDialog.ShowModal() != TModalResult::Ok) return;
-  if (TFolderList* level = LevelAt(rootLevel_, ScanReportDialog.FolderToOpen)) ShowLevel(level);
+  if (TFolderList* level = LevelAt(driver_.Root(), ScanReportDialog.FolderToOpen)) ShowLevel(level);
 }
 
 void TMainForm::ScanReportSave(TComponent&) {
@@ -283,21 +173,20 @@ void TMainForm::ScanReportSave(TComponent&) {
 }
 
 void TMainForm::FileOpen(TComponent&) {
-  if (scanning_ || !BrowseDirectoryDlg1.Execute()) return;
+  if (driver_.Scanning() || !BrowseDirectoryDlg1.Execute()) return;
   scanPath_ = BrowseDirectoryDlg1.Selection();
-  exportFile_.reset();
-  RunScan();
+  driver_.Scan(scanPath_, settings_);
 }
 
 void TMainForm::FileOpenExport(TComponent&) {
-  if (!scanning_ && OpenExportDialog.Execute(Handle())) LoadExport(OpenExportDialog.FileName);
+  if (!driver_.Scanning() && OpenExportDialog.Execute(Handle())) LoadExport(OpenExportDialog.FileName);
 }
 
 void TMainForm::FileExit(TComponent&) { Close(); }
 
 void TMainForm::FormCloseQuery(TComponent&, bool&) {
-  cancelScan_ = true;  // a running scan stops at its next check; the program ends after it
-  ::SaveSettings(platform_.Keys, settings_);
+  driver_.Cancel();  // a running scan stops at its next check; the program ends after it
+  ::SaveSettings(platform_.Keys(), settings_);
 }
 
 void TMainForm::FormClose(TComponent&) { formInfo_->SavePlacement(); }
@@ -310,10 +199,10 @@ void TMainForm::FileSaveMenuClick(TComponent&) {
 }
 
 void TMainForm::FileExportTree(TComponent&) {
-  if (scanning_ || !AskWhereToSave(ExportDialog, Handle())) return;
+  if (driver_.Scanning() || !AskWhereToSave(ExportDialog, Handle())) return;
   const std::string& fileName = ExportDialog.FileName;
   const std::string failure =
-      WriteTreeFile(rootLevel_, fileName, TreeFormatOf(fileName).value_or(TreeFormat::NcduJson));
+      WriteTreeFile(driver_.Root(), fileName, TreeFormatOf(fileName).value_or(TreeFormat::NcduJson));
   if (!failure.empty()) throw std::runtime_error(failure);
 }
 
@@ -340,7 +229,7 @@ void TMainForm::SetRepeatTimer(bool enabled, int32_t minutes) {
   TimerRepeatScan.SetEnabled(enabled);
 }
 
-void TMainForm::UpdateFolderMenu(bool enable) { ::UpdateFolderMenu(platform_.Keys, executable_, enable); }
+void TMainForm::UpdateFolderMenu(bool enable) { ::UpdateFolderMenu(platform_.Keys(), executable_, enable); }
 
 void TMainForm::SelectDisplay(uint8_t units, uint8_t mode) {
   cbxUnits.SetItemIndex(units);  // a code out of range selects nothing
@@ -374,7 +263,8 @@ void TMainForm::ShowLevel(TFolderList* level) {
   lblMaxFileNameLength.Hint = texts.MaxPathHint;
   PieChart1.LoadFromList(UsageLines(*level, settings_.DisplayUnits, settings_.DisplayMode));
   for (int panel = 0; panel < 4; ++panel) StatusBar.SetPanelText(panel, texts.Panels[panel]);
-  const std::string caption = exportFile_ ? texts.Caption + " (" + *exportFile_ + ")" : texts.Caption;
+  const std::optional<std::string>& exported = driver_.ExportShown();
+  const std::string caption = exported ? texts.Caption + " (" + *exported + ")" : texts.Caption;
   SetCaption(caption);
   printTitle_ = caption;
   BitBtnUp.SetEnabled(level->Parent() != nullptr);

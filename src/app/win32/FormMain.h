@@ -1,18 +1,15 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/OptionsExchange.h"
-#include "app/ScanChanges.h"
-#include "app/ScanReport.h"
+#include "app/Platform.h"
+#include "app/ScanDriver.h"
 #include "app/win32/ScanReportDialog.h"
 #include "app/win32/Glyphs.h"
-#include "dialogs/FileFacts.h"
-#include "dialogs/VersionSource.h"
-#include "dialogs/win32/AboutBx.h"
+#include "dialogs/win32/AboutBoxOrv1.h"
 #include "dialogs/win32/FileProp.h"
 #include "chart/PieChart.h"
 #include "controls/win32/BrowseDr.h"
@@ -26,31 +23,17 @@
 #include "gui/win32/FileDialogs.h"
 #include "gui/win32/StatusBar.h"
 #include "gui/win32/Timer.h"
-#include "ntfs/VolumeDevices.h"
 #include "scan/FolderList.h"
-#include "scan/ScanPlatform.h"
-#include "scan/VolumeApi.h"
-#include "settings/Registry.h"
 #include "settings/RegistryVariables.h"
 #include "settings/Settings.h"
 #include "settings/win32/OptnDlg.h"
 #include "support/FormatSettings.h"
 
-// What the main window and its dialogs reach of the platform.
-struct TMainPlatform {
-  ScanPlatform& Scan;
-  VolumeApi& Volumes;
-  Registry& Keys;
-  VersionSource& Versions;
-  FileFacts& Files;
-  VolumeDevices& Devices;
-};
-
 // The main window: the tool bar with its selectors, the pie chart and its list, the
-// buttons and the status bar; it runs every scan and shows one level of the tree. It
-// reads the settings when it is made and saves them when asked to close. It owns the
-// program's dialogs, made after it in the program's order.
-class TMainForm : public TForm, private OptionsTarget {
+// buttons and the status bar; it asks its scan driver for every scan and shows one
+// level of the tree. It reads the settings when it is made and saves them when asked
+// to close. It owns the program's dialogs, made after it in the program's order.
+class TMainForm : public TForm, private OptionsTarget, private ScanView {
  public:
   // Scans ScanPath and shows the result; a request while a scan runs is dropped.
   void RunScan();
@@ -58,14 +41,14 @@ class TMainForm : public TForm, private OptionsTarget {
   void OpenEntry(const TFolderData* entry);
 
   const TSettings& Settings() const { return settings_; }
-  bool Scanning() const { return scanning_; }
-  TFolderList& RootLevel() { return rootLevel_; }
+  bool Scanning() const { return driver_.Scanning(); }
+  TFolderList& RootLevel() { return driver_.Root(); }
   int MinimumWidth() const override { return minWidth_; }
   int MinimumHeight() const override { return minHeight_; }
 
  protected:
   // `argument`: the program's first command-line argument, if it had one.
-  TMainForm(const TMainPlatform& platform, std::optional<std::string> argument);
+  TMainForm(Platform& platform, std::optional<std::string> argument);
 
  private:
   // Event handlers, as the controls are bound to them.
@@ -98,17 +81,17 @@ class TMainForm : public TForm, private OptionsTarget {
 
   void FormCreate();
   void LoadSettings();
-  void PrepareForScan();
-  void ShowCompression(bool supported, bool compressed);
-  void RestoreAfterScan();
   // Reads an ncdu or gdu export and shows its tree; on failure the tree shown stays.
-  void LoadExport(std::string file);
+  void LoadExport(const std::string& file);
   // The level shown before, or an empty status bar when there was none.
   void ShowLevelOrNothing();
-  // Runs `scan` on the root level, timed and noted, then keeps its report and shows the
-  // tree; a failure still shows what was scanned before it goes on.
-  void ScanAndShow(const std::function<void(const ProgressProc&, ScanNotes&)>& scan);
-  void KeepForChanges(const std::string& path);
+
+  // What the window shows of a scan as it goes.
+  void TreeGoing() override;
+  void ScanBegins() override;
+  void Sizes(bool compressionSupported, bool compressed) override;
+  void Scanned(TFolderList& root) override;
+  void ScanEnds() override;
   // Asks for a file name, and before replacing a file whether to; true when the file
   // named in the dialog is to be written.
   bool AskWhereToSave(TSaveDialog& dialog, HWND owner);
@@ -123,43 +106,43 @@ class TMainForm : public TForm, private OptionsTarget {
   void SetPieFont(const TFont& font) override;
   void SetPieColours(const std::string& colours) override;
 
-  const TMainPlatform platform_;
+  Platform& platform_;
   const std::optional<std::string> argument_;
   const FormatSettings locale_;
   const std::string executable_;
 
   TSettings settings_;
-  TFolderList rootLevel_;
+  ScanDriver driver_{platform_, *this};
   TFolderList* currentLevel_ = nullptr;  // none while a scan replaces the tree
-  bool scanning_ = false;
-  bool cancelScan_ = false;
   std::string scanPath_;
-  std::string progressText_;
   std::string printTitle_;  // the job title of a print, set with each level shown
   int minWidth_ = 0;
   int minHeight_ = 0;
   std::unique_ptr<TRegistryFormInfo> formInfo_;  // the remembered placement
-  std::optional<ScanReport> report_;     // of the last scan
-  std::optional<ScanSnapshot> previous_;  // of the complete scan before it, of the same path
-  std::optional<std::string> exportFile_;  // the export whose tree is shown
 
   // Controls, in the order they are made (which is the Tab order). The client area is
   // designed 542 x 364: the 550 x 410 window less a 4-pixel frame, its caption and its
   // menu bar.
-  TMenuItem Open1{{.Caption = "&Open...", .Hint = "Open a file", .OnClick = Bind(this, &TMainForm::FileOpen)}};
-  TMenuItem Print1{{.Caption = "&Print", .OnClick = Bind(this, &TMainForm::FilePrint)}};
-  TMenuItem OpenExport1{{.Caption = "Open &Export...", .Hint = "Open an ncdu or gdu export",
-                         .OnClick = Bind(this, &TMainForm::FileOpenExport)}};
-  TMenuItem FileSaveMenu{{.Caption = "&Save", .OnClick = Bind(this, &TMainForm::FileSaveMenuClick)}};
-  TMenuItem ExportTree1{{.Caption = "Export &Tree...", .Hint = "Export the whole tree as ncdu JSON or CSV",
-                         .OnClick = Bind(this, &TMainForm::FileExportTree)}};
-  TMenuItem Exit1{{.Caption = "E&xit", .ShortCut = {'X', true}, .Hint = "Exit application",
-                   .OnClick = Bind(this, &TMainForm::FileExit)}};
-  TMenuItem Refresh1{{.Caption = "&Refresh", .ShortCut = {VK_F5}, .OnClick = Bind(this, &TMainForm::Refresh1Click)}};
-  TMenuItem ScanReport1{{.Caption = "Scan Re&port...", .OnClick = Bind(this, &TMainForm::ScanReport1Click)}};
-  TMenuItem Options1{{.Caption = "&Options...", .OnClick = Bind(this, &TMainForm::Options1Click)}};
-  TMenuItem About1{{.Caption = "&About...", .OnClick = Bind(this, &TMainForm::About)}};
-  TMainMenu MainMenu;
+  TMainMenu MainMenu{*this};
+  TDropDownMenu FileMenu{MainMenu, "&File"};
+  TMenuItem Open1{FileMenu,
+                  {.Caption = "&Open...", .Hint = "Open a file", .OnClick = Bind(this, &TMainForm::FileOpen)}};
+  TMenuItem OpenExport1{FileMenu, {.Caption = "Open &Export...", .Hint = "Open an ncdu or gdu export",
+                                   .OnClick = Bind(this, &TMainForm::FileOpenExport)}};
+  TMenuItem Print1{FileMenu, {.Caption = "&Print", .LineBefore = true, .OnClick = Bind(this, &TMainForm::FilePrint)}};
+  TMenuItem FileSaveMenu{FileMenu, {.Caption = "&Save", .OnClick = Bind(this, &TMainForm::FileSaveMenuClick)}};
+  TMenuItem ExportTree1{FileMenu, {.Caption = "Export &Tree...", .Hint = "Export the whole tree as ncdu JSON or CSV",
+                                   .OnClick = Bind(this, &TMainForm::FileExportTree)}};
+  TMenuItem Exit1{FileMenu, {.Caption = "E&xit", .ShortCut = {'X', true}, .Hint = "Exit application",
+                             .LineBefore = true, .OnClick = Bind(this, &TMainForm::FileExit)}};
+  TDropDownMenu ViewMenu{MainMenu, "&View"};
+  TMenuItem Refresh1{ViewMenu,
+                     {.Caption = "&Refresh", .ShortCut = {VK_F5}, .OnClick = Bind(this, &TMainForm::Refresh1Click)}};
+  TMenuItem ScanReport1{ViewMenu, {.Caption = "Scan Re&port...", .OnClick = Bind(this, &TMainForm::ScanReport1Click)}};
+  TMenuItem Options1{ViewMenu,
+                     {.Caption = "&Options...", .LineBefore = true, .OnClick = Bind(this, &TMainForm::Options1Click)}};
+  TDropDownMenu HelpMenu{MainMenu, "&Help"};
+  TMenuItem About1{HelpMenu, {.Caption = "&About...", .OnClick = Bind(this, &TMainForm::About)}};
   TPanel SpeedPanel{*this, {}, {.Bounds = {0, 0, 542, 30}, .Align = TAlign::Top}};
   TSpeedButton OpenBtn{SpeedPanel, {.Glyph = OpenGlyph(), .OnClick = Bind(this, &TMainForm::FileOpen)},
                        {.Bounds = {10, 3, 25, 25}, .Hint = " Open "}};
@@ -209,7 +192,11 @@ class TMainForm : public TForm, private OptionsTarget {
   TTimer Timer2{{.Interval = 333, .Enabled = false, .OnTimer = Bind(this, &TMainForm::Timer2Timer), .Name = "Timer2"}};
   TTimer TimerRepeatScan{{.Interval = 0, .Enabled = false, .OnTimer = Bind(this, &TMainForm::TimerRepeatScanTimer),
                           .Name = "TimerRepeatScan"}};
-  TvlxBrowseDirectoryDlg BrowseDirectoryDlg1{Handle()};
+  TvlxBrowseDirectoryDlg BrowseDirectoryDlg1{{.Owner = Handle(),
+                                              .Title = "Select a drive or folder tree to display usage",
+                                              .Root = TRootID::idDrives,
+                                              .Options = {bfDirectoriesOnly, bfAncestors, bfIncludeFiles},
+                                              .Caption = "Velmora - select tree"}};
   static constexpr const char* kTextFiles = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
   TSaveDialog SaveDialog1{{.FileName = "Usage", .DefaultExt = "txt", .Filter = kTextFiles,
                            .Title = "Save piechart listing"}};
@@ -222,7 +209,7 @@ class TMainForm : public TForm, private OptionsTarget {
 
   // The program's other forms.
   TFinalForm<TOptionsDialog> OptionsDialog{*this};
-  TFinalForm<TfrmFileProperties1> frmFileProperties1{*this, platform_.Files};
-  TFinalForm<TAboutBoxOrv1> AboutBoxOrv1{*this, platform_.Versions};
+  TFinalForm<TfrmFileProperties1> frmFileProperties1{*this, platform_.Files()};
+  TFinalForm<TAboutBoxOrv1> AboutBoxOrv1{*this, platform_.Versions()};
   TFinalForm<TScanReportDialog> ScanReportDialog{*this};
 };

@@ -3,10 +3,9 @@
 #include <exception>
 #include <string>
 
-#include "app/TreeScan.h"
+#include "app/ScanDriver.h"
 #include "app/win32/ProgramSettings.h"
 #include "app/win32/TreeExportFile.h"
-#include "scan/VolumeProbe.h"
 #include "win32/Files.h"
 #include "win32/Handles.h"
 #include "win32/RealFileSystem.h"
@@ -46,29 +45,34 @@ std::optional<std::string> FolderPath(const std::string& folder) {
   return WideToUtf8(*full);
 }
 
-int Export(const ExportCommand& command, const TMainPlatform& platform) {
+// Nobody sees the scan.
+class Unseen : public ScanView {
+  void TreeGoing() override {}
+  void ScanBegins() override {}
+  void Sizes(bool, bool) override {}
+  void Scanned(TFolderList&) override {}
+  void ScanEnds() override {}
+};
+
+int Export(const ExportCommand& command, Platform& platform) {
   const std::optional<std::string> folder = FolderPath(command.Folder);
   if (!folder) {
     Tell((command.Folder.empty() ? "The current folder" : command.Folder) + ": no such folder");
     return 2;
   }
-  const TSettings settings = LoadProgramSettings(platform.Keys);
-  const VolumeFacts volume = ProbeVolume(*folder, platform.Volumes);
-  TFolderList root;
-  root.Reset(*folder);
-  const bool cancel = false;
-  ScanTree(root,
-           {.ClusterSize = volume.ClusterSize,
-            .Compressed = settings.DisplayCompressed == 1,
-            .ReadFileTable = settings.ReadFileTable},
-           platform.Scan, platform.Devices, {}, cancel, nullptr);
+  TSettings settings = LoadProgramSettings(platform.Keys());
+  settings.DisplayFreeDiskSpace = false;  // no part of an export
+  Unseen unseen;
+  ScanDriver driver(platform, unseen);
+  driver.Scan(*folder, settings);
   // Only the scanned folder itself: a folder below it that cannot be listed is part of
   // what the export tells (read_error).
-  if (root.ReadError()) {
-    Tell(*folder + ": the folder cannot be listed");
+  for (const auto& [path, outcome] : driver.LastReport()->Notes.Unreadable.Kept()) {
+    if (path != driver.Root().Path()) break;
+    Tell(path + ": " + ListingFailureText(outcome));
     return 1;
   }
-  const std::string failure = WriteTreeFile(root, command.File, command.Format);
+  const std::string failure = WriteTreeFile(driver.Root(), command.File, command.Format);
   if (failure.empty()) return 0;
   Tell(failure);
   return 1;
@@ -76,7 +80,7 @@ int Export(const ExportCommand& command, const TMainPlatform& platform) {
 
 }  // namespace
 
-int RunExportCommand(const std::variant<ExportCommand, CommandError>& command, const TMainPlatform& platform) {
+int RunExportCommand(const std::variant<ExportCommand, CommandError>& command, Platform& platform) {
   // A drive without its disk fails the call; no box waits for a user who is not there.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   if (const auto* error = std::get_if<CommandError>(&command)) {

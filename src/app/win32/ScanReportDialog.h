@@ -30,7 +30,7 @@ class TScanReportDialog : public TForm {
 
   static constexpr TAnchors kWide = akLeft | akTop | akRight;
   TPageControl Pages{*this, {.Bounds = {8, 8, 504, 348}, .Anchors = kAllSides}};
-  TTabSheet ReportSheet{Pages, "Report"};
+  TTabSheet ReportSheet{Pages, {.Caption = "Report"}};
   TMemo memSummary{ReportSheet, {.Bounds = {8, 8, 480, 140}, .Anchors = kWide}};
   TLabel lblUnreadable{ReportSheet, {}, {.Bounds = {8, 156, 480, 13}, .Anchors = kWide}};
   TListBox lbxUnreadable{ReportSheet, {.OnDblClick = Bind(this, &TScanReportDialog::ListDblClick)},
@@ -38,7 +38,7 @@ class TScanReportDialog : public TForm {
   TLabel lblNotEntered{ReportSheet, {}, {.Bounds = {8, 242, 480, 13}, .Anchors = kWide}};
   TListBox lbxNotEntered{ReportSheet, {.OnDblClick = Bind(this, &TScanReportDialog::ListDblClick)},
                          {.Bounds = {8, 258, 480, 56}, .Anchors = kAllSides}};
-  TTabSheet ChangesSheet{Pages, "Changes"};
+  TTabSheet ChangesSheet{Pages, {.Caption = "Changes"}};
   TMemo memChanges{ChangesSheet, {.Bounds = {8, 8, 480, 48}, .Anchors = kWide}};
   TLabel lblGrown{ChangesSheet, {.Caption = "Grew most:"}, {.Bounds = {8, 62, 480, 13}, .Anchors = kWide}};
   TListBox lbxGrown{ChangesSheet, {.OnDblClick = Bind(this, &TScanReportDialog::ListDblClick)},

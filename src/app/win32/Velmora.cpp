@@ -17,14 +17,14 @@ int Run() {
   const std::string commandLine = WideToUtf8(GetCommandLineW());
   if (const auto command = ParseExportCommand(Arguments(commandLine))) {
     TWin32Platform platform([] {});  // no window, no messages
-    return RunExportCommand(*command, platform.Seams());
+    return RunExportCommand(*command, platform);
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   Application().Title = "Velmora";
   TWin32Platform platform([] { Application().ProcessMessages(); });
   // The main window makes the program's other forms; they live until the program ends.
-  TFinalForm<TMainForm> mainForm(platform.Seams(), FirstArgument(commandLine));
+  TFinalForm<TMainForm> mainForm(platform, FirstArgument(commandLine));
   Application().Run(mainForm);
   return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/win32/FormMain.h"
+#include "app/Platform.h"
 #include "win32/Win32FileFacts.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32ScanPlatform.h"
@@ -10,15 +10,20 @@
 #include "win32/Win32VolumeApi.h"
 #include "win32/Win32VolumeDevices.h"
 
-// Windows behind each of the main window's seams; `processMessages` runs the messages
-// waiting while a scan goes on.
-class TWin32Platform {
+// Windows behind every seam; `processMessages` runs the messages waiting while a scan
+// goes on.
+class TWin32Platform final : public Platform {
  public:
   explicit TWin32Platform(std::function<void()> processMessages) : scan_(std::move(processMessages)) {}
-  TMainPlatform Seams() {
-    return {.Scan = scan_, .Volumes = volumes_, .Keys = registry_, .Versions = versions_, .Files = files_,
-            .Devices = devices_};
-  }
+
+  ScanPlatform& Scan() override { return scan_; }
+  VolumeApi& Volumes() override { return volumes_; }
+  Registry& Keys() override { return registry_; }
+  VersionSource& Versions() override { return versions_; }
+  FileFacts& Files() override { return files_; }
+  VolumeDevices& Devices() override { return devices_; }
+  std::unique_ptr<ExportFile> OpenExport(const std::string& path) override;
+  DateTime Now() override;
 
  private:
   Win32ScanPlatform scan_;

@@ -51,19 +51,20 @@ bool FolderExists(std::string_view text) {
   return IsExistingFolder(text, GetLogicalDrives(), DirectoryExists);
 }
 
-TvlxBrowseDirectoryDlg::TvlxBrowseDirectoryDlg(HWND owner) : owner_(owner) {}
+TvlxBrowseDirectoryDlg::TvlxBrowseDirectoryDlg(const TBrowseDirectoryOptions& options)
+    : owner_(options.Owner),
+      title_(options.Title),
+      root_(options.Root),
+      options_(CompletedOptions(options.Options)),
+      caption_(options.Caption),
+      showSelectionInStatus_(options.ShowSelectionInStatus) {}
 
 void TvlxBrowseDirectoryDlg::SetSelection(std::string_view selection) {
   if (selection == selection_) return;
   selection_ = NormalisedSelection(selection, FolderExists);
   if (selection_.empty()) item_.Reset();
-  if (ShowSelectionInStatus) SetStatusText(selection_);
+  if (showSelectionInStatus_) SetStatusText(selection_);
   if (dialog_) ApplySelection();
-}
-
-void TvlxBrowseDirectoryDlg::SetOptions(TBrowseFlags options) {
-  if (options == options_) return;
-  options_ = CompletedOptions(options);
 }
 
 void TvlxBrowseDirectoryDlg::SetStatusText(std::string_view text) {
@@ -78,15 +79,15 @@ bool TvlxBrowseDirectoryDlg::Execute() {
 
   const ComInitialisation com;
   PIDLIST_ABSOLUTE rootItem = nullptr;
-  SHGetSpecialFolderLocation(owner, RootFolderCode(Root, IsNtFamily()), &rootItem);
+  SHGetSpecialFolderLocation(owner, RootFolderCode(root_, IsNtFamily()), &rootItem);
   const ShellMemory<ITEMIDLIST> root(rootItem);
-  const std::wstring title = Utf8ToWide(Title);
+  const std::wstring title = Utf8ToWide(title_);
   BROWSEINFOW info{};
   info.hwndOwner = owner;
   info.pidlRoot = root.Get();
   info.pszDisplayName = displayName;
   info.lpszTitle = title.c_str();
-  info.ulFlags = ShellBrowseFlags(options_, !statusText_.empty(), ShowSelectionInStatus);
+  info.ulFlags = ShellBrowseFlags(options_, !statusText_.empty(), showSelectionInStatus_);
   info.lpfn = BrowseCallback;
   info.lParam = reinterpret_cast<LPARAM>(this);
   ShellMemory<ITEMIDLIST> chosen;
@@ -120,20 +121,18 @@ int CALLBACK TvlxBrowseDirectoryDlg::BrowseCallback(HWND dialog, UINT message, L
 
 void TvlxBrowseDirectoryDlg::DoInitialized(HWND dialog) {
   dialog_ = dialog;
-  if (Center) {
-    RECT bounds{};
-    GetWindowRect(dialog, &bounds);
-    const TRect at = Centred({bounds.right - bounds.left, bounds.bottom - bounds.top},
-                             {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-    SetWindowPos(dialog, nullptr, at.Left, at.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  RECT bounds{};
+  GetWindowRect(dialog, &bounds);
+  const TRect at = Centred({bounds.right - bounds.left, bounds.bottom - bounds.top},
+                           {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  SetWindowPos(dialog, nullptr, at.Left, at.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (!statusText_.empty()) SendStatusText();
   if (!selection_.empty() || item_) ApplySelection();
   if (!caption_.empty()) SetWindowTextW(dialog, Utf8ToWide(caption_).c_str());
 }
 
 void TvlxBrowseDirectoryDlg::DoSelChanged(PCIDLIST_ABSOLUTE item) {
-  if (ShowSelectionInStatus) SetStatusText(PathOfItem(item).value_or(""));
+  if (showSelectionInStatus_) SetStatusText(PathOfItem(item).value_or(""));
 }
 
 void TvlxBrowseDirectoryDlg::ApplySelection() {

@@ -8,12 +8,21 @@
 
 #include <shlobj.h>
 
-// The shell's folder browser as a component: set a title, root, options and initial
+struct TBrowseDirectoryOptions {
+  HWND Owner = nullptr;  // owns the dialog while it shows; none for the main form
+  std::string Title;     // the line above the tree
+  TRootID Root = TRootID::idDesktop;
+  TBrowseFlags Options;
+  std::string Caption;  // of the dialog window; none keeps the shell's
+  // The status line under the title follows the selection.
+  bool ShowSelectionInStatus = false;
+};
+
+// The shell's folder browser as a component, centred on the screen: set an initial
 // selection, call Execute, and read the chosen path from Selection.
 class TvlxBrowseDirectoryDlg : public TComponent {
  public:
-  // `owner`: the window that owns the dialog while it shows.
-  explicit TvlxBrowseDirectoryDlg(HWND owner = nullptr);
+  explicit TvlxBrowseDirectoryDlg(const TBrowseDirectoryOptions& options);
 
   // True when the user confirmed an item: Selection then holds its path (a drive as
   // "C:\", a folder without a trailing backslash). False when cancelled: Selection is
@@ -23,16 +32,6 @@ class TvlxBrowseDirectoryDlg : public TComponent {
   const std::string& Selection() const { return selection_; }
   // An existing folder is stored with a trailing backslash; reaches an open dialog at once.
   void SetSelection(std::string_view selection);
-  TBrowseFlags Options() const { return options_; }
-  void SetOptions(TBrowseFlags options);
-  // The dialog window's caption, set when it opens.
-  void SetCaption(std::string_view caption) { caption_ = caption; }
-
-  std::string Title;
-  TRootID Root = TRootID::idDesktop;
-  bool Center = true;
-  // The status line under the title follows the selection.
-  bool ShowSelectionInStatus = false;
 
  protected:
   virtual void DoInitialized(HWND dialog);
@@ -44,13 +43,16 @@ class TvlxBrowseDirectoryDlg : public TComponent {
   void SetStatusText(std::string_view text);
   void SendStatusText();
 
-  HWND owner_;
+  const HWND owner_;
+  const std::string title_;
+  const TRootID root_;
+  const TBrowseFlags options_;
+  const std::string caption_;
+  const bool showSelectionInStatus_;
   HWND dialog_ = nullptr;  // only while Execute runs
   ShellMemory<ITEMIDLIST> item_;  // the selection's shell item
   std::string selection_;
-  TBrowseFlags options_;
   std::string statusText_;
-  std::string caption_;
 };
 
 // Whether a text names an existing folder, with the system's critical-error boxes off.

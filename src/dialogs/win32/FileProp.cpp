@@ -7,7 +7,6 @@ TfrmFileProperties::TfrmFileProperties(const TForm& owner, FileFacts& facts)
              .Design = {227, 252, 369, 437}, .ClientSize = {361, 410}, .Owner = &owner}),
       facts_(facts),
       locale_(ReadUserFormatSettings()) {
-  tabVersion.SetTabVisible(false);
   ActiveControl = &btnOK;
   OnShow = Bind(this, &TfrmFileProperties::FormShow);
   OnHide = Bind(this, &TfrmFileProperties::FormHide);

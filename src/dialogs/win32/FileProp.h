@@ -51,7 +51,7 @@ class TfrmFileProperties : public TForm {
   // A value stretches with the window; the values of the General page are one column.
   static constexpr TAnchors kValue = akLeft | akTop | akRight;
   TPageControl PageControl1{*this, {.Bounds = {8, 8, 345, 361}, .Anchors = kAllSides}};
-  TTabSheet tabGeneral{PageControl1, "General"};
+  TTabSheet tabGeneral{PageControl1, {.Caption = "General"}};
   TImage Image1{tabGeneral, {.Bounds = {24, 8, 32, 32}}};
   TLabel lblName{tabGeneral, {.AutoSize = false, .Ellipsis = TEllipsis::End},
                  {.Bounds = {104, 16, 225, 13}, .Anchors = kValue}};
@@ -91,7 +91,7 @@ class TfrmFileProperties : public TForm {
   TCheckBox chkCompressed{tabGeneral,
                           {.Caption = "Compressed", .OnClick = Bind(this, &TfrmFileProperties::AttributeClick)},
                           {.Bounds = {96, 306, 81, 17}, .Visible = false}};
-  TTabSheet tabVersion{PageControl1, "Version"};
+  TTabSheet tabVersion{PageControl1, {.Caption = "Version", .TabVisible = false}};
   TLabel Label9{tabVersion, {.Caption = "File version:"}, {.Bounds = {8, 16, 60, 13}}};
   TLabel lblFileVersion{tabVersion, {.AutoSize = false, .Ellipsis = TEllipsis::End},
                         {.Bounds = {72, 16, 257, 13}, .Anchors = kValue}};

@@ -21,6 +21,7 @@ TButton::TButton(TWinControl& parent, const TButtonOptions& options, const TDesi
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | (options.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                0, parent.Handle(), options.Caption, design);
   OnClick = options.OnClick;
+  OnKeyPress = options.OnKeyPress;
   if (options.Glyph) {
     BUTTON_IMAGELIST images{options.Glyph->ButtonImages(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));

@@ -31,6 +31,7 @@ struct TButtonOptions {
   // A click closes the form's modal showing with this result.
   TModalResult ModalResult = TModalResult::None;
   TNotifyEvent OnClick;
+  TKeyPressEvent OnKeyPress;
 };
 
 // A push button.

@@ -35,11 +35,13 @@ TCheckBox::TCheckBox(TWinControl& parent, const TCheckBoxOptions& options, const
   // Not an automatic box: the click goes through SetChecked, as a program's change does.
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_CHECKBOX, 0, parent.Handle(),
                options.Caption, design);
+  ChangeTick(options.Checked);
   OnClick = options.OnClick;
 }
 
 TRadioButton::TRadioButton(TWinControl& parent, const TRadioButtonOptions& options, const TDesign& design) {
   CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, parent.Handle(), options.Caption, design);
+  SetChecked(options.Checked);  // before its handler is bound: no click
   OnClick = options.OnClick;
 }
 

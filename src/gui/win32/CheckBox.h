@@ -20,6 +20,7 @@ class TCheckedButton : public TButtonControl {
 
 struct TCheckBoxOptions {
   std::string Caption;
+  bool Checked = false;  // made ticked, which is no click
   TNotifyEvent OnClick;
 };
 
@@ -34,6 +35,7 @@ class TCheckBox : public TCheckedButton {
 
 struct TRadioButtonOptions {
   std::string Caption;
+  bool Checked = false;  // made chosen, which is no click
   TNotifyEvent OnClick;
 };
 

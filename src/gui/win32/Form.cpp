@@ -79,6 +79,10 @@ TForm::TForm(const TFormOptions& options)
     AdjustWindowRectEx(&outer, StyleOf(options), FALSE, exStyle);
     SetBounds(Scale(design.Left), Scale(design.Top), outer.right - outer.left, outer.bottom - outer.top);
   }
+  if (options.Icon) {
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(options.Icon->Icon()));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(options.Icon->Icon()));
+  }
 }
 
 void TForm::Adopt(TPlaced& control, const TDesign& design) {
@@ -167,11 +171,6 @@ std::vector<TScreenArea> TForm::MonitorWorkAreas() const {
   std::vector<TScreenArea> areas;
   EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
   return areas;
-}
-
-void TForm::SetMenu(TMainMenu& menu) {
-  menu_ = &menu;
-  menu.AttachTo(Handle());
 }
 
 void TForm::ShowHintOf(TWinControl& control) {

@@ -27,6 +27,7 @@ struct TFormOptions {
   TRect Design;          // where it opens, and its outer size when it has one
   TSize ClientSize;      // the client area its controls are designed in; its size when Design has none
   const TForm* Owner = nullptr;  // a dialog's owner: kept above it and disabled while it is shown modally
+  const TGlyph* Icon = nullptr;  // on its caption and task-bar button; none for the system's
 };
 
 // A top-level window that holds controls: windowed ones as child windows, graphic
@@ -56,8 +57,9 @@ class TForm : public TCustomControl, public PlacedWindow {
   // they show).
   void Adopt(TPlaced& control, const TDesign& design) override;
 
-  // Shows the menu bar; its shortcuts work while this form has the keyboard.
-  void SetMenu(TMainMenu& menu);
+  // The menu bar made on it: its commands and, while this form has the keyboard, its
+  // shortcuts come to it.
+  void SetMenu(TMainMenu& menu) { menu_ = &menu; }
 
   const DpiScale Scale;
   // Clicked by Escape and by Enter, when enabled; buttons made as such set them.

@@ -18,8 +18,12 @@ DWORD StyleOf(const TLabelOptions& options) {
 }  // namespace
 
 TLabel::TLabel(TWinControl& parent, const TLabelOptions& options, const TDesign& design)
-    : alignment_(options.Alignment), autoSize_(options.AutoSize), wordWrap_(options.WordWrap) {
+    : alignment_(options.Alignment), autoSize_(options.AutoSize), wordWrap_(options.WordWrap), cursor_(options.Cursor) {
   CreateHandle(L"STATIC", StyleOf(options), 0, parent.Handle(), options.Caption, design);
+  if (options.Font) {
+    SetFont(*options.Font);
+    AdjustSize();
+  }
   OnClick = options.OnClick;
 }
 
@@ -37,14 +41,6 @@ void TLabel::SetTextColour(TColor colour) {
   TFont font = Font();
   font.Color = colour;
   SetFont(font);
-  Invalidate();
-}
-
-void TLabel::SetWordWrap(bool wordWrap) {
-  wordWrap_ = wordWrap;
-  const LONG style = GetWindowLongW(Handle(), GWL_STYLE) & ~(SS_LEFT | SS_LEFTNOWORDWRAP);
-  if (alignment_ == TAlignment::Left) SetWindowLongW(Handle(), GWL_STYLE, style | (wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP));
-  AdjustSize();
   Invalidate();
 }
 
@@ -75,6 +71,14 @@ HBRUSH TLabel::ColourNotification(HDC dc) {
 
 void TLabel::CommandNotification(WORD code) {
   if (code == STN_CLICKED) DoClick();
+}
+
+LRESULT TLabel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETCURSOR && cursor_ == TCursor::HandPoint && LOWORD(lParam) == HTCLIENT) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return TRUE;
+  }
+  return TWinControl::WndProc(message, wParam, lParam);
 }
 
 void TLabel::DoClick() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "gui/CaptionView.h"
@@ -8,6 +9,7 @@
 enum class TAlignment { Left, Right };
 // How a text too long for a label that does not size itself is cut.
 enum class TEllipsis { None, End, Path };
+enum class TCursor { Default, HandPoint };
 
 struct TLabelOptions {
   std::string Caption;
@@ -17,6 +19,8 @@ struct TLabelOptions {
   bool AutoSize = true;
   bool WordWrap = false;
   TEllipsis Ellipsis = TEllipsis::None;
+  std::optional<TFont> Font;  // its own; none takes its parent's
+  TCursor Cursor = TCursor::Default;  // over the label
   TNotifyEvent OnClick;
 };
 
@@ -29,18 +33,19 @@ class TLabel : public TWinControl, public TCaptionView {
   std::string Caption() const { return Text(); }
   void SetBounds(int left, int top, int width, int height) override;
   void SetTextColour(TColor colour);
-  void SetWordWrap(bool wordWrap);
 
   TNotifyEvent OnClick;
 
  protected:
   HBRUSH ColourNotification(HDC dc) override;
   void CommandNotification(WORD code) override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   virtual void DoClick();
 
  private:
   void AdjustSize();
-  TAlignment alignment_;
-  bool autoSize_;
-  bool wordWrap_;
+  const TAlignment alignment_;
+  const bool autoSize_;
+  const bool wordWrap_;
+  const TCursor cursor_;
 };

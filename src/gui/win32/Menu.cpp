@@ -1,5 +1,8 @@
 #include "gui/win32/Menu.h"
 
+#include <stdexcept>
+
+#include "gui/win32/Form.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -15,8 +18,13 @@ std::string ShortCutText(const TShortCut& shortcut) {
 
 }  // namespace
 
-TMenuItem::TMenuItem(const TMenuItemOptions& options)
-    : Caption(options.Caption), ShortCut(options.ShortCut), Hint(options.Hint), OnClick(options.OnClick) {}
+TDropDownMenu::TDropDownMenu(TMainMenu& bar, std::string_view caption)
+    : bar_(bar), menu_(bar.AddDropDown(caption)) {}
+
+TMenuItem::TMenuItem(TDropDownMenu& menu, const TMenuItemOptions& options)
+    : Caption(options.Caption), ShortCut(options.ShortCut), Hint(options.Hint), OnClick(options.OnClick) {
+  menu.bar_.AddItem(menu.menu_, *this, options.LineBefore);
+}
 
 void TMenuItem::Click() { DoClick(); }
 
@@ -24,44 +32,42 @@ void TMenuItem::DoClick() {
   if (OnClick) OnClick(*this);
 }
 
-TMainMenu::TMainMenu() : menu_(CreateMenu()) {}
+TMainMenu::TMainMenu(TForm& form) : menu_(CreateMenu()), window_(form.Handle()) {
+  SetMenu(window_, menu_.Get());
+  form.SetMenu(*this);
+}
 
 TMainMenu::~TMainMenu() {
   // A window destroys the menu bar it shows: take it back first.
-  if (window_ && IsWindow(window_) && GetMenu(window_) == menu_.Get()) SetMenu(window_, nullptr);
+  if (IsWindow(window_) && GetMenu(window_) == menu_.Get()) SetMenu(window_, nullptr);
 }
 
-void TMainMenu::AttachTo(HWND window) {
-  window_ = window;
-  SetMenu(window, menu_.Get());
-}
-
-void TMainMenu::AddMenu(std::string_view caption, const std::vector<TMenuItem*>& items) {
+HMENU TMainMenu::AddDropDown(std::string_view caption) {
   ::Menu popup(CreatePopupMenu());
-  for (TMenuItem* item : items) {
-    if (!item) {
-      AppendMenuW(popup.Get(), MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    const UINT command = nextCommand_++;
-    std::string text = item->Caption;
-    if (item->ShortCut.Key) text += "\t" + ShortCutText(item->ShortCut);
-    AppendMenuW(popup.Get(), MF_STRING, command, Utf8ToWide(text).c_str());
-    MENUITEMINFOW info{sizeof info};
-    info.fMask = MIIM_DATA;
-    info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
-    SetMenuItemInfoW(popup.Get(), command, FALSE, &info);
-    if (item->ShortCut.Key) {
-      BYTE flags = FVIRTKEY;
-      if (item->ShortCut.Alt) flags |= FALT;
-      if (item->ShortCut.Ctrl) flags |= FCONTROL;
-      shortcuts_.push_back({flags, item->ShortCut.Key, static_cast<WORD>(command)});
-    }
-  }
   // The menu bar owns the drop-down once it holds it.
-  if (AppendMenuW(menu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), Utf8ToWide(caption).c_str()))
-    popup.Release();
-  accelerators_.Reset();
+  if (!AppendMenuW(menu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), Utf8ToWide(caption).c_str()))
+    throw std::runtime_error("cannot add a menu");
+  DrawMenuBar(window_);  // the bar's height, and so the client area, may change
+  return popup.Release();
+}
+
+void TMainMenu::AddItem(HMENU dropDown, TMenuItem& item, bool lineBefore) {
+  if (lineBefore) AppendMenuW(dropDown, MF_SEPARATOR, 0, nullptr);
+  const UINT command = nextCommand_++;
+  std::string text = item.Caption;
+  if (item.ShortCut.Key) text += "\t" + ShortCutText(item.ShortCut);
+  AppendMenuW(dropDown, MF_STRING, command, Utf8ToWide(text).c_str());
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_DATA;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+  SetMenuItemInfoW(dropDown, command, FALSE, &info);
+  if (item.ShortCut.Key) {
+    BYTE flags = FVIRTKEY;
+    if (item.ShortCut.Alt) flags |= FALT;
+    if (item.ShortCut.Ctrl) flags |= FCONTROL;
+    shortcuts_.push_back({flags, item.ShortCut.Key, static_cast<WORD>(command)});
+    accelerators_.Reset();
+  }
 }
 
 HACCEL TMainMenu::Accelerators() {

@@ -99,8 +99,8 @@ void TPageControl::DoChange() {
   if (OnChange) OnChange(*this);
 }
 
-TTabSheet::TTabSheet(TPageControl& pageControl, std::string_view caption)
-    : pageControl_(pageControl), caption_(caption) {
+TTabSheet::TTabSheet(TPageControl& pageControl, const TTabSheetOptions& options)
+    : pageControl_(pageControl), caption_(options.Caption), tabVisible_(options.TabVisible) {
   CreateCustom(L"VelmoraPage", WS_CHILD, WS_EX_CONTROLPARENT, pageControl.Handle());
   pageControl.Add(*this);
 }

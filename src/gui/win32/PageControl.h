@@ -35,10 +35,15 @@ class TPageControl : public TWinControl {
   TTabSheet* active_ = nullptr;
 };
 
+struct TTabSheetOptions {
+  std::string Caption;  // of its tab
+  bool TabVisible = true;
+};
+
 // One page of a page control, with the caption of its tab.
 class TTabSheet : public TCustomControl {
  public:
-  TTabSheet(TPageControl& pageControl, std::string_view caption);
+  TTabSheet(TPageControl& pageControl, const TTabSheetOptions& options);
   const std::string& Caption() const { return caption_; }
   bool TabVisible() const { return tabVisible_; }
   // A page without its tab cannot be chosen; if it was the one shown, the first
@@ -47,6 +52,6 @@ class TTabSheet : public TCustomControl {
 
  private:
   TPageControl& pageControl_;
-  std::string caption_;
-  bool tabVisible_ = true;
+  const std::string caption_;
+  bool tabVisible_;
 };

@@ -195,12 +195,6 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLEAR:
       if (!EditingAllowed()) return 0;
       break;
-    case WM_SETCURSOR:
-      if (Cursor == TCursor::HandPoint && LOWORD(lParam) == HTCLIENT) {
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
-      }
-      break;
   }
   return DefaultProc(message, wParam, lParam);
 }

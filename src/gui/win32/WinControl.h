@@ -11,8 +11,6 @@
 #include "win32/Handles.h"
 #include "win32/WinApi.h"
 
-enum class TCursor { Default, HandPoint };
-
 // A key typed into a control; setting it to 0 swallows it.
 using TKeyPressEvent = std::function<void(TComponent& sender, char16_t& key)>;
 
@@ -61,7 +59,6 @@ class TWinControl : public TComponent, public TPlaced {
   void Invalidate();
 
   std::string Hint;
-  TCursor Cursor = TCursor::Default;
   TKeyPressEvent OnKeyPress;
 
   // A control was made inside this one, as designed: it goes to the form, which lays

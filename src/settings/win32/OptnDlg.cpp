@@ -6,8 +6,6 @@ TOptionsDialog::TOptionsDialog(const TForm& owner)
     : TForm({.Caption = "Velmora Options", .Border = TBorderStyle::Dialog, .MinimizeBox = false,
              .MaximizeBox = false, .Position = TFormPosition::ScreenCenter, .ClientSize = {410, 270},
              .Owner = &owner}) {
-  btnAllocated.SetChecked(true);
-  btnUncompressed.SetChecked(true);
   ActiveControl = &Button1;
   OnShow = Bind(this, &TOptionsDialog::FormShow);
 }

@@ -43,11 +43,11 @@ class TOptionsDialog : public TForm {
   // Positions within each control's page or frame. What lies in a frame is its child,
   // so that the frame holds it however wide the font makes its text.
   TPageControl PageControl1{*this, {.Bounds = {0, 0, 410, 270}}};
-  TTabSheet SpaceSheet{PageControl1, "Space"};
+  TTabSheet SpaceSheet{PageControl1, {.Caption = "Space"}};
   TRadioGroup RadioGroup1{SpaceSheet, {.Caption = " Space Display "}, {.Bounds = {16, 8, 241, 105}}};
   TRadioButton btnActual{RadioGroup1, {.Caption = "Only show nominal bytes, ignore slack"},
                          {.Bounds = {8, 24, 222, 17}}};
-  TRadioButton btnAllocated{RadioGroup1, {.Caption = "Show actual space on disk, with slack"},
+  TRadioButton btnAllocated{RadioGroup1, {.Caption = "Show actual space on disk, with slack", .Checked = true},
                             {.Bounds = {8, 48, 222, 17}}};
   TRadioButton btnSlack{RadioGroup1, {.Caption = "Show only the slack space"}, {.Bounds = {8, 72, 222, 17}}};
   TLabel Label1{SpaceSheet,
@@ -56,7 +56,7 @@ class TOptionsDialog : public TForm {
                             "space in the display and see a true picture.",
                  .WordWrap = true},
                 {.Bounds = {16, 136, 370, 60}}};
-  TTabSheet UnitsSheet{PageControl1, "Units"};
+  TTabSheet UnitsSheet{PageControl1, {.Caption = "Units"}};
   TRadioGroup RadioGroupUnits{UnitsSheet, {.Caption = " Units ", .Items = {"Bytes", "KB", "MB", "GB", "Count"}},
                               {.Bounds = {16, 8, 129, 105}}};
   TLabel Label2{UnitsSheet,
@@ -65,17 +65,18 @@ class TOptionsDialog : public TForm {
                             "files, not their size.",
                  .WordWrap = true},
                 {.Bounds = {16, 136, 370, 60}}};
-  TTabSheet CompressionSheet{PageControl1, "NTFS Compression"};
+  TTabSheet CompressionSheet{PageControl1, {.Caption = "NTFS Compression"}};
   TRadioGroup RadioGroup3{CompressionSheet, {.Caption = " Measure files by "}, {.Bounds = {16, 8, 161, 105}}};
   TRadioButton btnCompressed{RadioGroup3, {.Caption = "Compressed size"}, {.Bounds = {8, 32, 142, 17}}};
-  TRadioButton btnUncompressed{RadioGroup3, {.Caption = "Uncompressed size"}, {.Bounds = {8, 56, 142, 17}}};
+  TRadioButton btnUncompressed{RadioGroup3, {.Caption = "Uncompressed size", .Checked = true},
+                               {.Bounds = {8, 56, 142, 17}}};
   TLabel Label3{CompressionSheet,
                 {.Caption = "For Windows NT systems only, choose whether to take into account any file compression or "
                             "to ingore it.  Measuring the compressed size more accurately reflects the actual disk "
                             "usage.",
                  .WordWrap = true},
                 {.Bounds = {16, 136, 370, 60}}};
-  TTabSheet RightClickSheet{PageControl1, "Right Click"};
+  TTabSheet RightClickSheet{PageControl1, {.Caption = "Right Click"}};
   TRadioGroup RadioGroup4{RightClickSheet, {.Caption = " Explorer Folder right-click menu "},
                           {.Bounds = {16, 8, 241, 105}}};
   TCheckBox chkRightClick{RadioGroup4,
@@ -87,7 +88,7 @@ class TOptionsDialog : public TForm {
                             "usage.  Disable removes this option and restores the menu to its original state.",
                  .WordWrap = true},
                 {.Bounds = {16, 136, 370, 60}}};
-  TTabSheet FreeDiskSheet{PageControl1, "Free Disk"};
+  TTabSheet FreeDiskSheet{PageControl1, {.Caption = "Free Disk"}};
   TRadioGroup RadioGroup5{FreeDiskSheet, {.Caption = " Free disk space  display "}, {.Bounds = {16, 8, 241, 105}}};
   TCheckBox chkShowFreeDisk{
       RadioGroup5,
@@ -104,7 +105,7 @@ class TOptionsDialog : public TForm {
                             "This forces the Space to \"Allocated\" and NTFS display to \"Compressed\".",
                  .WordWrap = true},
                 {.Bounds = {16, 136, 370, 60}}};
-  TTabSheet TabSheetTimer{PageControl1, "Timer"};
+  TTabSheet TabSheetTimer{PageControl1, {.Caption = "Timer"}};
   TGroupBox GroupBox1{TabSheetTimer, {.Caption = " Repeat scan at regular intervals "}, {.Bounds = {16, 8, 241, 105}}};
   TCheckBox CheckBoxRepeatedScan{
       GroupBox1,
@@ -120,7 +121,7 @@ class TOptionsDialog : public TForm {
                             "so often.  The interval is set above.",
                  .WordWrap = true},
                 {.Bounds = {16, 136, 370, 60}}};
-  TTabSheet DisplaySheet{PageControl1, "Display"};
+  TTabSheet DisplaySheet{PageControl1, {.Caption = "Display"}};
   TPanel Panel1{DisplaySheet, {}, {.Bounds = {8, 8, 225, 193}}};
   TPieChart PieChart1{Panel1, {.ListBox = &ListBox1, .OnDblClick = Bind(this, &TOptionsDialog::PieChart1DblClick)},
                       {.Bounds = {72, 8, 145, 145}}};

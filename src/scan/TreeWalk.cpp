@@ -1,17 +1,11 @@
-#include "export/ExportWalk.h"
-
-std::string ExportedRootName(const TFolderList& root) {
-  std::string name = root.Path();
-  if (name.size() > 1 && name.back() == PathSeparator(name) && name[name.size() - 2] != ':') name.pop_back();
-  return name;
-}
+#include "scan/TreeWalk.h"
 
 bool IsFileOrFolder(const TFolderData& entry) {
   // The free-space entry is the one entry that counts less than nothing.
   return entry.SubList || (entry.Nominal >= 0 && entry.Name() != "..");
 }
 
-ExportWalk::Step ExportWalk::Next() {
+TreeWalk::Step TreeWalk::Next() {
   while (!stack_.empty()) {
     Pending& top = stack_.back();
     if (top.Next == top.Level->Entries().size()) {
