@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "chart/PieChart.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/Form.h"
-#include "gui/win32/ListBox.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/framework/Form.h"
+#include "gui/win32/controls/ListBox.h"
 #include "SampleFiles.h"
 #include "support/Numbers.h"
 

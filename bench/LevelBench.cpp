@@ -6,7 +6,7 @@
 #include "SampleFiles.h"
 #include "app/win32/FormMain.h"
 #include "app/win32/Win32Platform.h"
-#include "gui/win32/Application.h"
+#include "gui/win32/framework/Application.h"
 
 int main() {
   constexpr int kEntries = 100000;

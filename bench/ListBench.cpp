@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "win32/NtDirectory.h"
+#include "scan/win32/NtDirectory.h"
 #include "win32/WideText.h"
 #include "win32/Files.h"
-#include "win32/Win32ScanPlatform.h"
+#include "scan/win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
 #include "Messages.h"
 #include "Timing.h"

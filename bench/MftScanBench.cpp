@@ -12,10 +12,10 @@
 #include "Messages.h"
 #include "Timing.h"
 #include "ntfs/FileTableListing.h"
+#include "ntfs/win32/Win32VolumeDevices.h"
 #include "scan/FolderList.h"
+#include "scan/win32/Win32ScanPlatform.h"
 #include "win32/WideText.h"
-#include "win32/Win32ScanPlatform.h"
-#include "win32/Win32VolumeDevices.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
@@ -30,6 +30,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::string small = argc > 3 ? WideToUtf8(argv[3]) : "";
   std::vector<double> walkTimes, fastTimes, smallWalkTimes, smallTimes;
   TFolderList walked, fast;
+  int32_t files = 0, folders = 0;
   for (int round = 0; round <= rounds; ++round) {
     walked.Reset(drive);
     auto start = std::chrono::steady_clock::now();
@@ -45,6 +46,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     fast.Scan(cancel, 4096, false, nullptr, listing);
     if (round > 0) fastTimes.push_back(Seconds(start));
+    if (walked.FileCount() != fast.FileCount() || walked.FolderCount() != fast.FolderCount() ||
+        walked.NominalTotal() != fast.NominalTotal()) {
+      std::fprintf(stderr, "mft_scan_bench: the trees differ: %d/%d files, %d/%d folders\n", walked.FileCount(),
+                   fast.FileCount(), walked.FolderCount(), fast.FolderCount());
+      return 1;
+    }
+    files = fast.FileCount();
+    folders = fast.FolderCount();
     if (small.empty()) continue;
 
     walked.Reset(small);
@@ -63,17 +72,11 @@ int wmain(int argc, wchar_t** argv) {
       return 1;
     }
   }
-  if (walked.FileCount() != fast.FileCount() || walked.FolderCount() != fast.FolderCount() ||
-      walked.NominalTotal() != fast.NominalTotal()) {
-    std::fprintf(stderr, "mft_scan_bench: the trees differ: %d/%d files, %d/%d folders\n", walked.FileCount(),
-                 fast.FileCount(), walked.FolderCount(), fast.FolderCount());
-    return 1;
-  }
   const auto [walkLow, walkHigh] = std::minmax_element(walkTimes.begin(), walkTimes.end());
   const auto [fastLow, fastHigh] = std::minmax_element(fastTimes.begin(), fastTimes.end());
   std::printf("mft-scan files=%d folders=%d walk_s=%.3f walk_range=%.3f-%.3f fast_s=%.3f fast_range=%.3f-%.3f "
               "speedup=%.1f\n",
-              fast.FileCount(), fast.FolderCount(), Median(walkTimes), *walkLow, *walkHigh, Median(fastTimes),
+              files, folders, Median(walkTimes), *walkLow, *walkHigh, Median(fastTimes),
               *fastLow, *fastHigh, Median(walkTimes) / Median(fastTimes));
   if (!small.empty()) {
     const auto [low, high] = std::minmax_element(smallTimes.begin(), smallTimes.end());

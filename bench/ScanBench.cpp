@@ -16,7 +16,7 @@
 #include "win32/Handles.h"
 #include "win32/WideText.h"
 #include "win32/Files.h"
-#include "win32/Win32ScanPlatform.h"
+#include "scan/win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
 #include "Messages.h"
 #include "Timing.h"

@@ -44,15 +44,7 @@ void FileTableListing::ReadTableWhenItPays(const std::string& scanPath, const Pr
   }
   table_.reset();
   deferred_.reset();
-  if (!root) return;
-  std::unique_ptr<ByteSource> volume = devices_.Open((*root)[0]);
-  const std::optional<uint64_t> bytes = volume ? ntfs::FileTableBytes(*volume) : std::nullopt;
-  if (!bytes) return;
-  const auto reading =
-      std::chrono::duration<double>(std::max(kLeastSeconds, static_cast<double>(*bytes) / kTableBytesPerSecond));
-  deferred_ = Deferred{std::move(volume), scanPath, &progress, &cancel,
-                       std::chrono::steady_clock::now() +
-                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(reading)};
+  if (root) deferred_ = Deferred{scanPath, &progress, &cancel, std::chrono::steady_clock::now(), nullptr, {}};
 }
 
 bool FileTableListing::Read(ByteSource& volume, const std::string& scanPath, const ProgressProc& progress,
@@ -71,8 +63,24 @@ bool FileTableListing::Read(ByteSource& volume, const std::string& scanPath, con
   return table_ != nullptr;
 }
 
+// A walk shorter than the least a table costs never touches the volume.
 void FileTableListing::ReadWhenDue() {
-  if (!deferred_ || std::chrono::steady_clock::now() < deferred_->ReadWhen) return;
+  using Clock = std::chrono::steady_clock;
+  const auto since = [&](double seconds) {
+    return deferred_->Began + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  };
+  if (!deferred_ || Clock::now() < since(kLeastSeconds)) return;
+  if (!deferred_->Volume) {
+    std::unique_ptr<ByteSource> volume = devices_.Open(deferred_->ScanPath[0]);
+    const std::optional<uint64_t> bytes = volume ? ntfs::FileTableBytes(*volume) : std::nullopt;
+    if (!bytes) {
+      deferred_.reset();
+      return;
+    }
+    deferred_->Volume = std::move(volume);
+    deferred_->ReadWhen = since(std::max(kLeastSeconds, static_cast<double>(*bytes) / kTableBytesPerSecond));
+  }
+  if (Clock::now() < deferred_->ReadWhen) return;
   const Deferred due = std::move(*deferred_);
   deferred_.reset();
   if (!*due.Cancel) Read(*due.Volume, due.ScanPath, *due.Progress, *due.Cancel);

@@ -39,12 +39,14 @@ class FileTableListing : public ScanPlatform {
   uint64_t Records() const { return table_ ? table_->Records() : 0; }
 
  private:
-  // A table not read yet, and when reading it would pay.
+  // A table not read yet: when the walk began, and once it has gone on for a while the
+  // volume and when reading its table would pay.
   struct Deferred {
-    std::unique_ptr<ByteSource> Volume;
     std::string ScanPath;
     const ProgressProc* Progress;
     const bool* Cancel;
+    std::chrono::steady_clock::time_point Began;
+    std::unique_ptr<ByteSource> Volume;
     std::chrono::steady_clock::time_point ReadWhen;
   };
 

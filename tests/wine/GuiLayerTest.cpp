@@ -8,15 +8,15 @@
 
 #include "GdiObjectCount.h"
 #include "WindowQueries.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/CheckBox.h"
-#include "gui/win32/Form.h"
-#include "gui/win32/GdiObjects.h"
-#include "gui/win32/GroupBox.h"
-#include "gui/win32/ListBox.h"
-#include "gui/win32/PageControl.h"
-#include "gui/win32/Timer.h"
-#include "gui/win32/Win32Canvas.h"
+#include "gui/win32/controls/CheckBox.h"
+#include "gui/win32/controls/GroupBox.h"
+#include "gui/win32/controls/ListBox.h"
+#include "gui/win32/controls/PageControl.h"
+#include "gui/win32/controls/Timer.h"
+#include "gui/win32/drawing/GdiObjects.h"
+#include "gui/win32/drawing/Win32Canvas.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/framework/Form.h"
 
 #include <commctrl.h>
 

@@ -22,7 +22,7 @@
 #include "WindowQueries.h"
 #include "app/MainLayout.h"
 #include "app/win32/FormMain.h"
-#include "gui/win32/Application.h"
+#include "gui/win32/framework/Application.h"
 #include "win32/WideText.h"
 
 #include <commctrl.h>

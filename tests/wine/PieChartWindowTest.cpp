@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "chart/PieChart.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/Form.h"
-#include "gui/win32/GdiObjects.h"
-#include "gui/win32/ListBox.h"
-#include "gui/win32/Win32Canvas.h"
+#include "gui/win32/controls/ListBox.h"
+#include "gui/win32/drawing/GdiObjects.h"
+#include "gui/win32/drawing/Win32Canvas.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/framework/Form.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "WindowQueries.h"
 #include "controls/win32/Spin.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/Edit.h"
-#include "gui/win32/Form.h"
+#include "gui/win32/controls/Edit.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/framework/Form.h"
 
 namespace {
 

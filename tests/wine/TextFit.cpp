@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "WindowQueries.h"
-#include "gui/win32/GdiObjects.h"
+#include "gui/win32/drawing/GdiObjects.h"
 #include "win32/WideText.h"
 
 namespace {

@@ -19,12 +19,12 @@
 #include "app/win32/ScanReportDialog.h"
 #include "dialogs/win32/AboutBoxOrv1.h"
 #include "dialogs/win32/FileProp.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/Screen.h"
+#include "dialogs/win32/Win32FileFacts.h"
+#include "dialogs/win32/Win32VersionSource.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/framework/Screen.h"
 #include "settings/win32/OptnDlg.h"
 #include "win32/WideText.h"
-#include "win32/Win32FileFacts.h"
-#include "win32/Win32VersionSource.h"
 
 #include <commctrl.h>
 

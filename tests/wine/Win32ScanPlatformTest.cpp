@@ -5,8 +5,8 @@
 
 #include "TempFolder.h"
 #include "scan/FolderList.h"
+#include "scan/win32/Win32ScanPlatform.h"
 #include "win32/WideText.h"
-#include "win32/Win32ScanPlatform.h"
 #include "win32/WinApi.h"
 
 namespace {

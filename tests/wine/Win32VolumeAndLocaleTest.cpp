@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "scan/VolumeProbe.h"
+#include "scan/win32/Win32VolumeApi.h"
 #include "support/Format.h"
-#include "win32/Win32Locale.h"
-#include "win32/Win32VolumeApi.h"
+#include "support/win32/Win32Locale.h"
 #include "win32/WinApi.h"
 
 namespace {

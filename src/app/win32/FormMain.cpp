@@ -6,16 +6,16 @@
 #include "app/MainLayout.h"
 #include "app/RepeatTimer.h"
 #include "app/UsageView.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/Printer.h"
-#include "gui/win32/ProgramGlyph.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/drawing/Printer.h"
+#include "app/win32/ProgramGlyph.h"
 #include "app/win32/ProgramSettings.h"
 #include "app/win32/TreeExportFile.h"
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
 #include "win32/Files.h"
 #include "win32/WideText.h"
-#include "win32/Win32Locale.h"
+#include "support/win32/Win32Locale.h"
 
 namespace {
 

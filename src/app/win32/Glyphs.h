@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/win32/Glyph.h"
+#include "gui/win32/drawing/Glyph.h"
 
 // The pictures of the main window's buttons.
 const TGlyph& OpenGlyph();

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/ScanReport.h"
-#include "gui/win32/Button.h"
-#include "gui/win32/Edit.h"
-#include "gui/win32/Form.h"
-#include "gui/win32/Label.h"
-#include "gui/win32/ListBox.h"
-#include "gui/win32/PageControl.h"
+#include "gui/win32/controls/Edit.h"
+#include "gui/win32/controls/Label.h"
+#include "gui/win32/controls/ListBox.h"
+#include "gui/win32/controls/PageControl.h"
+#include "gui/win32/framework/Button.h"
+#include "gui/win32/framework/Form.h"
 
 // The scan report: what the last scan counted and what it could not, and what changed
 // since the scan before it. The caller sets Texts and shows the dialog modally; a

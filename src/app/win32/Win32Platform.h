@@ -3,12 +3,12 @@
 #include <functional>
 
 #include "app/Platform.h"
-#include "win32/Win32FileFacts.h"
-#include "win32/Win32Registry.h"
-#include "win32/Win32ScanPlatform.h"
-#include "win32/Win32VersionSource.h"
-#include "win32/Win32VolumeApi.h"
-#include "win32/Win32VolumeDevices.h"
+#include "dialogs/win32/Win32FileFacts.h"
+#include "dialogs/win32/Win32VersionSource.h"
+#include "ntfs/win32/Win32VolumeDevices.h"
+#include "scan/win32/Win32ScanPlatform.h"
+#include "scan/win32/Win32VolumeApi.h"
+#include "settings/win32/Win32Registry.h"
 
 // Windows behind every seam; `processMessages` runs the messages waiting while a scan
 // goes on.

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "gui/Layout.h"
-#include "gui/win32/Application.h"
-#include "gui/win32/Form.h"
-#include "gui/win32/GdiObjects.h"
-#include "gui/win32/Guarded.h"
+#include "gui/win32/drawing/GdiObjects.h"
+#include "gui/win32/framework/Application.h"
+#include "gui/win32/framework/Form.h"
+#include "gui/win32/framework/Guarded.h"
 #include "win32/Com.h"
 #include "win32/Handles.h"
 #include "win32/SystemInfo.h"

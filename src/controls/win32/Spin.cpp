@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "controls/SpinRules.h"
-#include "gui/win32/GdiObjects.h"
-#include "gui/win32/Timer.h"
+#include "gui/win32/controls/Timer.h"
+#include "gui/win32/drawing/GdiObjects.h"
 #include "support/Utf8.h"
-#include "win32/Win32Locale.h"
+#include "support/win32/Win32Locale.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/TimerSpeedButton.h"
-#include "gui/win32/CustomControl.h"
-#include "gui/win32/Edit.h"
+#include "gui/win32/controls/Edit.h"
+#include "gui/win32/framework/CustomControl.h"
 
 // Two arrows stacked, each repeating its click while held. It takes the keyboard only
 // when it is a tab stop; pressing an arrow gives the keyboard to FocusControl.

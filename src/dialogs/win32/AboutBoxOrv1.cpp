@@ -2,10 +2,10 @@
 
 #include <shellapi.h>
 
+#include "app/win32/ProgramGlyph.h"
 #include "dialogs/AboutTexts.h"
-#include "gui/win32/ProgramGlyph.h"
+#include "dialogs/win32/Win32VersionSource.h"
 #include "win32/WideText.h"
-#include "win32/Win32VersionSource.h"
 
 TAboutBoxOrv1::TAboutBoxOrv1(const TForm& owner, VersionSource& versionSource)
     : TForm({.Caption = "About", .Border = TBorderStyle::Dialog, .MinimizeBox = false, .MaximizeBox = false,

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "dialogs/VersionInfo.h"
-#include "gui/win32/Button.h"
-#include "gui/win32/Form.h"
-#include "gui/win32/Image.h"
-#include "gui/win32/Label.h"
-#include "gui/win32/Panel.h"
+#include "gui/win32/controls/Image.h"
+#include "gui/win32/controls/Label.h"
+#include "gui/win32/controls/Panel.h"
+#include "gui/win32/framework/Button.h"
+#include "gui/win32/framework/Form.h"
 
 // The program's about box: its icon, what it shows of the product, which comes from
 // the running executable's version resource, read once when the box is made, and a

@@ -1,6 +1,6 @@
 #include "dialogs/win32/FileProp.h"
 
-#include "win32/Win32Locale.h"
+#include "support/win32/Win32Locale.h"
 
 TfrmFileProperties::TfrmFileProperties(const TForm& owner, FileFacts& facts)
     : TForm({.Caption = "File Properties", .MinimizeBox = false, .MaximizeBox = false,
