@@ -19,9 +19,7 @@ bool ScanDriver::Scan(std::string path, TSettings& settings) {
   exportFile_.reset();
   KeepForChanges(path);
   const VolumeFacts volume = ProbeVolume(path, platform_.Volumes());
-  cancel_ = false;
-  scanning_ = true;
-  view_.ScanBegins();
+  const Running running(*this);
   root_.Reset(path);
   if (IsDriveRoot(path) && settings.DisplayFreeDiskSpace && volume.FreeBytes != 0) {
     root_.AddFile("(" + path.substr(0, 2) + " free space)", -volume.FreeBytes, -volume.FreeBytes);
@@ -40,19 +38,7 @@ bool ScanDriver::Scan(std::string path, TSettings& settings) {
 std::optional<ExportError> ScanDriver::Load(const std::string& file) {
   if (scanning_) return std::nullopt;
   const std::unique_ptr<ExportFile> source = platform_.OpenExport(file);  // nothing changes if it throws
-  cancel_ = false;
-  scanning_ = true;
-  view_.ScanBegins();
-  // However this ends, the scan ends.
-  const struct ScanEnd {
-    ScanDriver& driver;
-    ~ScanEnd() {
-      if (driver.scanning_) {
-        driver.scanning_ = false;
-        driver.view_.ScanEnds();
-      }
-    }
-  } scanEnd{*this};
+  const Running running(*this);
   const auto reading = [&](uint64_t bytesRead) {
     progress_ = "Reading " + file + "... " + std::to_string(source->Size() ? 100 * bytesRead / source->Size() : 100) +
                 "%";
@@ -83,21 +69,35 @@ void ScanDriver::ScanAndShow(const std::function<void(const ProgressProc&, ScanN
   } catch (...) {
     failure = std::current_exception();  // the partial tree is still shown
   }
-  if (!exportFile_ && IsDriveRoot(report.Path)) report.Volume = ProbeVolumeSpace(report.Path, platform_.Volumes());
   report.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   report.Cancelled = cancel_ || failure;
+  report.FromExport = exportFile_.has_value();
   report.Files = root_.FileCount();
   report.Folders = root_.FolderCount();
   report.Nominal = root_.NominalTotal();
   report.Allocated = root_.AllocatedTotal();
   report.Slack = root_.SlackTotal();
-  report.Links = CountHardLinks(root_);
+  try {
+    if (!exportFile_ && IsDriveRoot(report.Path)) report.Volume = ProbeVolumeSpace(report.Path, platform_.Volumes());
+    report.Links = CountHardLinks(root_);
+  } catch (...) {
+    if (!failure) failure = std::current_exception();
+  }
   report_ = std::move(report);
   view_.Scanned(root_);
-  scanning_ = false;
-  cancel_ = false;
-  view_.ScanEnds();
   if (failure) std::rethrow_exception(failure);
+}
+
+ScanDriver::Running::Running(ScanDriver& driver) : driver_(driver) {
+  driver_.cancel_ = false;
+  driver_.scanning_ = true;
+  driver_.view_.ScanBegins();
+}
+
+ScanDriver::Running::~Running() {
+  driver_.scanning_ = false;
+  driver_.cancel_ = false;
+  driver_.view_.ScanEnds();
 }
 
 // What the changes of the scan about to run are measured against: the tree about to

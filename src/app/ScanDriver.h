@@ -63,6 +63,18 @@ class ScanDriver {
   std::optional<ReportTexts> DescribeLast(uint8_t units, const FormatSettings& locale);
 
  private:
+  // A scan runs while one lives; however it ends, the view hears it end.
+  class Running {
+   public:
+    explicit Running(ScanDriver& driver);
+    ~Running();
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+   private:
+    ScanDriver& driver_;
+  };
+
   void KeepForChanges(const std::string& path);
   void ScanAndShow(const std::function<void(const ProgressProc&, ScanNotes&)>& scan);
 

@@ -128,8 +128,11 @@ ReportTexts DescribeScan(const ScanReport& report, const std::optional<ScanChang
                           "the paging file and the file table, folders of other users that could not be listed, "
                           "and restore points.)"});
   }
-  const std::vector<std::string> links = LinkLines(report.Links, size, locale);
-  texts.Summary.insert(texts.Summary.end(), links.begin(), links.end());
+  // An export's reader counts a file of several names once already.
+  if (!report.FromExport) {
+    const std::vector<std::string> links = LinkLines(report.Links, size, locale);
+    texts.Summary.insert(texts.Summary.end(), links.begin(), links.end());
+  }
   const ScanNotes& notes = report.Notes;
   if (notes.OnlineOnlyFiles > 0)
     texts.Summary.push_back(Format("Online-only files: %1.n, %s nominal (a cloud provider keeps their data)",

@@ -41,7 +41,8 @@ struct ScanReport {
   std::optional<VolumeSpace> Volume;  // for a scan of a whole drive
   ScanNotes Notes;
   HardLinkFigures Links;
-  uint64_t LeftOut = 0;  // of an export read: entries whose names no Windows folder can hold
+  bool FromExport = false;  // an export read, not a scan
+  uint64_t LeftOut = 0;     // of an export read: entries whose names no Windows folder can hold
 };
 
 // A line of a list of the report, and the folder it names ("" for none in the tree).

@@ -110,9 +110,12 @@ void FileTable::AddRecord(uint64_t number, std::span<uint8_t> bytes) {
           sizes_[base] = attribute.RealSize;
           const uint64_t clusters =
               (attribute.Compressed ? attribute.CompressedSize : attribute.AllocatedSize) / clusterBytes_;
-          if (clusters > UINT32_MAX) return Doubt();
-          if (attribute.Compressed) flags_[base] |= kPacked;
-          if (attribute.Compressed || clusters != ClustersOf(attribute.RealSize))
+          if (attribute.Compressed) {
+            if (clusters > UINT32_MAX) return Doubt();  // the compressed size is told from here
+            flags_[base] |= kPacked;
+          }
+          // A file of 16 TiB or more is rounded up as any other (too big to be kept here).
+          if (clusters <= UINT32_MAX && (attribute.Compressed || clusters != ClustersOf(attribute.RealSize)))
             occupied_.push_back({static_cast<uint32_t>(base), static_cast<uint32_t>(clusters)});
         }
         if (base == kUpCaseRecord) {

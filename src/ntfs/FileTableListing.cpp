@@ -44,7 +44,7 @@ void FileTableListing::ReadTableWhenItPays(const std::string& scanPath, const Pr
   }
   table_.reset();
   deferred_.reset();
-  if (root) deferred_ = Deferred{scanPath, &progress, &cancel, std::chrono::steady_clock::now(), nullptr, {}};
+  if (root) deferred_ = Deferred{scanPath, progress, &cancel, std::chrono::steady_clock::now(), nullptr, {}};
 }
 
 bool FileTableListing::Read(ByteSource& volume, const std::string& scanPath, const ProgressProc& progress,
@@ -83,7 +83,7 @@ void FileTableListing::ReadWhenDue() {
   if (Clock::now() < deferred_->ReadWhen) return;
   const Deferred due = std::move(*deferred_);
   deferred_.reset();
-  if (!*due.Cancel) Read(*due.Volume, due.ScanPath, *due.Progress, *due.Cancel);
+  if (!*due.Cancel) Read(*due.Volume, due.ScanPath, due.Progress, *due.Cancel);
 }
 
 std::optional<uint32_t> FileTableListing::Folder(std::string_view folderPath) {

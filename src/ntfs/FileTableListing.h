@@ -20,14 +20,14 @@ class FileTableListing : public ScanPlatform {
   FileTableListing(ScanPlatform& platform, VolumeDevices& devices);
 
   // Reads the table of the volume of `scanPath` ("D:\...") now, telling its progress as
-  // the walk does and letting messages run at least every 50 ms. False when it is not to
+  // the walk does and letting messages run between reads. False when it is not to
   // be used; `cancel` set during the reading ends it so.
   bool ReadTableOf(const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
 
   // Reads the table only when that pays: at once for a drive's root, which the walk
   // would list whole; below it, the folders are listed until that has taken as long as
-  // reading the table would, and the walk then goes on from the table. Both references
-  // must outlive the scan.
+  // reading the table would, and the walk then goes on from the table. `cancel` must
+  // outlive the scan.
   void ReadTableWhenItPays(const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
 
   ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override;
@@ -43,7 +43,7 @@ class FileTableListing : public ScanPlatform {
   // volume and when reading its table would pay.
   struct Deferred {
     std::string ScanPath;
-    const ProgressProc* Progress;
+    ProgressProc Progress;
     const bool* Cancel;
     std::chrono::steady_clock::time_point Began;
     std::unique_ptr<ByteSource> Volume;

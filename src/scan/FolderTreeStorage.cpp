@@ -1,12 +1,12 @@
 #include "scan/FolderTreeStorage.h"
 
-#include <new>
+#include <stdexcept>
 
 TFolderData& FolderTreeStorage::NewRecord(std::string_view name) {
   const char* text = "..";  // every level has one; they share it
   if (name != "..") {
     const auto stored = names_.StoreTerminated(name);
-    if (!stored) throw std::bad_alloc();
+    if (!stored) throw std::runtime_error("The tree's names take more than 4 GB.");
     text = names_.At(*stored);
   }
   TFolderData& record = records_.emplace_back();

@@ -74,13 +74,14 @@ class FolderListing {
 inline char PathSeparator(std::string_view rootPath) { return rootPath.starts_with('/') ? '/' : '\\'; }
 
 // What the folder scan needs from the platform. Paths are UTF-8, as the scan shows
-// them: the scanned path as given, then folder names each followed by a backslash.
+// them: the scanned path as given, then folder names each followed by the tree's
+// separator (a backslash; "/" for a tree read from a Linux export).
 class ScanPlatform {
  public:
   virtual ~ScanPlatform() = default;
 
-  // Fills `listing` with the entries of the folder at `folderPath` (ends with a
-  // backslash). A folder that cannot be listed gives an empty listing, and why.
+  // Fills `listing` with the entries of the folder at `folderPath` (ends with the
+  // separator). A folder that cannot be listed gives an empty listing, and why.
   virtual ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) = 0;
 
   // The size a compressed file occupies, or nothing when the platform cannot tell.

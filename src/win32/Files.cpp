@@ -1,9 +1,8 @@
 #include "win32/Files.h"
 
-#include <stdexcept>
 
+#include "win32/Handles.h"
 #include "win32/RealFileSystem.h"
-#include "win32/ReplacingFile.h"
 #include "win32/WideText.h"
 #include "win32/WinApi.h"
 
@@ -54,11 +53,6 @@ std::string SystemMessage(unsigned long error) {
     message.pop_back();
   if (message.empty()) return "error " + std::to_string(error);
   return WideToUtf8(message);
-}
-
-void ReplaceFileContent(const std::string& path, std::string_view bytes) {
-  ReplacingFile file(path);
-  if (!file.Write(bytes) || !file.Commit()) throw std::runtime_error(file.Failure());
 }
 
 std::string ExecutablePath() {

@@ -19,11 +19,6 @@ std::optional<uint64_t> CompressedSizeOf(const std::wstring& extendedPath);
 // Whether a file (not a folder) exists at the path.
 bool FileExists(const std::string& path);
 
-// Replaces the file's whole content, or leaves the file as it was: the bytes go to a
-// new file beside it first, which then takes the file's place. Throws
-// std::runtime_error naming the file and the cause when that cannot be done.
-void ReplaceFileContent(const std::string& path, std::string_view bytes);
-
 // The running program's full file name.
 std::string ExecutablePath();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <stdexcept>
 
 #include "win32/Files.h"
 #include "win32/RealFileSystem.h"
@@ -70,6 +71,11 @@ bool ReplacingFile::Commit() {
 void ReplacingFile::Fail(unsigned long error) {
   Discard();
   if (failure_.empty()) failure_ = "Cannot save " + path_ + ": " + SystemMessage(error);
+}
+
+void ReplaceFileContent(const std::string& path, std::string_view bytes) {
+  ReplacingFile file(path);
+  if (!file.Write(bytes) || !file.Commit()) throw std::runtime_error(file.Failure());
 }
 
 void ReplacingFile::Discard() {

@@ -34,3 +34,8 @@ class ReplacingFile : public ExportSink {
   FileHandle file_;
   std::string failure_;
 };
+
+// Replaces the file's whole content, or leaves the file as it was: the bytes go to a
+// new file beside it first, which then takes the file's place. Throws
+// std::runtime_error naming the file and the cause when that cannot be done.
+void ReplaceFileContent(const std::string& path, std::string_view bytes);

@@ -19,13 +19,13 @@ TEST(ExportCommand, AsksForAFileOfAKnownFormatAndAtMostOneFolder) {
   EXPECT_EQ(parsed(R"(Velmora.exe D:\data)"), std::nullopt);
   EXPECT_EQ(parsed("Velmora.exe"), std::nullopt);
   const auto json = parsed(R"(Velmora.exe /EXPORT C:\out\tree.JSON D:\)");
-  ASSERT_TRUE(json && std::holds_alternative<ExportCommand>(*json));
-  EXPECT_EQ(std::get<ExportCommand>(*json).Format, TreeFormat::NcduJson);
-  EXPECT_EQ(std::get<ExportCommand>(*json).Folder, R"(D:\)");
   const auto csv = parsed(R"(Velmora.exe -export "C:\my.folder\tree.csv")");
-  ASSERT_TRUE(csv && std::holds_alternative<ExportCommand>(*csv));
-  EXPECT_EQ(std::get<ExportCommand>(*csv).Format, TreeFormat::Csv);
-  EXPECT_EQ(std::get<ExportCommand>(*csv).Folder, "");
+  ASSERT_TRUE(json && csv && std::holds_alternative<ExportCommand>(*json) &&
+              std::holds_alternative<ExportCommand>(*csv));
+  EXPECT_EQ(std::pair(std::get<ExportCommand>(*json).Format, std::get<ExportCommand>(*json).Folder),
+            std::pair(TreeFormat::NcduJson, std::string(R"(D:\)")));
+  EXPECT_EQ(std::pair(std::get<ExportCommand>(*csv).Format, std::get<ExportCommand>(*csv).Folder),
+            std::pair(TreeFormat::Csv, std::string()));
   for (const char* wrong : {"Velmora.exe /export", R"(Velmora.exe /export C:\tree.txt)",
                             R"(Velmora.exe /export C:\tree.csv\x)", "Velmora.exe /export a.csv b c"}) {
     const auto error = parsed(wrong);

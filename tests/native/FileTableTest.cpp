@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeFileSystem.h"
@@ -149,13 +150,12 @@ TEST_F(FileTable, EntersCloudFoldersWhereOnlineOnlyFilesTakeWhatTheirRecordsGive
                                                          {"note.txt", 0x400420, 100, kTagCloud}}));
   EXPECT_EQ(List("C:\\OneDrive\\Documents\\"), (std::vector<Listed>{{"online.docx", 0x400620, 57000, kTagCloud},
                                                                     {"partly.bin", 0x1620, 200000, kTagCloud}}));
-  EXPECT_EQ(Entry("C:\\OneDrive\\Documents\\", "online.docx").Allocated, 0u);
-  EXPECT_EQ(Entry("C:\\OneDrive\\Documents\\", "partly.bin").Allocated, 8192u);
-  EXPECT_EQ(Entry("C:\\OneDrive\\", "kept.txt").Allocated, 65536u);
-  EXPECT_EQ(Entry("C:\\OneDrive\\", "note.txt").Allocated, 0u);
   // Files with their data here are rounded up to clusters by the walk, as any other.
-  EXPECT_EQ(Entry("C:\\OneDrive\\", "hydrated.txt").Allocated, kAllocatedFromClusters);
-  EXPECT_EQ(Entry("C:\\", "preallocated").Allocated, kAllocatedFromClusters);
+  const std::tuple<const char*, const char*, uint64_t> allocated[] = {
+      {"C:\\OneDrive\\Documents\\", "online.docx", 0}, {"C:\\OneDrive\\Documents\\", "partly.bin", 8192},
+      {"C:\\OneDrive\\", "kept.txt", 65536}, {"C:\\OneDrive\\", "note.txt", 0},
+      {"C:\\OneDrive\\", "hydrated.txt", kAllocatedFromClusters}, {"C:\\", "preallocated", kAllocatedFromClusters}};
+  for (const auto& [folder, name, bytes] : allocated) EXPECT_EQ(Entry(folder, name).Allocated, bytes) << name;
   EXPECT_EQ(listing.CompressedFileSize("C:\\OneDrive\\Documents\\partly.bin"), 8192u);
   EXPECT_EQ(listing.CompressedFileSize("C:\\preallocated"), 5000u);
 }
@@ -198,13 +198,9 @@ TEST(DataRuns, DecodeRelativeOffsetsAndSparseRunsWithinTheVolume) {
   // 0x10 clusters at 0x2000, 5 sparse, 8 at 0x2000 - 0x100.
   const uint8_t pairs[] = {0x21, 0x10, 0x00, 0x20, 0x01, 0x05, 0x21, 0x08, 0x00, 0xFF, 0x00};
   const auto runs = ntfs::DecodeRuns(pairs, 0, 0x10000);
-  ASSERT_TRUE(runs);
-  ASSERT_EQ(runs->size(), 3u);
-  EXPECT_EQ((*runs)[0].Lcn, 0x2000u);
-  EXPECT_EQ((*runs)[1].Lcn, std::nullopt);
-  EXPECT_EQ((*runs)[1].Vcn, 0x10u);
-  EXPECT_EQ((*runs)[2].Lcn, 0x1F00u);
-  EXPECT_EQ((*runs)[2].Vcn, 0x15u);
+  std::vector<std::tuple<uint64_t, uint64_t, std::optional<uint64_t>>> decoded;
+  for (const ntfs::Run& run : runs.value()) decoded.emplace_back(run.Vcn, run.Length, run.Lcn);
+  EXPECT_EQ(decoded, (decltype(decoded){{0, 0x10, 0x2000}, {0x10, 5, std::nullopt}, {0x15, 8, 0x1F00}}));
   EXPECT_FALSE(ntfs::DecodeRuns(pairs, 0, 0x2008));  // the first run ends beyond the volume
   EXPECT_FALSE(ntfs::DecodeRuns(std::span(pairs).first(3), 0, 0x10000));  // cut short
 }
@@ -244,18 +240,13 @@ TEST_F(FileTable, RefusesFiguresBeyondTheVolume) {
 // A cancel is heard before every read, from the boot sector's on.
 TEST_F(FileTable, ReadsNothingOnceCancelled) {
   devices.Volumes['C'] = volume.Image();
-  int reads = 0;
-  devices.OnRead = [&] { ++reads; };
-  EXPECT_FALSE(ntfs::ReadFileTable(*devices.Open('C'), [&](double) { cancel = true; }, cancel));
-  EXPECT_EQ(reads, 0) << "cancelled as progress is first told";
-  cancel = false;
-  reads = 0;
-  devices.OnRead = [&] {
-    ++reads;
-    cancel = true;
-  };
-  EXPECT_FALSE(ntfs::ReadFileTable(*devices.Open('C'), [](double) {}, cancel));
-  EXPECT_EQ(reads, 1) << "cancelled while the boot sector was read";
+  for (const bool onProgress : {true, false}) {  // as progress is first told, or as the boot sector is read
+    cancel = false;
+    int reads = 0;
+    devices.OnRead = [&] { ++reads; cancel = cancel || !onProgress; };
+    EXPECT_FALSE(ntfs::ReadFileTable(*devices.Open('C'), [&](double) { cancel = cancel || onProgress; }, cancel));
+    EXPECT_EQ(reads, onProgress ? 0 : 1) << onProgress;
+  }
 }
 
 }  // namespace

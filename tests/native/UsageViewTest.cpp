@@ -42,7 +42,7 @@ class UsageView : public ::testing::Test {
   bool cancel = false;
 };
 
-TEST_F(UsageView, LinesGiveValueThreeBlanksAndTheLowerCasedName) {
+TEST_F(UsageView, LinesGiveValueThreeBlanksAndTheLowerCasedNameInEachUnitAndMeasure) {
   EXPECT_EQ(Lines(root, kUnitsBytes),
             (std::vector<std::string>{"-1073741824   (c: free space)", "  5   readme.txt", "1536   \\windows"}));
   EXPECT_EQ(Lines(root, kUnitsKB), (std::vector<std::string>{"-1048576.0   (c: free space)", "0.0   readme.txt",
@@ -53,20 +53,16 @@ TEST_F(UsageView, LinesGiveValueThreeBlanksAndTheLowerCasedName) {
   EXPECT_EQ(Lines(Windows(), kUnitsMB), (std::vector<std::string>{"0.00   ..", "0.00   system.dat", "0.00   \\empty"}));
   const auto lines = UsageLines(root, kUnitsBytes, kModeNominal);
   EXPECT_EQ(lines[1].Object, &Entry(root, "Readme.TXT"));
-}
-
-TEST_F(UsageView, MeasuresPickNominalAllocatedOrSlack) {
+  // Other measures; a count keeps bytes in the total; unknown codes give nominal bytes.
   EXPECT_EQ(Lines(root, kUnitsBytes, kModeAllocated)[1], "512   readme.txt");
   EXPECT_EQ(Lines(root, kUnitsBytes, kModeSlack),
             (std::vector<std::string>{"  0   (c: free space)", "507   readme.txt", "  0   \\windows"}));
-}
-
-TEST_F(UsageView, CountShowsFilesAndKeepsBytesInTheTotal) {
   EXPECT_EQ(Lines(root, kUnitsCount), (std::vector<std::string>{"  1   (c: free space)", "  1   readme.txt",
                                                                 "  1   \\windows"}));
   EXPECT_EQ(Lines(Windows(), kUnitsCount)[0], "  0   ..");
-  const UsageTexts texts = LevelTexts(root, kUnitsCount, kModeAllocated, {});
-  EXPECT_EQ(texts.Panels[0], "2,048 bytes");  // allocated: 512 + 1536; the free space is not in it
+  EXPECT_EQ(LevelTexts(root, kUnitsCount, kModeAllocated, {}).Panels[0], "2,048 bytes");
+  EXPECT_EQ(Lines(root, 7, 9), Lines(root, kUnitsBytes, kModeNominal));
+  EXPECT_EQ(LevelTexts(root, 200, 250, {}).Panels[0], "1,541 bytes");
 }
 
 TEST_F(UsageView, StatusTextsUseTheLocale) {
@@ -93,11 +89,6 @@ TEST_F(UsageView, AnEmptyFolderShowsOnlyWayUpAndZeros) {
   const UsageTexts texts = LevelTexts(empty, kUnitsKB, kModeNominal, {});
   EXPECT_EQ(texts.Panels, (std::array<std::string, 4>{"0.0 KB", "Files: 0", "Folders: 0", "C:\\Windows\\Empty\\...."}));
   EXPECT_EQ(texts.MaxPathCaption, "Max path: 0");
-}
-
-TEST_F(UsageView, UnknownCodesShowBytesOfNominalSizes) {
-  EXPECT_EQ(Lines(root, 7, 9), Lines(root, kUnitsBytes, kModeNominal));
-  EXPECT_EQ(LevelTexts(root, 200, 250, {}).Panels[0], "1,541 bytes");
 }
 
 TEST_F(UsageView, OpeningAnEntryGoesDownIntoFoldersAndElseUp) {

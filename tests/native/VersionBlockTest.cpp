@@ -19,7 +19,7 @@ VersionNode Sample() {
 
 VersionNode& Table(VersionNode& root) { return root.Children[0].Children[0]; }
 
-TEST(VersionBlock, ReadsTheFixedInfoValuesAndStringsWithKeysInAnyCase) {
+TEST(VersionBlock, ReadsTheFixedInfoValuesAndStringsToTheirFirstZeroWithKeysInAnyCase) {
   const std::vector<uint8_t> bytes = Serialize(Sample());
   const VersionBlock block(bytes);
   ASSERT_TRUE(block.FixedInfo());
@@ -34,15 +34,13 @@ TEST(VersionBlock, ReadsTheFixedInfoValuesAndStringsWithKeysInAnyCase) {
                            "\\StringFileInfo\\080904E4\\CompanyName\\More"}) {
     EXPECT_FALSE(block.String(path)) << path;
   }
-}
-
-TEST(VersionBlock, TextEndsAtItsFirstZeroOrAtTheEndOfItsValue) {
+  // Text ends at its first zero or at the end of its value.
   VersionNode root = Sample();
   Table(root).Children[0] = TextNode("CompanyName", std::string("Quill\0fen", 9));
   Table(root).Children[1].Value.resize(Table(root).Children[1].Value.size() - 2);  // no terminator
-  const std::vector<uint8_t> bytes = Serialize(root);
-  EXPECT_EQ(VersionBlock(bytes).String(kCompany), "Quill");
-  EXPECT_EQ(VersionBlock(bytes).String(kProduct), "Velmora \xC3\xA4");
+  const std::vector<uint8_t> cut = Serialize(root);
+  EXPECT_EQ(VersionBlock(cut).String(kCompany), "Quill");
+  EXPECT_EQ(VersionBlock(cut).String(kProduct), "Velmora \xC3\xA4");
 }
 
 TEST(VersionBlock, EveryCutOfABlockYieldsNothing) {

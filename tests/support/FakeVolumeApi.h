@@ -29,7 +29,6 @@ class FakeVolumeApi : public VolumeApi {
   VolumeApi::DeviceParams ReturnedParams{};
   // What the probe did.
   int ExtendedQueries = 0;
-  int DeviceOpenings = 0;
   VolumeApi::DiocRegisters RegistersSent;
 
   std::optional<FreeSpace> DiskFreeSpace(const std::string& root) override {
@@ -44,7 +43,6 @@ class FakeVolumeApi : public VolumeApi {
   }
   uint32_t VersionCode() override { return Version; }
   std::unique_ptr<DosDevice> OpenVwin32() override {
-    ++DeviceOpenings;
     if (!DeviceOpens) return nullptr;
     return std::make_unique<Device>(*this);
   }

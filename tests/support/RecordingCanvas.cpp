@@ -16,5 +16,5 @@ void RecordingCanvas::DrawComposed(int x, int y, int width, int height,
 }
 
 void RecordingCanvas::Record(const char* kind, std::vector<int> args, std::string text) {
-  Ops.push_back({kind, std::move(args), std::move(text), PenColor, PenStyle, BrushColor, Font, transparent_});
+  Ops.push_back({kind, std::move(args), std::move(text), PenStyle, BrushColor, Font, transparent_});
 }

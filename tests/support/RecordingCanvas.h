@@ -14,7 +14,6 @@ class RecordingCanvas : public TCanvas {
     std::string Kind;
     std::vector<int> Args;
     std::string Text;
-    TColor Pen = 0;
     TPenStyle Style = TPenStyle::Solid;
     TColor Brush = 0;
     TFont Font;

@@ -93,7 +93,6 @@ TEST_F(ExportedTree, HeadlessFailsWithOneLineAndLeavesNothingBehind) {
     std::string Says;
   } failures[] = {
       {L"/export", 2, "Usage: Velmora /export FILE [FOLDER]"},
-      {L"/export tree.txt \"" + Root() + L"\"", 2, "neither .json nor .csv"},
       {L"/export tree.json \"" + Root() + L"\\missing\"", 2, "no such folder"},
       {L"/export \"" + Out(L"missing\\tree.json") + L"\" \"" + Root() + L"\"", 1, "Cannot save"},
       {L"/export \"" + Out(L"kept.csv") + L"\" \"" + Root() + L"\"", 1, "Cannot save"},

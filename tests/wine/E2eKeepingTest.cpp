@@ -80,7 +80,7 @@ TEST_F(SavedListing, WritesTheListLinesAndAsksBeforeReplacingAFile) {
   const std::wstring path = temp.Path() + L"listing.txt";
   SaveAs(velmora, path);
   const std::string inKB = "148.0   big.iso\r\n88.0   \\music\r\n40.0   \\docs\r\n4.0   readme.txt\r\n";
-  ASSERT_TRUE(WaitFor([&] { return FileContent(path) == inKB; }, 5000)) << FileContent(path);
+  ASSERT_TRUE(WaitFor([&] { return FileContent(path) == inKB; }, 20000)) << FileContent(path);
 
   velmora.PressKey(velmora.UnitsSelector(), VK_DOWN);  // MB
   ASSERT_TRUE(WaitFor([&] { return velmora.SelectedUnits() == 2; }));
@@ -93,7 +93,7 @@ TEST_F(SavedListing, WritesTheListLinesAndAsksBeforeReplacingAFile) {
   Answer(velmora, path, L"&Yes");
   EXPECT_TRUE(WaitFor([&] {
     return FileContent(path) == "0.14   big.iso\r\n0.09   \\music\r\n0.04   \\docs\r\n0.00   readme.txt\r\n";
-  }, 5000)) << FileContent(path);
+  }, 20000)) << FileContent(path);
 }
 
 }  // namespace

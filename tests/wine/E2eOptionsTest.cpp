@@ -108,23 +108,4 @@ TEST_F(Options, AColourAndAFontRestyleTheMainWindowAndAreStored) {
   EXPECT_EQ(colours0.substr(9), L",$00E0FFFF,$00E0FFE0,$00FFFFE0,$00FFE0E0,$00FFE0FF");
 }
 
-TEST_F(Options, CancelAndEscapeChangeNothing) {
-  const Velmora velmora(Root());
-  ASSERT_TRUE(velmora.WaitUntilShown());
-  const std::vector<std::string> shown = velmora.ListLines();
-  HWND dialog = Open(velmora);
-  ShowPage(velmora, dialog, 1);
-  Click(velmora, dialog, L"Bytes");
-  Click(velmora, dialog, L"Cancel");
-  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(velmora.Window()); }));
-  dialog = Open(velmora);
-  Click(velmora, dialog, L"Count");
-  velmora.PressKey(dialog, VK_ESCAPE);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(velmora.Window()); }));
-  EXPECT_EQ(velmora.ListLines(), shown);
-  EXPECT_EQ(velmora.SelectedUnits(), 1);
-  CloseCleanly(velmora);
-  EXPECT_EQ(StoredInteger(L"Display units"), 1u);
-}
-
 }  // namespace

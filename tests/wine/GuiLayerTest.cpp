@@ -28,19 +28,11 @@ void ClickAt(HWND window, int x, int y) {
   SendMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
-class ListBoxOnForm : public ::testing::Test {
- protected:
-  ListBoxOnForm() {
-    list.SetBounds(10, 10, 200, 150);
-    form.Show();
-  }
+TEST(ListBox, HoldsLinesWithObjectsInUnicode) {
   TFinalForm<TForm> form{TFormOptions{.Design = {0, 0, 300, 200}}};
   TListBox list{form};
-  int objects[3] = {};
-};
-
-TEST_F(ListBoxOnForm, HoldsLinesWithObjectsInUnicode) {
-  list.BeginUpdate(3);
+  int objects[2] = {};
+  list.BeginUpdate(2);
   list.AddItem("first", &objects[0]);
   list.AddItem("\xCE\xA9mega \xE6\x97\xA5", &objects[1]);
   list.EndUpdate();

@@ -14,6 +14,7 @@
 #include "settings/FolderMenu.h"
 #include "settings/SettingsStore.h"
 #include "win32/Files.h"
+#include "win32/ReplacingFile.h"
 #include "win32/WideText.h"
 #include "support/win32/Win32Locale.h"
 

@@ -10,6 +10,7 @@
 #include "gui/win32/framework/Guarded.h"
 #include "win32/Com.h"
 #include "win32/Handles.h"
+#include "win32/RealFileSystem.h"
 #include "win32/SystemInfo.h"
 #include "win32/WideText.h"
 
@@ -38,6 +39,7 @@ std::optional<std::string> PathOfItem(PCIDLIST_ABSOLUTE item) {
 }
 
 bool DirectoryExists(const std::string& path) {
+  const RealFileSystem real;  // the folder the scan will list
   WIN32_FIND_DATAW found;
   const FindHandle search(FindFirstFileExW(Utf8ToWide(path).c_str(), FindExInfoStandard, &found,
                                            FindExSearchLimitToDirectories, nullptr, 0));

@@ -33,6 +33,9 @@ void TOptionsDialog::FormShow(TComponent&) {
   chkShowFreeDisk.SetChecked(shown.DisplayFreeDiskSpace);
   CheckBoxRepeatedScan.SetChecked(shown.RepeatedScan);
   SpinEditScanInterval.SetValue(shown.RepeatInterval);
+  // A value out of range shows as the bound, and unchanged text fires no change: what
+  // OK takes is what is shown, also when the dialog is shown again after a Cancel.
+  Settings.RepeatInterval = SpinEditScanInterval.Value();
 }
 
 void TOptionsDialog::chkRightClickClick(TComponent&) { Settings.RightClickFolder = chkRightClick.Checked(); }

@@ -57,9 +57,6 @@ class TForm : public TCustomControl, public PlacedWindow {
   // they show).
   void Adopt(TPlaced& control, const TDesign& design) override;
 
-  // The menu bar made on it: its commands and, while this form has the keyboard, its
-  // shortcuts come to it.
-  void SetMenu(TMainMenu& menu) { menu_ = &menu; }
 
   const DpiScale Scale;
   // Clicked by Escape and by Enter, when enabled; buttons made as such set them.
@@ -100,7 +97,11 @@ class TForm : public TCustomControl, public PlacedWindow {
   virtual void DoClose();
 
  private:
+  friend class TMainMenu;
   class ModalScope;
+  // The menu bar made on it: its commands and, while this form has the keyboard, its
+  // shortcuts come to it.
+  void SetMenu(TMainMenu& menu) { menu_ = &menu; }
   // Shows a control's Hint (as it is at that moment) when the mouse rests on it.
   void ShowHintOf(TWinControl& control);
   void Command(WORD command);
