@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "app/ScanDriver.h"
 #include "app/win32/ProgramSettings.h"
@@ -65,11 +66,11 @@ int Export(const ExportCommand& command, Platform& platform) {
   Unseen unseen;
   ScanDriver driver(platform, unseen);
   driver.Scan(*folder, settings);
-  // Only the scanned folder itself: a folder below it that cannot be listed is part of
-  // what the export tells (read_error).
-  for (const auto& [path, outcome] : driver.LastReport()->Notes.Unreadable.Kept()) {
-    if (path != driver.Root().Path()) break;
-    Tell(path + ": " + ListingFailureText(outcome));
+  // Only the scanned folder itself, which the scan notes first: a folder below it that
+  // cannot be listed is part of what the export tells (read_error).
+  const std::vector<NotedPaths::Noted>& unreadable = driver.LastReport()->Notes.Unreadable.Kept();
+  if (driver.Root().ReadError() && !unreadable.empty()) {
+    Tell(unreadable.front().Path + ": " + ListingFailureText(unreadable.front().Detail));
     return 1;
   }
   const std::string failure = WriteTreeFile(driver.Root(), command.File, command.Format);
