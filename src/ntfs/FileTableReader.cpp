@@ -154,45 +154,59 @@ std::optional<MftLayout> ReadMftLayout(Reading& volume, const BootSector& boot) 
   return layout;
 }
 
-std::unique_ptr<FileTable> ReadTable(Reading& volume) {
-  Buffer first(kAlignment);
-  if (!volume.Read(0, first.Span())) return nullptr;
-  const std::optional<BootSector> boot = ParseBootSector(first.Span(), volume.Bytes());
-  if (!boot) return nullptr;
-  const std::optional<MftLayout> mft = ReadMftLayout(volume, *boot);
-  if (!mft) return nullptr;
-  Stream stream(volume, mft->Runs, boot->BytesPerCluster);
-  if (!stream.Covers(mft->Bytes)) return nullptr;
+// Where the table lies: the boot sector, then $MFT's own record (and what it lists).
+struct TablePlace {
+  BootSector Boot;
+  MftLayout Mft;
+};
 
-  const uint32_t recordBytes = boot->BytesPerRecord;
-  const uint64_t records = mft->Bytes / recordBytes;
+std::optional<TablePlace> FindTable(Reading& volume) {
+  Buffer first(kAlignment);
+  if (!volume.Read(0, first.Span())) return std::nullopt;
+  const std::optional<BootSector> boot = ParseBootSector(first.Span(), volume.Bytes());
+  if (!boot) return std::nullopt;
+  std::optional<MftLayout> mft = ReadMftLayout(volume, *boot);
+  if (!mft) return std::nullopt;
+  return TablePlace{*boot, std::move(*mft)};
+}
+
+std::unique_ptr<FileTable> ReadTable(Reading& volume) {
+  const std::optional<TablePlace> place = FindTable(volume);
+  if (!place) return nullptr;
+  const BootSector& boot = place->Boot;
+  const MftLayout& mft = place->Mft;
+  Stream stream(volume, mft.Runs, boot.BytesPerCluster);
+  if (!stream.Covers(mft.Bytes)) return nullptr;
+
+  const uint32_t recordBytes = boot.BytesPerRecord;
+  const uint64_t records = mft.Bytes / recordBytes;
   // The table numbers records in 32 bits and keeps a size of 64 bits for each: no
   // more than its vectors can hold on a 32-bit build either.
   if (records > std::min<uint64_t>(UINT32_MAX, std::vector<uint64_t>().max_size())) return nullptr;
   // Its last record is read before room is made for all: a volume that does not tell
   // its length cannot claim more than it holds.
   Buffer last(recordBytes);
-  if (!stream.Read(mft->Bytes - recordBytes, last.Span())) return nullptr;
-  auto table = std::make_unique<FileTable>(records, boot->Clusters, boot->BytesPerCluster);
-  const uint64_t step = std::max<uint64_t>(recordBytes, boot->BytesPerCluster);
+  if (!stream.Read(mft.Bytes - recordBytes, last.Span())) return nullptr;
+  auto table = std::make_unique<FileTable>(records, boot.Clusters, boot.BytesPerCluster);
+  const uint64_t step = std::max<uint64_t>(recordBytes, boot.BytesPerCluster);
   Buffer chunk(static_cast<size_t>(kChunkBytes / step * step));
-  for (uint64_t offset = 0; offset < mft->Bytes;) {
+  for (uint64_t offset = 0; offset < mft.Bytes;) {
     const std::span<uint8_t> bytes =
-        chunk.Span().first(static_cast<size_t>(std::min<uint64_t>(chunk.Span().size(), mft->Bytes - offset)));
+        chunk.Span().first(static_cast<size_t>(std::min<uint64_t>(chunk.Span().size(), mft.Bytes - offset)));
     if (!stream.Read(offset, bytes)) return nullptr;
     for (size_t at = 0; at + recordBytes <= bytes.size(); at += recordBytes)
       table->AddRecord((offset + at) / recordBytes, bytes.subspan(at, recordBytes));
     if (table->Doubtful()) return nullptr;
     offset += bytes.size();
-    volume.Reached(static_cast<double>(offset) / static_cast<double>(mft->Bytes));
+    volume.Reached(static_cast<double>(offset) / static_cast<double>(mft.Bytes));
   }
 
-  Stream upcase(volume, table->UpCaseRuns(), boot->BytesPerCluster);
+  Stream upcase(volume, table->UpCaseRuns(), boot.BytesPerCluster);
   Buffer upcaseBytes(static_cast<size_t>((kUpCaseBytes + step - 1) / step * step));
   if (!upcase.Covers(kUpCaseBytes) || !upcase.Read(0, upcaseBytes.Span())) return nullptr;
-  Buffer cluster(boot->BytesPerCluster);
+  Buffer cluster(boot.BytesPerCluster);
   for (const auto& [record, lcn] : table->ReparsePointsToRead()) {
-    const Checked at = Multiply(lcn, boot->BytesPerCluster);
+    const Checked at = Multiply(lcn, boot.BytesPerCluster);
     if (!at || !volume.Read(*at, cluster.Span())) return nullptr;
     table->SetReparseTag(record, Read<uint32_t>(cluster.Span(), 0));
   }
@@ -221,13 +235,9 @@ std::optional<uint64_t> FileTableBytes(ByteSource& volume) {
   const std::function<void(double)> unheard = [](double) {};
   const bool never = false;
   Reading reading(volume, unheard, never);
-  Buffer first(kAlignment);
-  if (!reading.Read(0, first.Span())) return std::nullopt;
-  const std::optional<BootSector> boot = ParseBootSector(first.Span(), reading.Bytes());
-  if (!boot) return std::nullopt;
   try {
-    const std::optional<MftLayout> mft = ReadMftLayout(reading, *boot);
-    return mft ? std::optional(mft->Bytes) : std::nullopt;
+    const std::optional<TablePlace> place = FindTable(reading);
+    return place ? std::optional(place->Mft.Bytes) : std::nullopt;
   } catch (const std::bad_alloc&) {
     return std::nullopt;
   }
