@@ -1,5 +1,6 @@
 // Times the scan of a drive from its start to the finished tree, walking its folders
-// and reading its file table instead, in alternating rounds; and, when given, of a small
+// and reading its file table instead, in alternating rounds (the latter also until the
+// table's last record is parsed, and from there to the tree); and, when given, of a small
 // folder on it, walked and scanned as the program does (the table only when it pays).
 // Usage: mft_scan_bench DRIVE [ROUNDS [SMALL_FOLDER]]   (DRIVE such as D:\)
 #include <algorithm>
@@ -28,7 +29,7 @@ int wmain(int argc, wchar_t** argv) {
   Win32VolumeDevices devices;
   const bool cancel = false;
   const std::string small = argc > 3 ? WideToUtf8(argv[3]) : "";
-  std::vector<double> walkTimes, fastTimes, smallWalkTimes, smallTimes;
+  std::vector<double> walkTimes, fastTimes, parseTimes, treeTimes, smallWalkTimes, smallTimes;
   TFolderList walked, fast;
   int32_t files = 0, folders = 0;
   for (int round = 0; round <= rounds; ++round) {
@@ -39,13 +40,22 @@ int wmain(int argc, wchar_t** argv) {
 
     fast.Reset(drive);
     start = std::chrono::steady_clock::now();
+    auto parsed = start;
+    // The share read reaches 1 once the last record is parsed.
+    const ProgressProc progress = [&](const std::string& text) {
+      if (parsed == start && text.ends_with(" 100%")) parsed = std::chrono::steady_clock::now();
+    };
     FileTableListing listing(platform, devices);
-    if (!listing.ReadTableOf(drive, nullptr, cancel)) {
+    if (!listing.ReadTableOf(drive, progress, cancel)) {
       std::fprintf(stderr, "mft_scan_bench: the file table of %s was not read\n", drive.c_str());
       return 1;
     }
     fast.Scan(cancel, 4096, false, nullptr, listing);
-    if (round > 0) fastTimes.push_back(Seconds(start));
+    if (round > 0) {
+      fastTimes.push_back(Seconds(start));
+      treeTimes.push_back(Seconds(parsed));
+      parseTimes.push_back(std::chrono::duration<double>(parsed - start).count());
+    }
     if (walked.FileCount() != fast.FileCount() || walked.FolderCount() != fast.FolderCount() ||
         walked.NominalTotal() != fast.NominalTotal()) {
       std::fprintf(stderr, "mft_scan_bench: the trees differ: %d/%d files, %d/%d folders\n", walked.FileCount(),
@@ -74,10 +84,13 @@ int wmain(int argc, wchar_t** argv) {
   }
   const auto [walkLow, walkHigh] = std::minmax_element(walkTimes.begin(), walkTimes.end());
   const auto [fastLow, fastHigh] = std::minmax_element(fastTimes.begin(), fastTimes.end());
+  const auto [parseLow, parseHigh] = std::minmax_element(parseTimes.begin(), parseTimes.end());
+  const auto [treeLow, treeHigh] = std::minmax_element(treeTimes.begin(), treeTimes.end());
   std::printf("mft-scan files=%d folders=%d walk_s=%.3f walk_range=%.3f-%.3f fast_s=%.3f fast_range=%.3f-%.3f "
-              "speedup=%.1f\n",
-              files, folders, Median(walkTimes), *walkLow, *walkHigh, Median(fastTimes),
-              *fastLow, *fastHigh, Median(walkTimes) / Median(fastTimes));
+              "speedup=%.1f parse_s=%.3f parse_range=%.3f-%.3f tree_s=%.3f tree_range=%.3f-%.3f\n",
+              files, folders, Median(walkTimes), *walkLow, *walkHigh, Median(fastTimes), *fastLow, *fastHigh,
+              Median(walkTimes) / Median(fastTimes), Median(parseTimes), *parseLow, *parseHigh, Median(treeTimes),
+              *treeLow, *treeHigh);
   if (!small.empty()) {
     const auto [low, high] = std::minmax_element(smallTimes.begin(), smallTimes.end());
     std::printf("mft-scan-small files=%d small_walk_s=%.4f small_s=%.4f small_range=%.4f-%.4f\n", fast.FileCount(),

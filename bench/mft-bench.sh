@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The file table benchmark: an NTFS image holding the disk-shaped benchmark tree
-# (200,000 files in 20,000 folders), made once through an ntfs-3g mount; the parse of
-# its table natively, then under Wine the scan of its drive from start to finished
-# tree, walking the folders and reading the table. Prints one line of figures, the
+# (200,000 files in 20,000 folders), made once through an ntfs-3g mount; the scan of
+# its root from the table natively, then under Wine the scan of its drive from start
+# to finished tree, walking the folders and reading the table. Prints one line of figures, the
 # medians of ROUNDS rounds with their spread. Needs root (FUSE) and an X display.
 # Usage: bench/mft-bench.sh [ROUNDS]
 set -euo pipefail
@@ -43,8 +43,14 @@ scan="$(run_pinned "$windows_build/bench/mft_scan_bench.exe" 'M:\' "$rounds" 'M:
 echo "$scan"
 
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<"$2"; }
+# parse_s: scan start to the table's last record parsed; tree_s: from there to the
+# finished tree; natively, and (wine_) under Wine, where fast_s is the whole scan.
 echo "mft-bench records=$(field records "$parse") table_mb=$(field table_mb "$parse")" \
-  "parse_s=$(field parse_s "$parse") records_per_s=$(field records_per_s "$parse")" \
-  "walk_s=$(field walk_s "$scan") fast_s=$(field fast_s "$scan") speedup=$(field speedup "$scan")" \
-  "bytes_per_record=$(field bytes_per_record "$parse")" \
+  "parse_s=$(field parse_s "$parse") parse_range=$(field parse_range "$parse")" \
+  "tree_s=$(field tree_s "$parse") tree_range=$(field tree_range "$parse")" \
+  "records_per_s=$(field records_per_s "$parse")" \
+  "wine_parse_s=$(field parse_s "$scan") wine_parse_range=$(field parse_range "$scan")" \
+  "wine_tree_s=$(field tree_s "$scan") wine_tree_range=$(field tree_range "$scan")" \
+  "walk_s=$(field walk_s "$scan") fast_s=$(field fast_s "$scan") fast_range=$(field fast_range "$scan")" \
+  "speedup=$(field speedup "$scan") bytes_per_record=$(field bytes_per_record "$parse")" \
   "small_walk_s=$(field small_walk_s "$scan") small_s=$(field small_s "$scan")"

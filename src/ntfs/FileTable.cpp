@@ -19,6 +19,7 @@ constexpr uint8_t kResident = 16, kPacked = 32;
 constexpr uint64_t kFirstUserRecord = 24;
 constexpr uint64_t kVolumeRecord = 3, kUpCaseRecord = 10;
 constexpr uint32_t kNormal = 0x80;
+constexpr uint32_t kNoFolder = UINT32_MAX;  // of a name no listing shows
 
 // The UTF-16 units of a UTF-8 text, one at a time.
 class Units {
@@ -30,6 +31,10 @@ class Units {
       return true;
     }
     if (at_ >= text_.size()) return false;
+    if (static_cast<unsigned char>(text_[at_]) < 0x80) {
+      unit = static_cast<char16_t>(text_[at_++]);
+      return true;
+    }
     char32_t c = NextCodePoint(text_, at_);
     if (c >= 0x10000) {
       c -= 0x10000;
@@ -148,14 +153,21 @@ void FileTable::AddRecord(uint64_t number, std::span<uint8_t> bytes) {
 void FileTable::SetReparseTag(uint32_t record, uint32_t tag) { reparseTags_.push_back({record, tag}); }
 
 uint32_t FileTable::StoreName(std::span<const uint8_t> utf16) {
-  std::u16string& units = units_;
-  units.resize(utf16.size() / 2);
-  for (size_t i = 0; i < units.size(); ++i) {
-    units[i] = static_cast<char16_t>(Read<uint16_t>(utf16, 2 * i));
-    // No listing gives such a name a path can be made of.
-    if (units[i] == 0 || units[i] == '/' || units[i] == '\\') Doubt();
-  }
   scratch_.clear();
+  // Most names are ASCII, written out as they are read; from the first unit that is
+  // not, the rest go through UTF-16.
+  const size_t count = utf16.size() / 2;
+  std::u16string& units = units_;
+  units.clear();
+  for (size_t i = 0; i < count; ++i) {
+    const auto unit = static_cast<char16_t>(Read<uint16_t>(utf16, 2 * i));
+    // No listing gives such a name a path can be made of.
+    if (unit == 0 || unit == '/' || unit == '\\') Doubt();
+    if (unit < 0x80 && units.empty())
+      scratch_ += static_cast<char>(unit);
+    else
+      units += unit;
+  }
   AppendUtf8(scratch_, units);
   const auto at = names_.Store(scratch_);
   if (!at) Doubt();  // names beyond what an offset tells
@@ -190,18 +202,23 @@ void FileTable::Finish(std::span<const uint8_t> upcaseTable) {
   for (size_t i = 0; i < upcase_.size(); ++i) upcase_[i] = static_cast<char16_t>(Read<uint16_t>(upcaseTable, 2 * i));
   std::sort(occupied_.begin(), occupied_.end());
   std::sort(reparseTags_.begin(), reparseTags_.end());
-  // The names of files in use, in folders in use that still are the ones named.
-  std::erase_if(links_, [&](const Link& link) {
+  // The names of files in use, in folders in use that still are the ones named, counted
+  // by folder; the others lose their folder.
+  firstLink_.assign(Records() + 1, 0);
+  for (Link& link : links_) {
     const bool file = link.Record >= kFirstUserRecord && (flags_[link.Record] & kInUse);
     const bool folder = (link.Folder == kRootFolder || link.Folder >= kFirstUserRecord) &&
                         InUseFolder(link.Folder) && sequences_[link.Folder] == link.FolderSequence;
-    return !file || !folder;
-  });
+    if (file && folder)
+      ++firstLink_[link.Folder + 1];
+    else
+      link.Folder = kNoFolder;
+  }
   // Each record's names, counted where the sequence numbers were.
   std::vector<uint16_t>& names = sequences_;
   std::fill(names.begin(), names.end(), uint16_t{0});
   for (const Link& link : links_)
-    if (names[link.Record] < UINT16_MAX) ++names[link.Record];
+    if (link.Folder != kNoFolder && names[link.Record] < UINT16_MAX) ++names[link.Record];
   for (uint32_t record = 0; record < Records(); ++record) {
     if (names[record] <= 1) continue;
     if (flags_[record] & kDirectory) return Doubt();  // a folder with two names would make the tree a graph
@@ -209,7 +226,6 @@ void FileTable::Finish(std::span<const uint8_t> upcaseTable) {
     manyNames_.push_back({record, names[record]});
   }
   GroupByFolder();
-  links_.shrink_to_fit();
   occupied_.shrink_to_fit();
   manyNames_.shrink_to_fit();
   reparseTags_.shrink_to_fit();
@@ -222,31 +238,42 @@ void FileTable::Finish(std::span<const uint8_t> upcaseTable) {
 }
 
 void FileTable::GroupByFolder() {
-  firstLink_.assign(Records() + 1, 0);
-  for (const Link& link : links_) ++firstLink_[link.Folder + 1];
   for (size_t i = 1; i < firstLink_.size(); ++i) firstLink_[i] += firstLink_[i - 1];
-  // Each link is swapped to the next free place of its folder until every place holds
-  // one of its own.
   std::vector<uint32_t> next(firstLink_.begin(), firstLink_.end() - 1);
-  for (uint32_t folder = 0; folder < Records(); ++folder) {
-    while (next[folder] < firstLink_[folder + 1]) {
-      Link& link = links_[next[folder]];
-      if (link.Folder == folder)
-        ++next[folder];
-      else
-        std::swap(link, links_[next[link.Folder]++]);
-    }
-  }
+  std::vector<Link> grouped(firstLink_.back());
+  for (const Link& link : links_)
+    if (link.Folder != kNoFolder) grouped[next[link.Folder]++] = link;
+  links_ = std::move(grouped);
 }
 
 std::span<const FileTable::Link> FileTable::Entries(uint32_t folder) {
   const std::span<Link> entries(links_.begin() + firstLink_[folder], links_.begin() + firstLink_[folder + 1]);
-  if (!(flags_[folder] & kSorted)) {
-    std::sort(entries.begin(), entries.end(),
-              [&](const Link& a, const Link& b) { return Compare(Name(a), Name(b), true) < 0; });
-    flags_[folder] |= kSorted;
+  if (!(flags_[folder] & kSorted) && entries.size() > 1) {
+    // Most names differ in their first units: only those that do not are compared whole.
+    struct Keyed {
+      uint64_t Key;
+      Link Entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries.size());
+    for (const Link& link : entries) keyed.push_back({SortKey(Name(link)), link});
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+      return a.Key != b.Key ? a.Key < b.Key : Compare(Name(a.Entry), Name(b.Entry), true) < 0;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i) entries[i] = keyed[i].Entry;
   }
+  flags_[folder] |= kSorted;
   return entries;
+}
+
+uint64_t FileTable::SortKey(std::string_view name) const {
+  Units units(name);
+  uint64_t key = 0;
+  for (int i = 0; i < 4; ++i) {
+    char16_t unit = 0;
+    key = key << 16 | (units.Next(unit) ? upcase_[unit] : 0);
+  }
+  return key;
 }
 
 const FileTable::Link* FileTable::Find(uint32_t folder, std::string_view name) {
@@ -262,22 +289,32 @@ const FileTable::Link* FileTable::Find(uint32_t folder, std::string_view name) {
   return sameButCase;
 }
 
-std::optional<uint32_t> FileTable::FindFolder(std::string_view path) {
-  uint32_t folder = kRootFolder;
+std::optional<uint32_t> FileTable::FindFolder(uint32_t from, std::string_view path) {
+  uint32_t folder = from;
   for (size_t start = 0; start < path.size();) {
     size_t end = path.find('\\', start);
     if (end == std::string_view::npos) end = path.size();
     if (end > start) {
       const Link* link = Find(folder, path.substr(start, end - start));
       // What a link leads to is not this folder's; the walk does not go there either.
-      if (!link || !(flags_[link->Record] & kDirectory) ||
-          LeadsElsewhere(attributes_[link->Record], Tag(link->Record)))
-        return std::nullopt;
+      if (!link || !Enterable(link->Record)) return std::nullopt;
       folder = link->Record;
     }
     start = end + 1;
   }
   return folder;
+}
+
+std::optional<uint32_t> FileTable::Subfolder(uint32_t folder, std::string_view name, uint32_t& next) {
+  const std::span<const Link> entries = Entries(folder);
+  // The files and links before the next folder the walk enters are passed for good.
+  while (next < entries.size() && !Enterable(entries[next].Record)) ++next;
+  if (next < entries.size() && Name(entries[next]) == name) {
+    // A name twice over (a damaged index) opens the first, as by its name on Windows.
+    const bool first = next == 0 || Name(entries[next - 1]) != name;
+    if (const uint32_t record = entries[next++].Record; first) return record;
+  }
+  return FindFolder(folder, name);
 }
 
 void FileTable::List(uint32_t folder, FolderListing& listing) {
@@ -300,6 +337,10 @@ void FileTable::List(uint32_t folder, FolderListing& listing) {
 
 bool FileTable::InUseFolder(uint32_t record) const {
   return (flags_[record] & (kInUse | kDirectory)) == (kInUse | kDirectory);
+}
+
+bool FileTable::Enterable(uint32_t record) const {
+  return (flags_[record] & kDirectory) && !LeadsElsewhere(attributes_[record], Tag(record));
 }
 
 uint32_t FileTable::Tag(uint32_t record) const {

@@ -42,10 +42,15 @@ class FileTable {
   void Finish(std::span<const uint8_t> upcaseTable);
   bool Doubtful() const { return doubtful_; }
 
-  // The folder at a path below the volume's root ("Data\Sub\" or "data\sub"; "" is
-  // the root), its names compared as NTFS compares them; none through a folder that
+  // The folder at a path below the folder `from` ("Data\Sub\" or "data\sub"; "" is
+  // `from`), its names compared as NTFS compares them; none through a folder that
   // leads elsewhere (LeadsElsewhere), which the walk does not enter either.
-  std::optional<uint32_t> FindFolder(std::string_view path);
+  std::optional<uint32_t> FindFolder(uint32_t from, std::string_view path);
+  // The sub-folder `name` of a folder, for a walk that enters them in the order List
+  // gives them: `next` (0 before the first) is kept between the calls for one folder,
+  // and the folder the walk enters next is found there, its name as listed. Any other
+  // name is looked for as FindFolder does.
+  std::optional<uint32_t> Subfolder(uint32_t folder, std::string_view name, uint32_t& next);
   // The entries of a folder as the directory listing gives them, but "." and "..". Files
   // also tell their record number and how many long names it has on the volume, and
   // online-only files (offline, recalled on access) what their stream occupies.
@@ -70,13 +75,17 @@ class FileTable {
   std::string_view Name(const Link& link) const;
   uint32_t StoreName(std::span<const uint8_t> utf16);
   int Compare(std::string_view a, std::string_view b, bool caseToo) const;
-  // Puts the links in the order of their folders, in place; firstLink_ tells where each
-  // folder's start.
+  // The first four units of a name, upper-cased, as the order of names begins: names
+  // whose keys differ are in their keys' order (Compare finds the same).
+  uint64_t SortKey(std::string_view name) const;
+  // Puts the links that have a folder in the order of their folders, each folder's
+  // counted in firstLink_ after it, which then tells where each folder's start.
   void GroupByFolder();
   // The entries of a folder, in index order.
   std::span<const Link> Entries(uint32_t folder);
   const Link* Find(uint32_t folder, std::string_view name);
   bool InUseFolder(uint32_t record) const;
+  bool Enterable(uint32_t record) const;  // a folder the walk goes into
   uint32_t Tag(uint32_t record) const;  // its reparse tag; 0 when none or not known
   uint64_t ClustersOf(uint64_t size) const;
   // The bytes a file's unnamed stream takes on the volume.

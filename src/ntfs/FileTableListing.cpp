@@ -12,6 +12,10 @@ namespace {
 // never before half a second, which any table costs in the reads besides its records.
 constexpr double kTableBytesPerSecond = 100e6;
 constexpr double kLeastSeconds = 0.5;
+// A folder takes microseconds from the table and letting messages run can take ten
+// times as long (a round trip to the window system): from the table, they run as often
+// as while it is read.
+constexpr auto kMessagesEvery = std::chrono::milliseconds(40);
 
 // "D:\" of a path on a drive, as given; none for anything else.
 std::optional<std::string> DriveRoot(std::string_view path) {
@@ -50,6 +54,7 @@ void FileTableListing::ReadTableWhenItPays(const std::string& scanPath, const Pr
 bool FileTableListing::Read(ByteSource& volume, const std::string& scanPath, const ProgressProc& progress,
                             const bool& cancel) {
   volumeRoot_ = scanPath.substr(0, 3);
+  open_.clear();
   const std::string reading = "Reading the file table of " + volumeRoot_ + "... ";
   table_ = ntfs::ReadFileTable(
       volume,
@@ -88,7 +93,25 @@ void FileTableListing::ReadWhenDue() {
 
 std::optional<uint32_t> FileTableListing::Folder(std::string_view folderPath) {
   if (!folderPath.starts_with(volumeRoot_)) return std::nullopt;
-  return table_->FindFolder(folderPath.substr(volumeRoot_.size()));
+  while (!open_.empty() && (folderPath.size() < open_.back().PathSize ||
+                            folderPath.compare(0, open_.back().PathSize, openPath_, 0, open_.back().PathSize) != 0))
+    open_.pop_back();
+  std::optional<uint32_t> folder;
+  if (open_.empty()) {
+    folder = table_->FindFolder(ntfs::FileTable::kRootFolder, folderPath.substr(volumeRoot_.size()));
+  } else {
+    OpenFolder& in = open_.back();
+    if (folderPath.size() == in.PathSize) return in.Folder;
+    const std::string_view below = folderPath.substr(in.PathSize);
+    const size_t end = below.find('\\');
+    folder = end == below.size() - 1 ? table_->Subfolder(in.Folder, below.substr(0, end), in.Next)
+                                     : table_->FindFolder(in.Folder, below);
+  }
+  if (folder) {
+    open_.push_back({folderPath.size(), *folder, 0});
+    openPath_ = folderPath;
+  }
+  return folder;
 }
 
 ListingOutcome FileTableListing::ListFolder(const std::string& folderPath, FolderListing& listing) {
@@ -106,4 +129,13 @@ std::optional<uint64_t> FileTableListing::CompressedFileSize(const std::string& 
   if (folder)
     if (const auto size = table_->CompressedSize(*folder, std::string_view(filePath).substr(split + 1))) return size;
   return platform_.CompressedFileSize(filePath);
+}
+
+void FileTableListing::ProcessMessages() {
+  if (table_) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - messagesRan_ < kMessagesEvery) return;
+    messagesRan_ = now;
+  }
+  platform_.ProcessMessages();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ntfs/FileTable.h"
 #include "ntfs/VolumeDevices.h"
@@ -32,7 +33,7 @@ class FileTableListing : public ScanPlatform {
 
   ListingOutcome ListFolder(const std::string& folderPath, FolderListing& listing) override;
   std::optional<uint64_t> CompressedFileSize(const std::string& filePath) override;
-  void ProcessMessages() override { platform_.ProcessMessages(); }
+  void ProcessMessages() override;
 
   // What the table holds besides its names, and of how many records; 0 without one.
   size_t IndexBytes() const { return table_ ? table_->IndexBytes() : 0; }
@@ -50,9 +51,18 @@ class FileTableListing : public ScanPlatform {
     std::chrono::steady_clock::time_point ReadWhen;
   };
 
+  // A folder of the table the walk is in, and how far it has gone into its sub-folders.
+  struct OpenFolder {
+    size_t PathSize;
+    uint32_t Folder;
+    uint32_t Next;
+  };
+
   bool Read(ByteSource& volume, const std::string& scanPath, const ProgressProc& progress, const bool& cancel);
   void ReadWhenDue();
   // The table's folder at a path of the scan; none outside its volume or what it shows.
+  // The walk goes from a folder into its sub-folders, so a path is found from the
+  // deepest open folder it lies in: one step from the folder just listed.
   std::optional<uint32_t> Folder(std::string_view folderPath);
 
   ScanPlatform& platform_;
@@ -60,4 +70,7 @@ class FileTableListing : public ScanPlatform {
   std::unique_ptr<ntfs::FileTable> table_;
   std::string volumeRoot_;  // "D:\", as the scan names it
   std::optional<Deferred> deferred_;
+  std::vector<OpenFolder> open_;  // outermost first
+  std::string openPath_;          // the path of the deepest
+  std::chrono::steady_clock::time_point messagesRan_;
 };

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <new>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 namespace ntfs {
 
@@ -23,24 +27,42 @@ class Buffer {
   Buffer(const Buffer&) = delete;
   Buffer& operator=(const Buffer&) = delete;
   std::span<uint8_t> Span() { return {bytes_, size_}; }
+  size_t Size() const { return size_; }
 
  private:
   size_t size_;
   uint8_t* bytes_;
 };
 
+// The volume with every read bounded by its length, as the thread that reads ahead
+// uses it.
+class Bounded : public ByteSource {
+ public:
+  explicit Bounded(ByteSource& volume) : volume_(volume), bytes_(volume.Bytes()) {}
+  bool Read(uint64_t offset, std::span<uint8_t> into) override {
+    const Checked end = Add(offset, into.size());
+    return end && (!bytes_ || *end <= *bytes_) && volume_.Read(offset, into);
+  }
+  std::optional<uint64_t> Bytes() const override { return bytes_; }
+
+ private:
+  ByteSource& volume_;
+  std::optional<uint64_t> bytes_;
+};
+
 // The volume as the reader meets it: before every read, from the boot sector on, the
 // share read so far is told (at most every 40 ms; telling lets window messages run)
 // and a cancel is honoured, so that no stretch of reading leaves the window unserved.
-class Reading {
+class Reading : public ByteSource {
  public:
   Reading(ByteSource& volume, const std::function<void(double)>& progress, const bool& cancel)
-      : volume_(volume), bytes_(volume.Bytes()), progress_(progress), cancel_(cancel) {}
-  std::optional<uint64_t> Bytes() const { return bytes_; }
-  bool Read(uint64_t offset, std::span<uint8_t> into) {
+      : volume_(volume), progress_(progress), cancel_(cancel) {}
+  std::optional<uint64_t> Bytes() const override { return volume_.Bytes(); }
+  bool Read(uint64_t offset, std::span<uint8_t> into) override { return Go() && volume_.Read(offset, into); }
+  // Tells the share when due; false once cancelled.
+  bool Go() {
     if (const auto now = std::chrono::steady_clock::now(); now - told_ >= kProgressEvery) Tell(share_);
-    const Checked end = Add(offset, into.size());
-    return !cancel_ && end && (!bytes_ || *end <= *bytes_) && volume_.Read(offset, into);
+    return !cancel_;
   }
   // The share read so far, told at the next read.
   void Reached(double share) { share_ = share; }
@@ -49,10 +71,10 @@ class Reading {
     told_ = std::chrono::steady_clock::now();
     progress_(share);
   }
+  Bounded& Volume() { return volume_; }
 
  private:
-  ByteSource& volume_;
-  std::optional<uint64_t> bytes_;
+  Bounded volume_;
   const std::function<void(double)>& progress_;
   const bool& cancel_;
   double share_ = 0;
@@ -62,7 +84,7 @@ class Reading {
 // The stream of an attribute, read through its runs.
 class Stream {
  public:
-  Stream(Reading& volume, std::vector<Run> runs, uint32_t clusterBytes)
+  Stream(ByteSource& volume, std::vector<Run> runs, uint32_t clusterBytes)
       : volume_(volume), runs_(std::move(runs)), clusterBytes_(clusterBytes) {
     std::sort(runs_.begin(), runs_.end(), [](const Run& a, const Run& b) { return a.Vcn < b.Vcn; });
   }
@@ -96,9 +118,85 @@ class Stream {
   }
 
  private:
-  Reading& volume_;
+  ByteSource& volume_;
   std::vector<Run> runs_;
   uint32_t clusterBytes_;
+};
+
+// The stream's first `bytes` in chunks, each read on a thread of its own while the
+// chunk before it is parsed: two buffers, one filled while the other is taken. The
+// thread stops at the first read that fails, and when this is destroyed.
+class ReadAhead {
+ public:
+  ReadAhead(Stream& stream, uint64_t bytes, size_t chunkBytes)
+      : stream_(stream), bytes_(bytes), buffers_{Buffer(chunkBytes), Buffer(chunkBytes)} {
+    thread_ = std::thread([this] { ReadAll(); });
+  }
+  ~ReadAhead() {
+    {
+      const std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  }
+  ReadAhead(const ReadAhead&) = delete;
+  ReadAhead& operator=(const ReadAhead&) = delete;
+
+  // The next chunk, once read (the one taken before goes back to be filled again);
+  // nothing when it could not be read. No more is asked for than the stream holds.
+  std::optional<std::span<uint8_t>> Next() {
+    std::unique_lock lock(mutex_);
+    if (taken_ > 0) {
+      slots_[(taken_ - 1) % 2] = {};
+      changed_.notify_all();
+    }
+    const Slot& slot = slots_[taken_ % 2];
+    changed_.wait(lock, [&] { return slot.Done; });
+    if (!slot.Read) return std::nullopt;
+    const uint64_t chunk = taken_++;
+    return buffers_[chunk % 2].Span().first(Size(chunk));
+  }
+
+ private:
+  struct Slot {
+    bool Done = false;  // read, or failed
+    bool Read = false;
+  };
+
+  uint64_t Offset(uint64_t chunk) const {
+    const uint64_t chunkBytes = buffers_[0].Size();
+    return chunk > bytes_ / chunkBytes ? bytes_ : chunk * chunkBytes;
+  }
+  size_t Size(uint64_t chunk) const { return static_cast<size_t>(Offset(chunk + 1) - Offset(chunk)); }
+
+  void ReadAll() {
+    for (uint64_t chunk = 0; Offset(chunk) < bytes_; ++chunk) {
+      Slot& slot = slots_[chunk % 2];
+      {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stop_ || !slot.Done; });
+        if (stop_) return;
+      }
+      const bool read = stream_.Read(Offset(chunk), buffers_[chunk % 2].Span().first(Size(chunk)));
+      {
+        const std::lock_guard lock(mutex_);
+        slot = {true, read};
+      }
+      changed_.notify_all();
+      if (!read) return;
+    }
+  }
+
+  Stream& stream_;
+  const uint64_t bytes_;
+  Buffer buffers_[2];
+  Slot slots_[2];
+  uint64_t taken_ = 0;  // chunks handed out
+  bool stop_ = false;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::thread thread_;
 };
 
 // The runs of $MFT's own data and its size, from its first record and, when that
@@ -189,17 +287,22 @@ std::unique_ptr<FileTable> ReadTable(Reading& volume) {
   if (!stream.Read(mft.Bytes - recordBytes, last.Span())) return nullptr;
   auto table = std::make_unique<FileTable>(records, boot.Clusters, boot.BytesPerCluster);
   const uint64_t step = std::max<uint64_t>(recordBytes, boot.BytesPerCluster);
-  Buffer chunk(static_cast<size_t>(kChunkBytes / step * step));
-  for (uint64_t offset = 0; offset < mft.Bytes;) {
-    const std::span<uint8_t> bytes =
-        chunk.Span().first(static_cast<size_t>(std::min<uint64_t>(chunk.Span().size(), mft.Bytes - offset)));
-    if (!stream.Read(offset, bytes)) return nullptr;
-    for (size_t at = 0; at + recordBytes <= bytes.size(); at += recordBytes)
-      table->AddRecord((offset + at) / recordBytes, bytes.subspan(at, recordBytes));
-    if (table->Doubtful()) return nullptr;
-    offset += bytes.size();
-    volume.Reached(static_cast<double>(offset) / static_cast<double>(mft.Bytes));
+  {
+    // The thread reads past the cancel and the messages: they are served here, between chunks.
+    Stream ahead(volume.Volume(), mft.Runs, boot.BytesPerCluster);
+    ReadAhead chunks(ahead, mft.Bytes, static_cast<size_t>(kChunkBytes / step * step));
+    for (uint64_t offset = 0; offset < mft.Bytes;) {
+      if (!volume.Go()) return nullptr;
+      const std::optional<std::span<uint8_t>> bytes = chunks.Next();
+      if (!bytes) return nullptr;
+      for (size_t at = 0; at + recordBytes <= bytes->size(); at += recordBytes)
+        table->AddRecord((offset + at) / recordBytes, bytes->subspan(at, recordBytes));
+      if (table->Doubtful()) return nullptr;
+      offset += bytes->size();
+      volume.Reached(static_cast<double>(offset) / static_cast<double>(mft.Bytes));
+    }
   }
+  volume.Tell(1);  // every record is in
 
   Stream upcase(volume, table->UpCaseRuns(), boot.BytesPerCluster);
   Buffer upcaseBytes(static_cast<size_t>((kUpCaseBytes + step - 1) / step * step));
@@ -228,6 +331,8 @@ std::unique_ptr<FileTable> ReadFileTable(ByteSource& volume, const std::function
     return nullptr;
   } catch (const std::bad_alloc&) {
     return nullptr;  // a table too large for this process's memory
+  } catch (const std::system_error&) {
+    return nullptr;  // no thread to read ahead
   }
 }
 

@@ -40,7 +40,7 @@ void WalkAll(ntfs::FileTable& table) {
   while (!pending.empty()) {
     const std::string path = pending.back();
     pending.pop_back();
-    const std::optional<uint32_t> folder = table.FindFolder(path);
+    const std::optional<uint32_t> folder = table.FindFolder(ntfs::FileTable::kRootFolder, path);
     if (!folder) continue;
     if (!seen.insert(*folder).second) __builtin_trap();
     listing.Clear();

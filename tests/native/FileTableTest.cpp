@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -192,6 +193,83 @@ TEST_F(FileTable, BelowADrivesRootTheTableIsReadOnlyOnceListingHasCostAsMuch) {
   EXPECT_EQ(listing.Records(), 0u);
   listing.ReadTableWhenItPays("C:\\", {}, cancel);  // all of it will be listed: at once
   EXPECT_EQ(List("C:\\Docs\\"), (std::vector<Listed>{{"table.txt", 0x20, 5}}));
+}
+
+// The walk goes into a folder from the one it just listed: the folder is the one listed
+// there, whatever other folder has its name, and a name twice over in one folder (a
+// damaged index) opens the first, as by its name on Windows.
+TEST_F(FileTable, EntersTheFolderListedUnderItsNameThere) {
+  for (const char* name : {"A", "B"}) {
+    const uint32_t folder = volume.Folder(kRoot, name);
+    volume.File(volume.Folder(folder, "Same"), std::string(name) + ".txt", 1);
+    volume.Compressed(volume.File(folder, "packed", 5000), std::string_view(name) == "A" ? 4096 : 8192);
+  }
+  volume.File(volume.Folder(kRoot, "Twice"), "first", 1);
+  volume.File(volume.Folder(kRoot, "Twice"), "second", 2);
+  ASSERT_TRUE(Read());
+
+  const auto names = [&](const std::string& folder) {
+    std::vector<std::string> listed;
+    for (const Listed& entry : List(folder)) listed.push_back(entry.Name);
+    return listed;
+  };
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(names("C:\\"), (Names{"A", "B", "Twice", "Twice"}));
+  for (const char* name : {"A", "B"}) {
+    const std::string folder = std::string("C:\\") + name + "\\";
+    EXPECT_EQ(names(folder), (Names{"packed", "Same"}));
+    EXPECT_EQ(names(folder + "Same\\"), Names{std::string(name) + ".txt"});
+    // Back in the folder above, once the one below is done.
+    EXPECT_EQ(listing.CompressedFileSize(folder + "packed"), name == std::string("A") ? 4096u : 8192u);
+  }
+  for (int twice = 0; twice < 2; ++twice) {
+    EXPECT_EQ(names("C:\\Twice\\"), Names{"first"});
+    names("C:\\");  // left for the folder above in between
+  }
+  EXPECT_EQ(names("C:\\a\\same\\"), Names{"A.txt"});  // out of the walk's order, and in other case
+  std::erase(walked.Events, "pump");
+  EXPECT_TRUE(walked.Events.empty());
+}
+
+// A table of three chunks: each read on a thread while the one before is parsed, the
+// share told on the caller's thread; a read that fails, or a record in doubt while
+// the thread waits to read on, drops the table.
+TEST_F(FileTable, ReadsAheadWhileParsingAndStopsAtAFailedReadOrADoubtfulRecord) {
+  // The image, but for a read that reaches `bad`.
+  class Damaged : public ByteSource {
+   public:
+    Damaged(const std::vector<uint8_t>& bytes, uint64_t bad) : bytes_(bytes), bad_(bad) {}
+    bool Read(uint64_t offset, std::span<uint8_t> into) override {
+      if ((offset <= bad_ && bad_ - offset < into.size()) || offset + into.size() > bytes_.size()) return false;
+      std::memcpy(into.data(), &bytes_[offset], into.size());
+      return true;
+    }
+    std::optional<uint64_t> Bytes() const override { return bytes_.size(); }
+
+   private:
+    const std::vector<uint8_t>& bytes_;
+    uint64_t bad_;
+  };
+  for (int i = 0; i < 4500; ++i) volume.File(kRoot, "file " + std::to_string(i), i);
+  std::vector<uint8_t> image = volume.Image();
+  const auto read = [&](uint64_t bad) {
+    Damaged damaged(image, bad);
+    const std::thread::id caller = std::this_thread::get_id();
+    return ntfs::ReadFileTable(damaged, [&](double) { EXPECT_EQ(std::this_thread::get_id(), caller); }, cancel);
+  };
+  const std::unique_ptr<ntfs::FileTable> whole = read(UINT64_MAX);
+  ASSERT_TRUE(whole);
+  found.Clear();
+  whole->List(kRoot, found);
+  ASSERT_EQ(found.Count(), 4500u);
+  size_t last = 0;  // its record in the last chunk
+  while (last < found.Count() && found[last].Name != "file 4099") ++last;
+  ASSERT_LT(last, found.Count());
+  EXPECT_EQ(found[last].Size, 4099u);
+  const uint64_t table = 40 * 4096;
+  EXPECT_FALSE(read(table + (5 << 19))) << "the second chunk";
+  std::memcpy(&image[table + 27 * 1024], "BAAD", 4);
+  EXPECT_FALSE(read(UINT64_MAX)) << "a damaged record in the first chunk";
 }
 
 TEST(DataRuns, DecodeRelativeOffsetsAndSparseRunsWithinTheVolume) {
