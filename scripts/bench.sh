@@ -4,8 +4,9 @@
 # walks two generated trees (uniform: 202,110 entries, 100 files in each deepest
 # folder; disk: 220,000 entries shaped like a real disk), the run benchmark times
 # the run command on the disk tree, and the export benchmark (native) writes that tree
-# as ncdu JSON and CSV; with FOLDER, all use that folder. Last, the file table
-# benchmark (bench/mft-bench.sh).
+# as ncdu JSON and CSV; with FOLDER, all use that folder. The find benchmark (native)
+# finds the largest files and file types of a tree of a million entries made in
+# memory. Last, the file table benchmark (bench/mft-bench.sh).
 # Usage: scripts/bench.sh [FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,4 +40,5 @@ run_pinned "$windows_build"/bench/chart_bench.exe
 run_pinned "$windows_build"/bench/level_bench.exe
 bench/run-bench.sh "${trees[-1]}"
 build/native/bench/export_bench "${trees[-1]}"
+build/native/bench/find_bench
 bench/mft-bench.sh

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ShellActions.h"
 #include "dialogs/FileFacts.h"
 #include "dialogs/VersionSource.h"
 #include "export/ExportSource.h"
@@ -23,6 +24,7 @@ class Platform {
   virtual VersionSource& Versions() = 0;
   virtual FileFacts& Files() = 0;
   virtual VolumeDevices& Devices() = 0;
+  virtual ShellActions& Shell() = 0;
   // An export file to read; throws std::runtime_error naming it and the cause when it
   // cannot be opened.
   virtual std::unique_ptr<ExportFile> OpenExport(const std::string& path) = 0;

@@ -1,6 +1,10 @@
 #include "app/UsageView.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <optional>
 
 #include "support/Format.h"
 #include "support/Numbers.h"
@@ -9,23 +13,50 @@
 namespace {
 
 struct Units {
-  double Divisor;
+  int64_t Divisor;
   int Decimals;
+  int64_t Scale;  // 10 to the decimals
 };
 
 Units UnitsOf(uint8_t units) {
   switch (units) {
-    case kUnitsKB: return {1024, 1};
-    case kUnitsMB: return {1048576, 2};
-    case kUnitsGB: return {1073741824, 3};
-    default: return {1, 0};
+    case kUnitsKB: return {1024, 1, 10};
+    case kUnitsMB: return {1048576, 2, 100};
+    case kUnitsGB: return {1073741824, 3, 1000};
+    default: return {1, 0, 1};
   }
+}
+
+// Writes the number Str(amount / divisor, 3, decimals) shows for `amount` in the
+// units, and gives the value reading it back gives: its magnitude divided and rounded
+// to the decimals, halves up. Worked in integers, as the quotient is exact in binary
+// but not in decimal; the last division then gives the same nearest double that
+// reading the digits does. An amount that is not a whole number of bytes or files
+// within a double's integers goes to Str, and the chart reads its text instead.
+std::optional<double> WriteNumber(std::string& text, double amount, const Units& unit) {
+  const double magnitude = std::fabs(amount);
+  if (!(magnitude < 0x1p53) || magnitude != std::floor(magnitude)) {
+    text = Str(amount / static_cast<double>(unit.Divisor), 3, unit.Decimals);
+    return std::nullopt;
+  }
+  const auto whole = static_cast<int64_t>(magnitude);
+  const int64_t rest = whole % unit.Divisor * unit.Scale;
+  const int64_t shown = whole / unit.Divisor * unit.Scale + (2 * rest + unit.Divisor) / (2 * unit.Divisor);
+  char digits[32];
+  char* end = std::to_chars(digits, std::end(digits), shown / unit.Scale).ptr;
+  if (unit.Decimals > 0) *end++ = '.';
+  for (int64_t place = unit.Scale / 10; place > 0; place /= 10) *end++ = static_cast<char>('0' + shown / place % 10);
+  const size_t length = (amount < 0 ? 1 : 0) + static_cast<size_t>(end - digits);
+  text.assign(length < 3 ? 3 - length : 0, ' ');  // Str's width
+  if (amount < 0) text += '-';
+  text.append(digits, end);
+  return static_cast<double>(shown) / static_cast<double>(unit.Scale);
 }
 
 double SizeOf(const TFolderData& entry, uint8_t mode) {
   switch (mode) {
     case kModeAllocated: return entry.Allocated;
-    case kModeSlack: return entry.Slack;
+    case kModeSlack: return entry.Slack();
     default: return entry.Nominal;
   }
 }
@@ -53,11 +84,13 @@ std::vector<TPieLine> UsageLines(const TFolderList& level, uint8_t units, uint8_
   const Units unit = UnitsOf(units);
   std::vector<TPieLine> lines;
   lines.reserve(level.Count());
+  std::string text;  // one buffer for all; lower-casing leaves the number and blanks as they are
   for (TFolderData* entry : level.Entries()) {
-    const double value = units == kUnitsCount ? entry->FileCount : SizeOf(*entry, mode) / unit.Divisor;
-    TPieLine& line = lines.emplace_back(TPieLine{Str(value, 3, unit.Decimals), entry});
-    line.Text += "   ";
-    line.Text += LowerCase(entry->Name());
+    const std::optional<double> value =
+        WriteNumber(text, units == kUnitsCount ? entry->FileCount : SizeOf(*entry, mode), unit);
+    text += "   ";
+    text += entry->Name();
+    lines.push_back({LowerCase(text), entry, value});
   }
   return lines;
 }

@@ -18,7 +18,7 @@ enum DisplayModeCode : uint8_t { kModeNominal, kModeAllocated, kModeSlack };
 
 // The chart lines of a level: for each entry in the level's order, its value in the
 // units (Str, "." and a fixed number of decimals), three blanks, and its name
-// lower-cased, with the entry attached.
+// lower-cased, with the entry and the value the number shows attached.
 std::vector<TPieLine> UsageLines(const TFolderList& level, uint8_t units, uint8_t mode);
 
 // The texts that go with a shown level.

@@ -33,29 +33,30 @@ TPieChart::TPieChart(GraphicHost& host, const TPieChartOptions& options, const T
       OnRightClick(options.OnRightClick) {}
 
 void TPieChart::LoadFromList(const std::vector<TPieLine>& lines) {
-  items_.Clear();
   if (ListBox) ListBox->Clear();
-  total_ = 0;
-  items_.Reserve(lines.size());
+  auto items = std::make_shared<TStringListWithDouble>();
+  size_t textLength = 0;
+  for (const TPieLine& line : lines) textLength += line.Text.size();
+  items->Reserve(lines.size(), textLength);
+  double total = 0;
   for (const TPieLine& line : lines) {
-    std::optional<ParsedPieLine> parsed = ParsePieLine(line.Text);
-    if (!parsed) continue;
-    total_ += parsed->Value;
-    items_.Add(std::move(parsed->Trimmed), {line.Object, parsed->Value});
-  }
-  if (!items_.Empty()) {
-    items_.SortByValue();
-    if (ListBox) {
-      ListBox->BeginUpdate(items_.Count());
-      for (int i = 0; i < items_.Count(); ++i) ListBox->AddItem(items_.Line(i), items_.Item(i).Obj);
-      ListBox->EndUpdate();
+    if (line.Value) {
+      total += *line.Value;
+      items->Add(TrimmedPieLine(line.Text), {line.Object, *line.Value});
+    } else if (const std::optional<ParsedPieLine> parsed = ParsePieLine(line.Text)) {
+      total += parsed->Value;
+      items->Add(parsed->Trimmed, {line.Object, parsed->Value});
     }
   }
+  items->SortByValue();
+  items_ = std::move(items);
+  total_ = total;
+  if (ListBox && !items_->Empty()) ListBox->ShowLines(items_);
   Invalidate();
 }
 
 void TPieChart::Clear() {
-  items_.Clear();
+  items_ = std::make_shared<TStringListWithDouble>();
   if (ListBox) ListBox->Clear();
   Invalidate();
 }
@@ -68,14 +69,14 @@ bool TPieChart::HitTest() {
   const int64_t rx = Width() / 2;
   const int64_t ry = Height() / 2;
   if (rx <= 0 || ry <= 0 || dx * dx * ry * ry + dy * dy * rx * rx >= rx * rx * ry * ry) return false;
-  if (items_.Empty() || !(total_ > 0)) return false;
+  if (items_->Empty() || !(total_ > 0)) return false;
   const double theta = AngleOf(static_cast<double>(dx), static_cast<double>(dy));
   double a0 = 0;
-  for (int i = 0; i < items_.Count(); ++i) {
-    const double a1 = a0 + kTwoPi * items_.Item(i).Value / total_;
+  for (int i = 0; i < items_->Count(); ++i) {
+    const double a1 = a0 + kTwoPi * items_->Item(i).Value / total_;
     if (a0 < theta && theta < a1) {
-      selectedObject_ = items_.Item(i).Obj;
-      selectedText_ = PieLineName(items_.Line(i));
+      selectedObject_ = items_->Item(i).Obj;
+      selectedText_ = PieLineName(items_->Line(i));
       return true;
     }
     a0 = a1;
@@ -111,8 +112,8 @@ void TPieChart::PaintPass(TCanvas& canvas, Pass pass) {
   int px = cx + kRimDistance;
   int py = cy;
   int colourIndex = 0;
-  for (int i = 0; i < items_.Count(); ++i) {
-    const double value = items_.Item(i).Value;
+  for (int i = 0; i < items_->Count(); ++i) {
+    const double value = items_->Item(i).Value;
     if (value == 0) continue;
     const double sweep = kTwoPi * value / total_;
     if (sweep <= kSmallestDrawnSweep) break;  // sorted: the rest are as small
@@ -128,7 +129,7 @@ void TPieChart::PaintPass(TCanvas& canvas, Pass pass) {
 }
 
 void TPieChart::DrawSegment(TCanvas& canvas, int entry, int& colourIndex, int px, int py, int qx, int qy) {
-  if (IsGhostLine(items_.Line(entry)) || NumColours() == 0) {
+  if (IsGhostLine(items_->Line(entry)) || NumColours() == 0) {
     canvas.BrushColor = GhostColour;
   } else {
     canvas.BrushColor = ColourTable[colourIndex];
@@ -139,7 +140,7 @@ void TPieChart::DrawSegment(TCanvas& canvas, int entry, int& colourIndex, int px
 }
 
 void TPieChart::DrawLabel(TCanvas& canvas, int entry, double a0, double a1) {
-  const std::string label = PieLineName(items_.Line(entry));
+  const std::string label = PieLineName(items_->Line(entry));
   if (label.empty()) return;
   const bool wasTransparent = canvas.SetTransparentText(true);
   const int cx = Width() / 2;

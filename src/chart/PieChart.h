@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,7 @@
 #include "gui/ItemList.h"
 
 // A pie chart of text lines that each begin with a number. It sorts the lines by
-// value, fills its companion list with them in that order, labels the larger
+// value, has its companion list show them in that order, labels the larger
 // segments with the text after the number, and reports the segment under the mouse
 // on a double-click or a right-button release.
 struct TPieChartOptions {
@@ -21,8 +22,9 @@ class TPieChart : public TMultiColourControl {
  public:
   TPieChart(GraphicHost& host, const TPieChartOptions& options, const TDesign& design = {});
 
-  // Replaces the content: parses, sorts, lists and repaints. Lines whose number does
-  // not parse are left out.
+  // Replaces the content: reads each line's value (from its text when not given),
+  // sorts, lists and repaints. Lines without a value whose number does not parse are
+  // left out.
   void LoadFromList(const std::vector<TPieLine>& lines);
   // Empties the chart and its list; Total stays.
   void Clear();
@@ -35,7 +37,7 @@ class TPieChart : public TMultiColourControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void DblClick() override;
 
-  const TStringListWithDouble& Items() const { return items_; }
+  const TStringListWithDouble& Items() const { return *items_; }
   double Total() const { return total_; }
   int MouseX() const { return mouseX_; }
   int MouseY() const { return mouseY_; }
@@ -53,7 +55,7 @@ class TPieChart : public TMultiColourControl {
   void DrawSegment(TCanvas& canvas, int entry, int& colourIndex, int px, int py, int qx, int qy);
   void DrawLabel(TCanvas& canvas, int entry, double a0, double a1);
 
-  TStringListWithDouble items_;
+  std::shared_ptr<TStringListWithDouble> items_ = std::make_shared<TStringListWithDouble>();  // shared with the list
   double total_ = 0;
   int mouseX_ = 0;
   int mouseY_ = 0;

@@ -6,12 +6,19 @@
 #include "support/Numbers.h"
 #include "support/Strings.h"
 
+std::string_view TrimmedPieLine(std::string_view line) {
+  // Trim's own rule, a character at a time: a one-character string needs no allocation.
+  const auto blank = [](char c) { return Trim(std::string_view(&c, 1)).empty(); };
+  while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+  return line;
+}
+
 std::optional<ParsedPieLine> ParsePieLine(std::string_view line) {
-  std::string trimmed = Trim(line);
-  const std::string_view number = std::string_view(trimmed).substr(0, trimmed.find(' '));
-  const std::optional<double> value = Val(number);
+  const std::string_view trimmed = TrimmedPieLine(line);
+  const std::optional<double> value = Val(trimmed.substr(0, trimmed.find(' ')));
   if (!value) return std::nullopt;
-  return ParsedPieLine{std::move(trimmed), std::fabs(*value)};
+  return ParsedPieLine{trimmed, std::fabs(*value)};
 }
 
 std::string PieLineName(std::string_view trimmedLine) {

@@ -60,7 +60,7 @@ Row RootRow(const TFolderList& root) {
     if (!IsFileOrFolder(*entry)) continue;
     row.Nominal += entry->Nominal;
     row.Allocated += entry->Allocated;
-    row.Slack += entry->Slack;
+    row.Slack += entry->Slack();
     row.Files += entry->FileCount;
   }
   return row;
@@ -89,13 +89,13 @@ bool WriteTreeCsv(const TFolderList& root, ExportSink& sink) {
     const size_t folderLength = path.size();
     if (step == TreeWalk::Step::File) {
       path += entry.Name();
-      PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack});
+      PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack()});
       path.resize(folderLength);
       continue;
     }
     path += entry.Name().substr(1);  // without the leading "\"
     const TFolderList& level = *entry.SubList;
-    PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack, true, level.FileCount(), level.FolderCount()});
+    PutRow(out, path, {entry.Nominal, entry.Allocated, entry.Slack(), true, level.FileCount(), level.FolderCount()});
     if (step == TreeWalk::Step::Link) {  // a folder as any other here, with nothing below it
       path.resize(folderLength);
       continue;

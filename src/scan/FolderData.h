@@ -16,7 +16,6 @@ struct HardLink {
 struct TFolderData {
   double Nominal = 0;
   double Allocated = 0;
-  double Slack = 0;  // Allocated - Nominal, never below 0; a sub-folder's is its level's SlackTotal
   int32_t FileCount = 0;
   TFolderList* OwnerList = nullptr;  // the level that holds this entry
   TFolderList* SubList = nullptr;    // a sub-folder's own level; none otherwise
@@ -24,6 +23,10 @@ struct TFolderData {
 
   // Files as listed, sub-folders as "\" + name, "..", or "(C: free space)".
   std::string_view Name() const { return NameText; }
+
+  // Allocated - Nominal, never below 0 (a sparse file takes less than its size); a
+  // sub-folder's is its level's SlackTotal. Computed: the tree keeps no copy of it.
+  double Slack() const;
 
   // The level above the one that holds this entry; none for entries of the root.
   TFolderList* ParentLevel() const;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <deque>
+#include <stdexcept>
 
 #include "scan/FolderTreeStorage.h"
+#include "scan/TreeWalk.h"
 #include "support/Utf8.h"
 
 struct TFolderList::Tree {
@@ -85,7 +87,6 @@ class TFolderList::Builder final : public ScanFindings {
     const TFolderList& sub = *folder.SubList;
     folder.Nominal = sub.nominalTotal_;
     folder.Allocated = sub.allocatedTotal_;
-    folder.Slack = sub.slackTotal_;
     folder.FileCount = sub.fileCount_;
     level.entries_.push_back(&folder);
     level.nominalTotal_ += sub.nominalTotal_;
@@ -104,6 +105,10 @@ class TFolderList::Builder final : public ScanFindings {
   std::vector<Open> open_;
   std::string scratch_;
 };
+
+double TFolderData::Slack() const {
+  return SubList ? SubList->SlackTotal() : std::max(0.0, Allocated - Nominal);
+}
 
 TFolderList* TFolderData::ParentLevel() const { return OwnerList ? OwnerList->Parent() : nullptr; }
 
@@ -125,14 +130,62 @@ void TFolderList::AddFile(std::string_view name, double nominal, double allocate
   TFolderData& file = tree_->Storage.NewRecord(name);
   file.Nominal = nominal;
   file.Allocated = allocated;
-  file.Slack = std::max(0.0, allocated - nominal);  // a sparse file takes less than its size
   file.FileCount = 1;
   file.OwnerList = this;
   entries_.push_back(&file);
   nominalTotal_ += nominal;
   allocatedTotal_ += allocated;
-  slackTotal_ += file.Slack;
+  slackTotal_ += file.Slack();
   ++fileCount_;
+}
+
+void TFolderList::Remove(const TFolderData& entry) {
+  const auto found = std::find(entries_.begin(), entries_.end(), &entry);
+  if (found == entries_.end() || !IsFileOrFolder(entry)) throw std::logic_error("Not an entry of this level.");
+  const int32_t folders = entry.SubList ? 1 + entry.SubList->folderCount_ : 0;
+  const double slack = entry.Slack();
+  if (entry.SubList) {
+    for (TreeWalk walk(*entry.SubList); walk.Next() != TreeWalk::Step::Done;)
+      tree_->Storage.ForgetLinks(walk.Entry());
+  } else {
+    tree_->Storage.ForgetLinks(entry);
+  }
+  entries_.erase(found);
+  // Each level up loses the entry's figures, and so does the entry that stands for it
+  // in the level above.
+  for (TFolderList* level = this; level; level = level->parent_) {
+    level->nominalTotal_ -= entry.Nominal;
+    level->allocatedTotal_ -= entry.Allocated;
+    level->slackTotal_ -= slack;
+    level->fileCount_ -= entry.FileCount;
+    level->folderCount_ -= folders;
+    level->RecountAfterRemoval();
+    if (!level->parent_) break;
+    for (TFolderData* folder : level->parent_->entries_) {
+      if (folder->SubList != level) continue;
+      folder->Nominal = level->nominalTotal_;
+      folder->Allocated = level->allocatedTotal_;
+      folder->FileCount = level->fileCount_;
+    }
+  }
+}
+
+void TFolderList::RecountAfterRemoval() {
+  // Entries in the order the scan added them, so equal lengths keep the same winner.
+  longestPathLength_ = 0;
+  longestFile_ = nullptr;
+  readErrorBelow_ = false;
+  for (const TFolderData* entry : entries_) {
+    if (const TFolderList* sub = entry->SubList) {
+      readErrorBelow_ = readErrorBelow_ || sub->readError_ || sub->readErrorBelow_;
+      if (longestPathLength_ < sub->longestPathLength_) {
+        longestPathLength_ = sub->longestPathLength_;
+        longestFile_ = sub->longestFile_;
+      }
+    } else if (IsFileOrFolder(*entry)) {
+      ConsiderLongestFile(*entry, pathLength_ + Utf16Length(entry->Name()));
+    }
+  }
 }
 
 void TFolderList::Clear() {

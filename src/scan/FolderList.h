@@ -37,6 +37,11 @@ class TFolderList {
   // Appends a file entry and adds it to the totals (the free-space entry comes this way too).
   void AddFile(std::string_view name, double nominal, double allocated);
 
+  // Takes an entry of this level (a file, or a folder with all below it) out of the
+  // tree, as if the scan had never found it: this level and every level above it lose
+  // its sizes and counts. Its record stays readable until the tree is cleared.
+  void Remove(const TFolderData& entry);
+
   // Empties the level; totals stay. On the root this frees the whole tree.
   void Clear();
 
@@ -85,6 +90,8 @@ class TFolderList {
   class Builder;   // what a scan finds, made into levels and totals
 
   void ResetTotals();
+  // After an entry went: the longest path and the read errors below, from what is left.
+  void RecountAfterRemoval();
   void ReserveOneMore();
   void ConsiderLongestFile(const TFolderData& file, int32_t pathLength);
 

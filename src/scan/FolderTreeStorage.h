@@ -21,6 +21,7 @@ class FolderTreeStorage {
 
   // Hard links are few beside all files, so they are kept apart from the records.
   void NoteLinks(const TFolderData& file, uint64_t fileId, uint32_t links);
+  void ForgetLinks(const TFolderData& file) { hardLinks_.erase(&file); }
   const std::unordered_map<const TFolderData*, HardLink>& HardLinks() const { return hardLinks_; }
   uint64_t FilesWithoutLinkCount() const { return filesWithoutLinkCount_; }
 

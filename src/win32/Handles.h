@@ -14,7 +14,7 @@
 // back, so a test can tell when something leaks.
 enum class HandleKind {
   Kernel, Search, GdiObject, DeviceContext, Icon, ImageList, Menu, Accelerators, Window, Metafile,
-  RegistryKey, ShellMemory, LocalMemory, Count
+  RegistryKey, ShellMemory, LocalMemory, GlobalMemory, Count
 };
 
 // How many handles of a kind are held now.
@@ -160,6 +160,11 @@ struct LocalMemoryTraits : NullIsNone<T*, HandleKind::LocalMemory> {
   void Close(T* memory) const { LocalFree(memory); }
 };
 
+// Movable memory for the clipboard, until the clipboard takes it.
+struct GlobalMemoryTraits : NullIsNone<HGLOBAL, HandleKind::GlobalMemory> {
+  void Close(HGLOBAL memory) const { GlobalFree(memory); }
+};
+
 using FileHandle = UniqueHandle<KernelTraits>;
 using FindHandle = UniqueHandle<SearchTraits>;
 using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -175,6 +180,7 @@ using AcceleratorTable = UniqueHandle<AcceleratorTraits>;
 using WindowHandle = UniqueHandle<WindowTraits>;
 using EnhMetafile = UniqueHandle<MetafileTraits>;
 using RegistryKeyHandle = UniqueHandle<RegistryKeyTraits>;
+using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 template <typename T>
 using ShellMemory = UniqueHandle<ShellMemoryTraits<T>>;
 template <typename T>

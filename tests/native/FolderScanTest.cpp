@@ -43,7 +43,7 @@ void ExpectConsistent(const TFolderList& root) {
       if (entry->Name() == ".." || entry->Nominal < 0) continue;
       nominal += entry->Nominal;
       allocated += entry->Allocated;
-      slack += entry->Slack;
+      slack += entry->Slack();
       files += entry->FileCount;
       if (entry->SubList) {
         folders += 1 + entry->SubList->FolderCount();
@@ -99,10 +99,10 @@ TEST_F(FolderScan, TotalsCountSizesClustersAndSlackAtEveryLevel) {
   ScanRoot("C:\\T\\");
 
   EXPECT_EQ(Entry(root, "empty.txt").Allocated, 0);
-  EXPECT_EQ(std::pair(Entry(root, "one.txt").Allocated, Entry(root, "one.txt").Slack), std::pair(4096.0, 4095.0));
+  EXPECT_EQ(std::pair(Entry(root, "one.txt").Allocated, Entry(root, "one.txt").Slack()), std::pair(4096.0, 4095.0));
   EXPECT_EQ(Entry(root, ".hidden").FileCount, 1);
   const TFolderData& sub = Entry(root, "\\Sub");
-  EXPECT_EQ(std::tuple(sub.Nominal, sub.Allocated, sub.Slack, sub.FileCount),
+  EXPECT_EQ(std::tuple(sub.Nominal, sub.Allocated, sub.Slack(), sub.FileCount),
             std::tuple(5000 + 5368709120.0, 8192 + 5368709120.0, 3192.0, 2));
   EXPECT_EQ(root.FileCount(), 5);
   EXPECT_EQ(root.FolderCount(), 2);
@@ -230,3 +230,70 @@ TEST(FolderScanDepth, WalksTwentyThousandLevelsWithoutRecursing) {
 }
 
 }  // namespace
+
+// An entry taken out of a scanned tree leaves it as a scan that never found it would.
+TEST(FolderRemoval, LeavesEveryLevelAsAScanWithoutTheEntry) {
+  const auto fill = [](FakeFileSystem& fs, std::string_view without) {
+    const auto keep = [&](std::string_view path) { return without.empty() || !path.starts_with(without); };
+    for (const auto& [path, size] : std::vector<std::pair<std::string, uint64_t>>{
+             {"C:\\T\\a.txt", 100},
+             {"C:\\T\\A\\x.bin", 5000},
+             {"C:\\T\\A\\Deep\\a-name-long-enough-to-be-the-longest-path.txt", 7},
+             {"C:\\T\\B\\y.txt", 10},
+             {"C:\\T\\B\\Deeper\\z.txt", 20}})
+      if (keep(path)) fs.AddFile(path, size);
+    if (keep("C:\\T\\A\\Deep\\linked.txt")) {
+      FakeFileSystem::Node& linked = fs.AddFile("C:\\T\\A\\Deep\\linked.txt", 3000);
+      linked.FileId = 9;
+      linked.Links = 2;
+    }
+    fs.AddFolder("C:\\T\\B\\Deeper");  // stays when its file goes
+    if (keep("C:\\T\\A\\Secret")) fs.AddFolder("C:\\T\\A\\Secret").Listing = ListingOutcome::AccessDenied;
+  };
+  const auto expectSame = [](const TFolderList& got, const TFolderList& want) {
+    std::vector<std::pair<const TFolderList*, const TFolderList*>> pending{{&got, &want}};
+    while (!pending.empty()) {
+      const auto [g, w] = pending.back();
+      pending.pop_back();
+      SCOPED_TRACE(w->Path());
+      EXPECT_EQ(g->Path(), w->Path());
+      EXPECT_EQ(std::tuple(g->NominalTotal(), g->AllocatedTotal(), g->SlackTotal(), g->FileCount(), g->FolderCount()),
+                std::tuple(w->NominalTotal(), w->AllocatedTotal(), w->SlackTotal(), w->FileCount(), w->FolderCount()));
+      EXPECT_EQ(std::tuple(g->LongestPath(), g->LongestPathLength(), g->ReadError(), g->ReadErrorBelow()),
+                std::tuple(w->LongestPath(), w->LongestPathLength(), w->ReadError(), w->ReadErrorBelow()));
+      ASSERT_EQ(Names(*g), Names(*w));
+      for (int i = 0; i < w->Count(); ++i) {
+        const TFolderData& ge = *g->Entries()[i];
+        const TFolderData& we = *w->Entries()[i];
+        EXPECT_EQ(std::tuple(ge.Nominal, ge.Allocated, ge.Slack(), ge.FileCount),
+                  std::tuple(we.Nominal, we.Allocated, we.Slack(), we.FileCount));
+        if (we.SubList && we.Name() != "..") pending.push_back({ge.SubList, we.SubList});
+      }
+    }
+  };
+  const auto links = [](const TFolderList& root) {
+    int count = 0;
+    root.ForEachHardLink([&](const TFolderData&, const HardLink&) { ++count; });
+    return count;
+  };
+  bool cancel = false;
+  for (const auto& [level, name] : std::vector<std::pair<std::string, std::string>>{
+           {"", "a.txt"}, {"A", "\\Deep"}, {"A", "\\Secret"}, {"B\\Deeper", "z.txt"}, {"", "\\A"}}) {
+    SCOPED_TRACE(level + " " + name);
+    FakeFileSystem whole, without;
+    fill(whole, "");
+    fill(without, "C:\\T\\" + (level.empty() ? "" : level + "\\") + (name[0] == '\\' ? name.substr(1) : name));
+    TFolderList got("C:\\T\\"), want("C:\\T\\");
+    got.Scan(cancel, 4096, false, {}, whole);
+    want.Scan(cancel, 4096, false, {}, without);
+    const TFolderList* owner = &got;
+    for (std::string_view rest = level; !rest.empty();) {
+      const size_t end = std::min(rest.find('\\'), rest.size());
+      owner = &Sub(*owner, "\\" + std::string(rest.substr(0, end)));
+      rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    owner->Entries().front()->OwnerList->Remove(Entry(*owner, name));
+    expectSame(got, want);
+    EXPECT_EQ(links(got), links(want));
+  }
+}

@@ -12,18 +12,23 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// A list control that writes down what it is asked to do.
+// A list control that writes down what it is asked to do, and the lines it is shown.
 class ListRecorder : public TItemList {
  public:
   void Clear() override { Calls.push_back("clear"); }
-  void BeginUpdate(int expected) override { Calls.push_back("begin " + std::to_string(expected)); }
-  void AddItem(const std::string& text, void* object) override {
-    Calls.push_back("add " + text);
-    Objects.push_back(object);
+  void ShowLines(std::shared_ptr<const TItemSource> lines) override {
+    std::string call = "show";
+    for (int i = 0; i < lines->Count(); ++i) {
+      call += " | ";
+      call += lines->Text(i);
+      Objects.push_back(lines->Object(i));
+    }
+    Calls.push_back(call);
+    Shown = std::move(lines);
   }
-  void EndUpdate() override { Calls.push_back("end"); }
   std::vector<std::string> Calls;
   std::vector<void*> Objects;
+  std::shared_ptr<const TItemSource> Shown;
 };
 
 class PieChart : public ::testing::Test {
@@ -36,7 +41,7 @@ class PieChart : public ::testing::Test {
   }
   Lines Sorted() const {
     Lines lines;
-    for (int i = 0; i < chart.Items().Count(); ++i) lines.push_back(chart.Items().Line(i));
+    for (int i = 0; i < chart.Items().Count(); ++i) lines.emplace_back(chart.Items().Line(i));
     return lines;
   }
   RecordingCanvas Painted() {
@@ -83,13 +88,18 @@ TEST_F(PieChart, LoadSkipsUnreadableLinesAndListsTrimmedLinesInSortedOrder) {
   Load({"  5   a", "abc def", "-20 x", "7 b"});
   EXPECT_EQ(chart.Total(), 32);
   EXPECT_EQ(Sorted(), (Lines{"-20 x", "7 b", "5   a"}));
-  EXPECT_EQ(list.Calls, (Lines{"clear", "begin 3", "add -20 x", "add 7 b", "add 5   a", "end"}));
+  EXPECT_EQ(list.Calls, (Lines{"clear", "show | -20 x | 7 b | 5   a"}));
   EXPECT_EQ(list.Objects, (std::vector<void*>{&objects[2], &objects[3], &objects[0]}));
 
   list.Calls.clear();
   chart.LoadFromList({{"nothing here", nullptr}});
   EXPECT_EQ(list.Calls, Lines{"clear"});
+  EXPECT_EQ(list.Shown->Text(0), "-20 x");  // what the list still holds stays as it was
   EXPECT_EQ(chart.Total(), 0);
+  // A value given is taken as it is, whatever the text says.
+  chart.LoadFromList({{" x   given\r\n", &objects[1], 4.0}, {"2 b", &objects[0]}});
+  EXPECT_EQ(Sorted(), (Lines{"x   given", "2 b"}));
+  EXPECT_EQ(chart.Total(), 6);
   Load({"3 a"});
   list.Calls.clear();
   chart.Clear();

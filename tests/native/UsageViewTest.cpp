@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "FakeFileSystem.h"
 #include "app/UsageView.h"
+#include "support/Numbers.h"
 
 namespace {
 
@@ -63,6 +66,36 @@ TEST_F(UsageView, LinesGiveValueThreeBlanksAndTheLowerCasedNameInEachUnitAndMeas
   EXPECT_EQ(LevelTexts(root, kUnitsCount, kModeAllocated, {}).Panels[0], "2,048 bytes");
   EXPECT_EQ(Lines(root, 7, 9), Lines(root, kUnitsBytes, kModeNominal));
   EXPECT_EQ(LevelTexts(root, 200, 250, {}).Panels[0], "1,541 bytes");
+}
+
+TEST(UsageLines, NumbersAreStrsAndValuesWhatReadingThemGivesInEveryUnitAndMeasure) {
+  // Sizes about every rounding step of the shown decimals (halves included), huge
+  // ones, and a negative free-space entry: the numbers are written in integers, and
+  // the chart sorts by the values, whose order of equal values reading the texts gave.
+  TFolderList level("C:\\");
+  level.AddFile("free", -1073741824.0 * 3 - 1, -1073741824.0);
+  for (const double step : {1.0, 1024.0 / 20, 1048576.0 / 200, 1073741824.0 / 2000})
+    for (int k = 0; k < 60; ++k)
+      for (const double offset : {-1.0, 0.0, 1.0}) {
+        const double size = std::floor(step * k) + offset;
+        if (size >= 0) level.AddFile("f", size, size + 512);
+      }
+  level.AddFile("huge", 9007199254740991.0, 4503599627370497.0);
+  level.AddFile("fraction", 2047.5, 4096);  // no value: the chart reads the text
+  const double divisors[] = {1, 1024, 1048576, 1073741824, 1};
+  for (uint8_t units = kUnitsBytes; units <= kUnitsCount; ++units)
+    for (const uint8_t mode : {kModeNominal, kModeAllocated, kModeSlack})
+      for (const TPieLine& line : UsageLines(level, units, mode)) {
+        const auto& entry = *static_cast<const TFolderData*>(line.Object);
+        const double amount = units == kUnitsCount    ? entry.FileCount
+                              : mode == kModeAllocated ? entry.Allocated
+                              : mode == kModeSlack     ? entry.Slack()
+                                                       : entry.Nominal;
+        const std::string number = Str(amount / divisors[units], 3, units == kUnitsCount ? 0 : units);
+        ASSERT_TRUE(line.Text.starts_with(number + "   ")) << line.Text << " for " << number;
+        const bool whole = amount == std::floor(amount);
+        ASSERT_EQ(line.Value, whole ? ParsePieLine(line.Text).value().Value : std::optional<double>()) << line.Text;
+      }
 }
 
 TEST_F(UsageView, StatusTextsUseTheLocale) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/Platform.h"
 
@@ -27,6 +28,7 @@ class FakePlatform : public Platform {
   VersionSource& Versions() override { return seams_.Versions; }
   FileFacts& Files() override { return seams_.Files; }
   VolumeDevices& Devices() override { return seams_.Devices; }
+  ShellActions& Shell() override { return Actions; }
   std::unique_ptr<ExportFile> OpenExport(const std::string& path) override {
     const auto found = Exports.find(path);
     if (found == Exports.end()) throw std::runtime_error("Cannot open " + path + ": not found");
@@ -34,6 +36,24 @@ class FakePlatform : public Platform {
   }
   DateTime Now() override { return Clock; }
 
+  // Records what the program asked of the shell; recycling answers as told.
+  struct FakeShell : ShellActions {
+    std::string Open(const std::string& path) override { return Note("open " + path); }
+    std::string ShowInFolder(const std::string& path) override { return Note("show " + path); }
+    std::string CopyText(const std::string& text) override { return Note("copy " + text); }
+    RecycleResult Recycle(const std::string& path) override {
+      Note("recycle " + path);
+      return RecycleAnswer;
+    }
+    std::string Note(std::string call) {
+      Calls.push_back(std::move(call));
+      return "";
+    }
+    std::vector<std::string> Calls;
+    RecycleResult RecycleAnswer{Recycled::Done, {}};
+  };
+
+  FakeShell Actions;
   std::map<std::string, std::string> Exports;
   DateTime Clock{2026, 12, 8, 9, 30, 0};
 

@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/PieChart.h"
 #include "gui/win32/controls/ListBox.h"
 #include "gui/win32/drawing/GdiObjects.h"
 #include "gui/win32/drawing/Win32Canvas.h"
+#include "gui/win32/drawing/WindowImage.h"
 #include "gui/win32/framework/Application.h"
 #include "gui/win32/framework/Form.h"
+#include "WindowQueries.h"
 
 namespace {
 
@@ -93,6 +98,62 @@ TEST_F(ChartWindow, PaintsSegmentsGhostsAndLabelsAndWrapsTheColours) {
   };
   EXPECT_GT(darkPixelsAbout(MiddleOf("big"), 62, 98), 0);
   EXPECT_EQ(darkPixelsAbout(MiddleOf("big"), 102, 110), 0);
+}
+
+// The list holds no lines of its own: it draws, reads out and finds the chart's.
+TEST_F(ChartWindow, ListShowsTheChartsLinesOnScreenInPrintAndToOtherProgramsAndFindsThemByLetter) {
+  int clicks = 0;
+  list.OnClick = [&](TComponent&) { ++clicks; };
+  LoadAndShow(SampleLines());
+  const std::vector<std::string> lines = ListBoxLines(list.Handle());  // LB_GETTEXT, as a reader outside does
+  ASSERT_EQ(lines.size(), 47u);
+  EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 3), (std::vector<std::string>{"40 big", "25 mid", "-15 ghost"}));
+  EXPECT_EQ(std::pair(list.Item(46), list.Object(0)), std::pair(std::string("0.1 tiny"), static_cast<void*>(&objects[0])));
+
+  // Typed letters go to the next line after the caret that starts with them, case aside.
+  const auto type = [&](wchar_t key) {
+    SendMessageW(list.Handle(), WM_CHAR, key, 1);
+    return list.ItemIndex();
+  };
+  EXPECT_EQ(type(L'1'), 3);
+  EXPECT_EQ(type(L'1'), 6);
+  EXPECT_EQ(type(L'z'), 6);
+  EXPECT_EQ(clicks, 2);
+  RECT line{};
+  SendMessageW(list.Handle(), LB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&line));
+  EXPECT_EQ(list.ItemAt(line.left + 5, line.top + 1), 6);
+  EXPECT_EQ(list.ItemAt(-1, line.top), -1);
+
+  // The selected line in the system's highlight, the others in its window colours, on
+  // screen and printed alike.
+  list.SetItemIndex(0);
+  UpdateWindow(list.Handle());
+  const ClientImage image = RenderClientArea(form.Handle());
+  const auto printed = [&](POINT at) {
+    MapWindowPoints(list.Handle(), form.Handle(), &at, 1);
+    const int stride = (image.Header.biWidth * 3 + 3) & ~3;
+    const BYTE* pixel = &image.Pixels[(image.Header.biHeight - 1 - at.y) * stride + at.x * 3];
+    return RGB(pixel[2], pixel[1], pixel[0]);
+  };
+  const WindowDC screen(list.Handle());
+  for (const auto& pixelAt : std::vector<std::function<COLORREF(POINT)>>{
+           printed, [&](POINT at) { return GetPixel(screen.Get(), at.x, at.y); }}) {
+    const auto colours = [&](int index) {
+      RECT area{};
+      SendMessageW(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&area));
+      std::vector<COLORREF> found;
+      for (int y = area.top + 1; y < area.bottom - 1; ++y)
+        for (int x = area.left + 1; x < area.right - 1; ++x) found.push_back(pixelAt({x, y}));
+      return found;
+    };
+    const auto share = [](const std::vector<COLORREF>& pixels, int colour) {
+      return std::count(pixels.begin(), pixels.end(), GetSysColor(colour)) * 100 / static_cast<long>(pixels.size());
+    };
+    EXPECT_GT(share(colours(0), COLOR_HIGHLIGHT), 60);
+    EXPECT_GT(share(colours(0), COLOR_HIGHLIGHTTEXT), 0);
+    EXPECT_GT(share(colours(1), COLOR_WINDOW), 60);
+    EXPECT_GT(share(colours(1), COLOR_WINDOWTEXT), 0);
+  }
 }
 
 }  // namespace

@@ -15,7 +15,9 @@
 #include "TextFit.h"
 #include "WindowQueries.h"
 #include "app/UsageView.h"
+#include "app/win32/FileTypesDialog.h"
 #include "app/win32/FormMain.h"
+#include "app/win32/LargestFilesDialog.h"
 #include "app/win32/ScanReportDialog.h"
 #include "dialogs/win32/AboutBoxOrv1.h"
 #include "dialogs/win32/FileProp.h"
@@ -123,6 +125,21 @@ TEST_F(TextsFit, InTheScanReportOfAWholeDrive) {
   TFinalForm<TScanReportDialog> dialog(main);
   dialog.Texts = DescribeScan(report, std::nullopt, 0, FormatSettings{}, volume);
   ExpectFits(dialog);
+}
+
+TEST_F(TextsFit, InTheLargestFilesAndFileTypesOfAScannedTree) {
+  main.Show();
+  ASSERT_TRUE(WaitFor([&] { return !main.Scanning(); }, 5000, [] { Application().ProcessMessages(); }));
+  struct : EntryActionTarget {
+    EntryActions Offered(const TFolderData&) const override { return {}; }
+    bool Act(EntryAction, const TFolderData&) override { return false; }
+  } nothing;
+  TFinalForm<TLargestFilesDialog> largest(main, nothing);
+  largest.Root = &main.RootLevel();
+  ExpectFits(largest);
+  TFinalForm<TFileTypesDialog> types(main, nothing);
+  types.Root = &main.RootLevel();
+  ExpectFits(types);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "VelmoraDriver.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <cmath>
 #include <stdexcept>
 
@@ -104,14 +105,31 @@ std::string Velmora::Panel(int index) const {
   return WideToUtf8(text);
 }
 
-void Velmora::DoubleClickLine(const std::string& line, HWND list) const {
-  if (!list) list = list_;
+LPARAM Velmora::LinePoint(const std::string& line, HWND list) const {
   const std::vector<std::string> lines = ListBoxLines(list);
   const auto found = std::find(lines.begin(), lines.end(), line);
-  ASSERT_NE(found, lines.end()) << line;
+  EXPECT_NE(found, lines.end()) << line;
   const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
   const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-  const LPARAM at = MAKELPARAM(10, (static_cast<int>(found - lines.begin()) - top) * height + height / 2);
+  return MAKELPARAM(10, (static_cast<int>(found - lines.begin()) - top) * height + height / 2);
+}
+
+void Velmora::ClickLine(const std::string& line) const {
+  const LPARAM at = LinePoint(line, list_);
+  SendMessageW(list_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list_, WM_LBUTTONUP, 0, at);
+}
+
+bool Velmora::ChooseFromListMenu(wchar_t itemKey) const {
+  PostMessageW(list_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list_), -1);
+  if (!WaitFor([this] { return MenuShows(); })) return false;
+  PressKey(list_, static_cast<WPARAM>(std::towupper(itemKey)));
+  return WaitFor([this] { return !MenuShows(); });
+}
+
+void Velmora::DoubleClickLine(const std::string& line, HWND list) const {
+  if (!list) list = list_;
+  const LPARAM at = LinePoint(line, list);
   SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(list, WM_LBUTTONUP, 0, at);
   SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);

@@ -43,6 +43,12 @@ class Velmora {
 
   // Double-clicks a line of the main window's list, or of the list given.
   void DoubleClickLine(const std::string& line, HWND list = nullptr) const;
+  // Clicks a line of the main window's list.
+  void ClickLine(const std::string& line) const;
+  // Asks for the list's context menu from the keyboard (the Apps key) and chooses an
+  // item by its access key; false when the menu did not show.
+  bool ChooseFromListMenu(wchar_t itemKey) const;
+  HWND List() const { return list_; }
   // A press and release of the right button on the chart, at an angle from its centre
   // (counter-clockwise from the right) half way to the rim.
   void RightClickChart(double angle) const;
@@ -86,6 +92,8 @@ class Velmora {
  private:
   void Start(const std::wstring& command, const std::wstring& program);
   HWND ToolButton(int index) const;
+  // The middle of a line of a list, in its client pixels.
+  LPARAM LinePoint(const std::string& line, HWND list) const;
   bool MenuShows() const;
   void ChooseMenu(wchar_t menuKey, wchar_t itemKey) const;
 

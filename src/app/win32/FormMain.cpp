@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/EntryActions.h"
 #include "app/Listing.h"
 #include "app/MainLayout.h"
 #include "app/RepeatTimer.h"
@@ -29,6 +30,19 @@ std::string CurrentDirectory() {
   return WideToUtf8(path);
 }
 
+// Holds the repeat scan off while entries of the tree are in use, and gives it back.
+class RepeatScanHeld {
+ public:
+  explicit RepeatScanHeld(TTimer& timer) : timer_(timer), enabled_(timer.Enabled()) { timer_.SetEnabled(false); }
+  ~RepeatScanHeld() { timer_.SetEnabled(enabled_); }
+  RepeatScanHeld(const RepeatScanHeld&) = delete;
+  RepeatScanHeld& operator=(const RepeatScanHeld&) = delete;
+
+ private:
+  TTimer& timer_;
+  const bool enabled_;
+};
+
 }  // namespace
 
 TMainForm::TMainForm(Platform& platform, std::optional<std::string> argument)
@@ -39,6 +53,7 @@ TMainForm::TMainForm(Platform& platform, std::optional<std::string> argument)
       locale_(ReadUserFormatSettings()),
       executable_(ExecutablePath()) {
   ActiveControl = &SpeedPanel;
+  ListBox1.PopupMenu = &ListMenu;
 
   OnShow = Bind(this, &TMainForm::FormShow);
   OnResize = Bind(this, &TMainForm::FormResize);
@@ -166,6 +181,31 @@ void TMainForm::ScanReport1Click(TComponent&) {
   ScanReportDialog.Texts = std::move(*texts);
   if (ScanReportDialog.ShowModal() != TModalResult::Ok) return;
   if (TFolderList* level = LevelAt(driver_.Root(), ScanReportDialog.FolderToOpen)) ShowLevel(level);
+}
+
+void TMainForm::LargestFiles1Click(TComponent&) { ShowFinds(LargestFilesDialog); }
+
+void TMainForm::FileTypes1Click(TComponent&) {
+  FileTypesDialog.Colours = settings_.PieChartColours;
+  ShowFinds(FileTypesDialog);
+}
+
+template <typename Dialog>
+void TMainForm::ShowFinds(Dialog& dialog) {
+  if (driver_.Scanning() || !currentLevel_) return;
+  const RepeatScanHeld held(TimerRepeatScan);  // the dialog holds entries of the tree
+  dialog.Root = &driver_.Root();
+  dialog.Units = settings_.DisplayUnits;
+  dialog.Mode = settings_.DisplayMode;
+  dialog.Locale = locale_;
+  if (dialog.ShowModal() != TModalResult::Ok || !dialog.FileToShow) return;
+  ShowLevel(dialog.FileToShow->OwnerList);
+  for (int line = 0; line < ListBox1.Count(); ++line)
+    if (ListBox1.Object(line) == dialog.FileToShow) {
+      ListBox1.SetItemIndex(line);
+      ListBox1Click(ListBox1);
+    }
+  ListBox1.SetFocus();
 }
 
 void TMainForm::ScanReportSave(TComponent&) {
@@ -311,4 +351,50 @@ void TMainForm::cbxDisplayChange(TComponent&) {
   const int index = cbxDisplay.ItemIndex();
   if (index >= 0) settings_.DisplayMode = static_cast<uint8_t>(index);  // one code per item
   ShowLevel(currentLevel_);
+}
+
+const TFolderData* TMainForm::SelectedEntry() const {
+  const int index = ListBox1.ItemIndex();
+  return index >= 0 ? static_cast<const TFolderData*>(ListBox1.Object(index)) : nullptr;
+}
+
+EntryActions TMainForm::Offered(const TFolderData& entry) const {
+  return OfferedActions(entry, {.Scanning = driver_.Scanning(), .FromExport = driver_.ExportShown().has_value()});
+}
+
+bool TMainForm::Act(EntryAction action, const TFolderData& entry) {
+  // A repeat scan in a dialog's message loop would free the entry under our feet.
+  const RepeatScanHeld held(TimerRepeatScan);
+  const std::string path = EntryPath(entry);
+  std::string failure;
+  switch (action) {
+    case EntryAction::Open:
+      if (entry.SubList) {
+        OpenEntry(&entry);
+        return false;
+      }
+      failure = platform_.Shell().Open(path);
+      break;
+    case EntryAction::ShowInExplorer: failure = platform_.Shell().ShowInFolder(path); break;
+    case EntryAction::CopyPath: failure = platform_.Shell().CopyText(path); break;
+    case EntryAction::Recycle: return RecycleEntry(entry);
+  }
+  if (!failure.empty())
+    Application().MessageBox("Cannot do this with " + path + ": " + failure, "Velmora", MB_OK | MB_ICONERROR);
+  return false;
+}
+
+bool TMainForm::RecycleEntry(const TFolderData& entry) {
+  const std::string path = EntryPath(entry);
+  if (Application().MessageBox(RecycleQuestion(entry, settings_.DisplayUnits, settings_.DisplayMode, locale_),
+                               "Velmora - delete to Recycle Bin", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+    return false;
+  const ShellActions::RecycleResult result = platform_.Shell().Recycle(path);
+  if (result.Outcome == ShellActions::Recycled::Failed)
+    Application().MessageBox("Cannot move " + path + " to the Recycle Bin: " + result.Reason,
+                             "Velmora - cannot delete", MB_OK | MB_ICONERROR);
+  if (result.Outcome != ShellActions::Recycled::Done) return false;
+  entry.OwnerList->Remove(entry);
+  ShowLevel(currentLevel_);
+  return true;
 }

@@ -7,6 +7,9 @@
 #include "app/OptionsExchange.h"
 #include "app/Platform.h"
 #include "app/ScanDriver.h"
+#include "app/win32/EntryMenu.h"
+#include "app/win32/FileTypesDialog.h"
+#include "app/win32/LargestFilesDialog.h"
 #include "app/win32/ScanReportDialog.h"
 #include "app/win32/Glyphs.h"
 #include "dialogs/win32/AboutBoxOrv1.h"
@@ -33,7 +36,7 @@
 // buttons and the status bar; it asks its scan driver for every scan and shows one
 // level of the tree. It reads the settings when it is made and saves them when asked
 // to close. It owns the program's dialogs, made after it in the program's order.
-class TMainForm : public TForm, private OptionsTarget, private ScanView {
+class TMainForm : public TForm, private OptionsTarget, private ScanView, private EntryActionTarget {
  public:
   // Scans ScanPath and shows the result; a request while a scan runs is dropped.
   void RunScan();
@@ -58,6 +61,8 @@ class TMainForm : public TForm, private OptionsTarget, private ScanView {
   void btnStopClick(TComponent& sender);
   void Refresh1Click(TComponent& sender);
   void ScanReport1Click(TComponent& sender);
+  void LargestFiles1Click(TComponent& sender);
+  void FileTypes1Click(TComponent& sender);
   void ScanReportSave(TComponent& sender);
   void FileOpen(TComponent& sender);
   void FileExit(TComponent& sender);
@@ -92,6 +97,18 @@ class TMainForm : public TForm, private OptionsTarget, private ScanView {
   void Sizes(bool compressionSupported, bool compressed) override;
   void Scanned(TFolderList& root) override;
   void ScanEnds() override;
+  // Shows a dialog that finds files in the tree; then the level of the file it chose,
+  // with the file's line selected.
+  template <typename Dialog>
+  void ShowFinds(Dialog& dialog);
+  // What the user may do with an entry, and doing it.
+  EntryActions Offered(const TFolderData& entry) const override;
+  bool Act(EntryAction action, const TFolderData& entry) override;
+  // Asks, moves the entry to the Recycle Bin and takes it out of the tree; true when it went.
+  bool RecycleEntry(const TFolderData& entry);
+  // The entry of the list's selected line; none.
+  const TFolderData* SelectedEntry() const;
+
   // Asks for a file name, and before replacing a file whether to; true when the file
   // named in the dialog is to be written.
   bool AskWhereToSave(TSaveDialog& dialog, HWND owner);
@@ -139,6 +156,9 @@ class TMainForm : public TForm, private OptionsTarget, private ScanView {
   TMenuItem Refresh1{ViewMenu,
                      {.Caption = "&Refresh", .ShortCut = {VK_F5}, .OnClick = Bind(this, &TMainForm::Refresh1Click)}};
   TMenuItem ScanReport1{ViewMenu, {.Caption = "Scan Re&port...", .OnClick = Bind(this, &TMainForm::ScanReport1Click)}};
+  TMenuItem LargestFiles1{ViewMenu,
+                          {.Caption = "&Largest Files...", .OnClick = Bind(this, &TMainForm::LargestFiles1Click)}};
+  TMenuItem FileTypes1{ViewMenu, {.Caption = "File &Types...", .OnClick = Bind(this, &TMainForm::FileTypes1Click)}};
   TMenuItem Options1{ViewMenu,
                      {.Caption = "&Options...", .LineBefore = true, .OnClick = Bind(this, &TMainForm::Options1Click)}};
   TDropDownMenu HelpMenu{MainMenu, "&Help"};
@@ -207,9 +227,13 @@ class TMainForm : public TForm, private OptionsTarget, private ScanView {
   TOpenDialog OpenExportDialog{{.DefaultExt = "json", .Filter = "ncdu or gdu export (*.json)|*.json|All files (*.*)|*.*",
                                 .Title = "Open export"}};
 
+  TEntryMenu ListMenu{{.Target = *this, .Chosen = [this] { return SelectedEntry(); }}};
+
   // The program's other forms.
   TFinalForm<TOptionsDialog> OptionsDialog{*this};
   TFinalForm<TfrmFileProperties1> frmFileProperties1{*this, platform_.Files()};
   TFinalForm<TAboutBoxOrv1> AboutBoxOrv1{*this, platform_.Versions()};
   TFinalForm<TScanReportDialog> ScanReportDialog{*this};
+  TFinalForm<TLargestFilesDialog> LargestFilesDialog{*this, static_cast<EntryActionTarget&>(*this)};
+  TFinalForm<TFileTypesDialog> FileTypesDialog{*this, static_cast<EntryActionTarget&>(*this)};
 };

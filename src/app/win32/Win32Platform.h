@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/Platform.h"
+#include "app/win32/Win32ShellActions.h"
 #include "dialogs/win32/Win32FileFacts.h"
 #include "dialogs/win32/Win32VersionSource.h"
 #include "ntfs/win32/Win32VolumeDevices.h"
@@ -22,6 +23,7 @@ class TWin32Platform final : public Platform {
   VersionSource& Versions() override { return versions_; }
   FileFacts& Files() override { return files_; }
   VolumeDevices& Devices() override { return devices_; }
+  ShellActions& Shell() override { return shell_; }
   std::unique_ptr<ExportFile> OpenExport(const std::string& path) override;
   DateTime Now() override;
 
@@ -32,4 +34,5 @@ class TWin32Platform final : public Platform {
   Win32VersionSource versions_;
   Win32FileFacts files_;
   Win32VolumeDevices devices_;
+  Win32ShellActions shell_;
 };

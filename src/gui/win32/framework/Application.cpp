@@ -45,6 +45,8 @@ void TApplication::Handle(MSG& message) {
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags, HWND owner) {
+  // The window in front, so that a box over a modal dialog re-enables only that dialog.
+  if (!owner) owner = GetActiveWindow();
   if (!owner && mainForm_) owner = mainForm_->Handle();
   return MessageBoxW(owner, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), flags);
 }

@@ -12,9 +12,27 @@ std::string ShortCutText(const TShortCut& shortcut) {
   if (shortcut.Ctrl) text += "Ctrl+";
   if (shortcut.Alt) text += "Alt+";
   if (shortcut.Key >= VK_F1 && shortcut.Key <= VK_F24) text += "F" + std::to_string(shortcut.Key - VK_F1 + 1);
+  else if (shortcut.Key == VK_DELETE) text += "Del";
   else text += static_cast<char>(shortcut.Key);
   return text;
 }
+
+std::wstring ItemText(const TMenuItem& item) {
+  std::string text = item.Caption;
+  if (item.ShortCut.Key) text += "\t" + ShortCutText(item.ShortCut);
+  return Utf8ToWide(text);
+}
+
+void AppendItem(HMENU menu, UINT command, TMenuItem& item, bool lineBefore) {
+  if (lineBefore) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  if (!AppendMenuW(menu, MF_STRING, command, ItemText(item).c_str())) throw std::runtime_error("cannot add a menu item");
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_DATA;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+  SetMenuItemInfoW(menu, command, FALSE, &info);
+}
+
+bool Held(int key) { return GetKeyState(key) < 0; }
 
 }  // namespace
 
@@ -26,7 +44,18 @@ TMenuItem::TMenuItem(TDropDownMenu& menu, const TMenuItemOptions& options)
   menu.bar_.AddItem(menu.menu_, *this, options.LineBefore);
 }
 
+TMenuItem::TMenuItem(TPopupMenu& menu, const TMenuItemOptions& options)
+    : Caption(options.Caption), ShortCut(options.ShortCut), Hint(options.Hint), OnClick(options.OnClick) {
+  menu.AddItem(*this, options.LineBefore);
+}
+
 void TMenuItem::Click() { DoClick(); }
+
+void TMenuItem::SetEnabled(bool enabled) {
+  EnableMenuItem(menu_, command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool TMenuItem::Enabled() const { return !(GetMenuState(menu_, command_, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)); }
 
 void TMenuItem::DoClick() {
   if (OnClick) OnClick(*this);
@@ -52,15 +81,10 @@ HMENU TMainMenu::AddDropDown(std::string_view caption) {
 }
 
 void TMainMenu::AddItem(HMENU dropDown, TMenuItem& item, bool lineBefore) {
-  if (lineBefore) AppendMenuW(dropDown, MF_SEPARATOR, 0, nullptr);
   const UINT command = nextCommand_++;
-  std::string text = item.Caption;
-  if (item.ShortCut.Key) text += "\t" + ShortCutText(item.ShortCut);
-  AppendMenuW(dropDown, MF_STRING, command, Utf8ToWide(text).c_str());
-  MENUITEMINFOW info{sizeof info};
-  info.fMask = MIIM_DATA;
-  info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
-  SetMenuItemInfoW(dropDown, command, FALSE, &info);
+  AppendItem(dropDown, command, item, lineBefore);
+  item.menu_ = dropDown;
+  item.command_ = command;
   if (item.ShortCut.Key) {
     BYTE flags = FVIRTKEY;
     if (item.ShortCut.Alt) flags |= FALT;
@@ -81,4 +105,39 @@ TMenuItem* TMainMenu::ItemOf(UINT command) const {
   info.fMask = MIIM_DATA;
   if (!GetMenuItemInfoW(menu_.Get(), command, FALSE, &info)) return nullptr;
   return reinterpret_cast<TMenuItem*>(info.dwItemData);
+}
+
+TPopupMenu::TPopupMenu(const TPopupMenuOptions& options) : OnPopup(options.OnPopup), menu_(CreatePopupMenu()) {
+  if (!menu_) throw std::runtime_error("cannot make a menu");
+}
+
+void TPopupMenu::AddItem(TMenuItem& item, bool lineBefore) {
+  const auto command = static_cast<UINT>(items_.size() + 1);  // 0 is what TrackPopupMenuEx gives for none
+  AppendItem(menu_.Get(), command, item, lineBefore);
+  item.menu_ = menu_.Get();
+  item.command_ = command;
+  items_.push_back(&item);
+}
+
+TMenuItem* TPopupMenu::ItemOf(UINT command) const {
+  return command >= 1 && command <= items_.size() ? items_[command - 1] : nullptr;
+}
+
+void TPopupMenu::Popup(HWND owner, POINT screen) {
+  if (OnPopup) OnPopup(*this);
+  const auto command = static_cast<UINT>(
+      TrackPopupMenuEx(menu_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, owner, nullptr));
+  if (TMenuItem* item = ItemOf(command)) item->Click();
+}
+
+bool TPopupMenu::ShortCutKey(WORD key) {
+  if (Held(VK_SHIFT)) return false;  // Shift+Del means "for good" elsewhere: never ours
+  for (TMenuItem* item : items_) {
+    const TShortCut& shortcut = item->ShortCut;
+    if (shortcut.Key != key || shortcut.Ctrl != Held(VK_CONTROL) || shortcut.Alt != Held(VK_MENU)) continue;
+    if (OnPopup) OnPopup(*this);
+    if (item->Enabled()) item->Click();
+    return true;
+  }
+  return false;
 }

@@ -4,6 +4,7 @@
 
 #include "gui/win32/drawing/Win32Canvas.h"
 #include "gui/win32/framework/Guarded.h"
+#include "gui/win32/framework/Menu.h"
 #include "win32/WideText.h"
 
 TWinControl::~TWinControl() { DestroyHandle(); }
@@ -154,6 +155,19 @@ LRESULT TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, 
   return 0;
 }
 
+void TWinControl::ShowPopupMenu(LPARAM screenPoint) {
+  // Signed: a screen left of or above the primary one has negative coordinates.
+  POINT point{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  if (screenPoint == -1) {  // the Apps key or Shift+F10
+    point = ContextMenuPlace();
+  } else {
+    ScreenToClient(handle_, &point);
+    ContextMenuAt(point);
+  }
+  ClientToScreen(handle_, &point);
+  PopupMenu->Popup(handle_, point);
+}
+
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE: {
@@ -161,8 +175,15 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Resized();
       return result;
     }
+    case WM_CONTEXTMENU:
+      if (PopupMenu && reinterpret_cast<HWND>(wParam) == handle_) {
+        ShowPopupMenu(lParam);
+        return 0;
+      }
+      break;
     case WM_KEYDOWN: {
       auto key = static_cast<WORD>(wParam);
+      if (PopupMenu && PopupMenu->ShortCutKey(key)) return 0;
       KeyDown(key);
       if (key == 0) return 0;
       wParam = key;

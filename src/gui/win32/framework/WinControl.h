@@ -11,6 +11,8 @@
 #include "win32/Handles.h"
 #include "win32/WinApi.h"
 
+class TPopupMenu;
+
 // A key typed into a control; setting it to 0 swallows it.
 using TKeyPressEvent = std::function<void(TComponent& sender, char16_t& key)>;
 
@@ -60,6 +62,8 @@ class TWinControl : public TComponent, public TPlaced {
 
   std::string Hint;
   TKeyPressEvent OnKeyPress;
+  // Shown when the user asks for the control's context menu; its shortcuts work here.
+  TPopupMenu* PopupMenu = nullptr;
 
   // A control was made inside this one, as designed: it goes to the form, which lays
   // it out and shows its hint.
@@ -90,6 +94,11 @@ class TWinControl : public TComponent, public TPlaced {
   virtual UINT DialogCode(UINT classCode, const MSG* /*message*/) { return classCode; }
   // Whether paste, cut and clear may change the text.
   virtual bool EditingAllowed() const { return true; }
+  // The context menu was asked for with the mouse at this client point (a list selects
+  // the line there first).
+  virtual void ContextMenuAt(POINT /*client*/) {}
+  // Where the context menu shows when asked for from the keyboard, in client pixels.
+  virtual POINT ContextMenuPlace() const { return {0, 0}; }
   // A window timer of this control's; false when it is none of its own.
   virtual bool Tick(UINT_PTR /*id*/) { return false; }
   // A handler of `message` failed: what would bring the failure straight back stops,
@@ -116,6 +125,7 @@ class TWinControl : public TComponent, public TPlaced {
  private:
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  void ShowPopupMenu(LPARAM screenPoint);
   void Attach(HWND window);
   void Detach();
   static LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
