@@ -50,9 +50,10 @@ class Bounded : public ByteSource {
   std::optional<uint64_t> bytes_;
 };
 
-// The volume as the reader meets it: before every read, from the boot sector on, the
-// share read so far is told (at most every 40 ms; telling lets window messages run)
-// and a cancel is honoured, so that no stretch of reading leaves the window unserved.
+// The volume as the reader meets it: before every read on the caller's thread, from the
+// boot sector on, the share read so far is told (at most every 40 ms; telling lets
+// window messages run) and a cancel is honoured, so that no stretch of reading leaves
+// the window unserved; the read-ahead stops at its next chunk.
 class Reading : public ByteSource {
  public:
   Reading(ByteSource& volume, const std::function<void(double)>& progress, const bool& cancel)

@@ -315,7 +315,7 @@ TEST_F(FileTable, RefusesFiguresBeyondTheVolume) {
   EXPECT_FALSE(read(image)) << "the table past the volume's end";
 }
 
-// A cancel is heard before every read, from the boot sector's on.
+// A cancel is heard before every read on the caller's thread, from the boot sector's on.
 TEST_F(FileTable, ReadsNothingOnceCancelled) {
   devices.Volumes['C'] = volume.Image();
   for (const bool onProgress : {true, false}) {  // as progress is first told, or as the boot sector is read

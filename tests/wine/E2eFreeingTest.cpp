@@ -88,7 +88,7 @@ TEST_F(Recycling, MovesAFileAndAFolderToTheBinAndTheTreeFollows) {
   CloseCleanly(velmora);
 }
 
-TEST_F(Recycling, RefusesWhatIsNoFileAndKeepsTheTreeWhenTheShellFails) {
+TEST_F(Recycling, KeepsTheTreeWhenTheShellDoesNotRecycleAndRefusesWhatIsNoFile) {
   const Velmora velmora(Root());
   ASSERT_TRUE(velmora.WaitUntilShown());
   // Gone from the disk since the scan: the bin cannot take it, the shell warns that it
@@ -100,6 +100,13 @@ TEST_F(Recycling, RefusesWhatIsNoFileAndKeepsTheTreeWhenTheShellFails) {
   EXPECT_NE(Answer(velmora, L"Confirm file deletion", L"&No"), L"(no Confirm file deletion)");
   ASSERT_TRUE(velmora.WaitUntilIdle());
   EXPECT_EQ(velmora.WaitForWindow(L"Velmora - cannot delete", 0), nullptr);
+  EXPECT_EQ(velmora.ListLines().size(), 4u);
+  // "Yes" there: the shell fails on what is not there, the program says so and keeps it.
+  velmora.PressKey(velmora.List(), VK_DELETE);
+  Answer(velmora, L"Velmora - delete to Recycle Bin", L"&Yes");
+  Answer(velmora, L"Confirm file deletion", L"&Yes");
+  EXPECT_EQ(Answer(velmora, L"Velmora - cannot delete", L"OK").rfind(L"Cannot move " + temp.Path() + L"ReadMe.TXT", 0), 0u);
+  ASSERT_TRUE(velmora.WaitUntilIdle());
   EXPECT_EQ(velmora.ListLines().size(), 4u);
 
   // ".." is no file: Delete asks nothing and nothing goes.

@@ -54,14 +54,17 @@ HWND List(const TForm& dialog, int index) {
   return index == 0 ? first : FindWindowExW(dialog.Handle(), first, WC_LISTVIEWW, nullptr);
 }
 
-// Offers everything, records what it is asked to do, and says a recycled entry went.
+// Offers everything, records what it is asked to do, and takes a recycled entry out of
+// the tree as the main window does.
 struct RecordingTarget : EntryActionTarget {
   EntryActions Offered(const TFolderData&) const override {
     return {EntryAction::Open, EntryAction::ShowInExplorer, EntryAction::CopyPath, EntryAction::Recycle};
   }
   bool Act(EntryAction action, const TFolderData& entry) override {
     Done.push_back(std::string(entry.Name()));
-    return action == EntryAction::Recycle;
+    if (action != EntryAction::Recycle) return false;
+    entry.OwnerList->Remove(entry);
+    return true;
   }
   std::vector<std::string> Done;
 };
@@ -102,11 +105,12 @@ TEST_F(FindDialogs, LargestFilesListsSizesSharesAndPathsLosesARecycledOneAndADou
   const HWND list = List(dialog, 0);
   EXPECT_EQ(RowsOf(list), (Rows{"4,9 KB | 48,8% | Sub\\c.PDF", "2,9 KB | 29,3% | a.pdf", "2,0 KB | 19,5% | Sub\\d.txt",
                                 "0,1 KB | 1,5% | Sub\\README", "0,1 KB | 1,0% | b.txt"}));
-  // Del on a row: the main window recycles the file, and its row goes.
+  // Del on a row: the main window recycles the file, and the list is of what is left.
   ClickRow(list, 3, Clicks::Single);
   SendMessageW(list, WM_KEYDOWN, VK_DELETE, 0);
   EXPECT_EQ(target.Done, Rows{"README"});
   EXPECT_EQ(ListView_GetItemCount(list), 4);
+  EXPECT_EQ(RowsOf(list)[0], "4,9 KB | 49,5% | Sub\\c.PDF");
   ClickRow(list, 2, Clicks::Double);
   ASSERT_NE(dialog.FileToShow, nullptr);
   EXPECT_EQ(dialog.FileToShow->Name(), "d.txt");

@@ -1,5 +1,7 @@
 #include "app/win32/FileTypesDialog.h"
 
+#include <algorithm>
+
 #include "app/UsageView.h"
 #include "support/Format.h"
 #include "support/Numbers.h"
@@ -36,6 +38,15 @@ void TFileTypesDialog::FormShow(TComponent&) {
   FileToShow = nullptr;
   PieTypes.SetColours(Colours);
   if (PieTypes.NumColours() == 0) PieTypes.SetColours(kDesignPalette);
+  ListTypes({});
+}
+
+void TFileTypesDialog::FileRemoved() {
+  const auto* type = static_cast<const FileType*>(lvTypes.Object(lvTypes.Selected()));
+  ListTypes(type ? std::optional(type->Extension) : std::nullopt);
+}
+
+void TFileTypesDialog::ListTypes(const std::optional<std::string>& chosen) {
   TreeFinds finds = Root ? FindInTree(*Root, {.Mode = Mode, .Limit = 0}) : TreeFinds{};
   types_ = std::move(finds.Types);
   total_ = finds.Total;
@@ -47,7 +58,8 @@ void TFileTypesDialog::FormShow(TComponent&) {
                    &type);
   lvTypes.EndUpdate();
   PieTypes.LoadFromList(ChartLines(types_));
-  if (!types_.empty()) lvTypes.SetSelected(0);  // which lists its files
+  const auto found = std::find_if(types_.begin(), types_.end(), [&](const FileType& type) { return type.Extension == chosen; });
+  if (!types_.empty()) lvTypes.SetSelected(found == types_.end() ? 0 : static_cast<int>(found - types_.begin()));
 }
 
 void TFileTypesDialog::FormHide(TComponent&) {

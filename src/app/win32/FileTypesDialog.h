@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,17 @@ class TFileTypesDialog : public TForm {
   TFileTypesDialog(const TForm& owner, EntryActionTarget& actions);
 
  private:
-  EntryActionTarget& actions_;
   void FormShow(TComponent& sender);
   void FormHide(TComponent& sender);
   void TypeSelect(TComponent& sender);
+  // Every type and the chart found again, the type chosen before chosen again (the
+  // first when none was, or when it is gone).
+  void ListTypes(const std::optional<std::string>& chosen);
+  // A file went to the Recycle Bin: every figure shown changes.
+  void FileRemoved();
   void FileDblClick(TComponent& sender);
 
+  EntryActionTarget& actions_;
   std::vector<FileType> types_;
   double total_ = 0;
 
@@ -56,7 +62,7 @@ class TFileTypesDialog : public TForm {
                     {.Bounds = {8, 250, 600, 190}, .Anchors = kAllSides}};
   TEntryMenu FileMenu{{.Target = actions_,
                        .Chosen = [this] { return ChosenFile(lvFiles); },
-                       .Removed = [this](const TFolderData&) { lvFiles.DeleteRow(lvFiles.Selected()); }}};
+                       .Removed = [this](const TFolderData&) { FileRemoved(); }}};
   TButton btnClose{*this, {.Caption = "Close", .Cancel = true, .ModalResult = TModalResult::Cancel},
                    {.Bounds = {533, 448, 75, 25}, .Anchors = akRight | akBottom}};
 };

@@ -1,5 +1,7 @@
 #include "app/win32/LargestFilesDialog.h"
 
+#include <algorithm>
+
 #include "app/UsageView.h"
 #include "support/Format.h"
 
@@ -40,8 +42,18 @@ TLargestFilesDialog::TLargestFilesDialog(const TForm& owner, EntryActionTarget& 
 
 void TLargestFilesDialog::FormShow(TComponent&) {
   FileToShow = nullptr;
+  ListLargest();
+}
+
+void TLargestFilesDialog::ListLargest() {
   const TreeFinds finds = Root ? FindInTree(*Root, {.Mode = Mode}) : TreeFinds{};
   ListFiles(lvFiles, finds.Largest, finds.Total, Units, Locale);
+}
+
+void TLargestFilesDialog::FileRemoved() {
+  const int chosen = lvFiles.Selected();
+  ListLargest();  // the shares change with the total, and the next file moves up
+  if (chosen >= 0 && lvFiles.Count() > 0) lvFiles.SetSelected(std::min(chosen, lvFiles.Count() - 1));
 }
 
 void TLargestFilesDialog::FormHide(TComponent&) { lvFiles.Clear(); }

@@ -38,16 +38,21 @@ class TLargestFilesDialog : public TForm {
   TLargestFilesDialog(const TForm& owner, EntryActionTarget& actions);
 
  private:
-  EntryActionTarget& actions_;
   void FormShow(TComponent& sender);
   void FormHide(TComponent& sender);
   void FileDblClick(TComponent& sender);
+  // The largest files found again.
+  void ListLargest();
+  // A file went to the Recycle Bin: the list is found again, the line chosen stays.
+  void FileRemoved();
+
+  EntryActionTarget& actions_;
 
   TListView lvFiles{*this, {.Columns = FileColumns(), .OnDblClick = Bind(this, &TLargestFilesDialog::FileDblClick)},
                     {.Bounds = {8, 8, 584, 352}, .Anchors = kAllSides}};
   TEntryMenu FileMenu{{.Target = actions_,
                        .Chosen = [this] { return ChosenFile(lvFiles); },
-                       .Removed = [this](const TFolderData&) { lvFiles.DeleteRow(lvFiles.Selected()); }}};
+                       .Removed = [this](const TFolderData&) { FileRemoved(); }}};
   TButton btnClose{*this, {.Caption = "Close", .Cancel = true, .ModalResult = TModalResult::Cancel},
                    {.Bounds = {517, 368, 75, 25}, .Anchors = akRight | akBottom}};
 };

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "win32/Com.h"
 #include "win32/Files.h"
 #include "win32/Handles.h"
 #include "win32/WideText.h"
@@ -11,6 +12,7 @@
 namespace {
 
 std::string Execute(const wchar_t* file, const wchar_t* parameters) {
+  const ComInitialisation com;  // verbs may run shell extensions
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
   // Our own message names the item; the shell's would not say what it was asked.
@@ -61,10 +63,10 @@ std::string Win32ShellActions::CopyText(const std::string& text) {
   const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
   GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return SystemMessage(GetLastError());
-  if (void* locked = GlobalLock(memory.Get())) {
-    std::memcpy(locked, wide.c_str(), bytes);
-    GlobalUnlock(memory.Get());
-  }
+  void* locked = GlobalLock(memory.Get());
+  if (!locked) return SystemMessage(GetLastError());
+  std::memcpy(locked, wide.c_str(), bytes);
+  GlobalUnlock(memory.Get());
   const OpenClipboardScope clipboard(GetActiveWindow());
   if (!clipboard.Open() || !EmptyClipboard()) return SystemMessage(GetLastError());
   if (!SetClipboardData(CF_UNICODETEXT, memory.Get())) return SystemMessage(GetLastError());
@@ -82,8 +84,10 @@ ShellActions::RecycleResult Win32ShellActions::Recycle(const std::string& path) 
   // We asked already; the shell still warns (FOF_WANTNUKEWARNING) where the item would
   // be deleted for good instead, and we report failures ourselves.
   operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_NOERRORUI | FOF_SILENT;
+  const ComInitialisation com;
   const int code = SHFileOperationW(&operation);
-  if (operation.fAnyOperationsAborted) return {ShellActions::Recycled::Declined, {}};
-  if (code != 0) return {ShellActions::Recycled::Failed, RecycleFailure(code)};
+  // Without its error messages the shell marks a failure as aborted too: the code tells.
+  if (code != 0 && code != ERROR_CANCELLED) return {ShellActions::Recycled::Failed, RecycleFailure(code)};
+  if (operation.fAnyOperationsAborted || code == ERROR_CANCELLED) return {ShellActions::Recycled::Declined, {}};
   return {ShellActions::Recycled::Done, {}};
 }

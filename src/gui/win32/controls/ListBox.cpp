@@ -101,7 +101,7 @@ LRESULT TListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case LB_GETTEXTLEN:
     case LB_GETTEXT: {
       const auto index = static_cast<int>(wParam);
-      if (index < 0 || index >= Count()) return LB_ERR;
+      if (index < 0 || index >= Count() || (message == LB_GETTEXT && !lParam)) return LB_ERR;
       const std::u16string text = Utf8ToUtf16(lines_->Text(index));
       if (message == LB_GETTEXT) std::copy_n(text.c_str(), text.size() + 1, reinterpret_cast<char16_t*>(lParam));
       return static_cast<LRESULT>(text.size());

@@ -158,7 +158,7 @@ LRESULT TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, 
 void TWinControl::ShowPopupMenu(LPARAM screenPoint) {
   // Signed: a screen left of or above the primary one has negative coordinates.
   POINT point{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
-  if (screenPoint == -1) {  // the Apps key or Shift+F10
+  if (point.x == -1 && point.y == -1) {  // the Apps key or Shift+F10
     point = ContextMenuPlace();
   } else {
     ScreenToClient(handle_, &point);
