@@ -36,21 +36,20 @@ class FakePlatform : public Platform {
   }
   DateTime Now() override { return Clock; }
 
-  // Records what the program asked of the shell; recycling answers as told.
+  // Records what the program asked of the shell; nothing is recycled.
   struct FakeShell : ShellActions {
     std::string Open(const std::string& path) override { return Note("open " + path); }
     std::string ShowInFolder(const std::string& path) override { return Note("show " + path); }
     std::string CopyText(const std::string& text) override { return Note("copy " + text); }
     RecycleResult Recycle(const std::string& path) override {
       Note("recycle " + path);
-      return RecycleAnswer;
+      return {Recycled::Declined, {}};
     }
     std::string Note(std::string call) {
       Calls.push_back(std::move(call));
       return "";
     }
     std::vector<std::string> Calls;
-    RecycleResult RecycleAnswer{Recycled::Done, {}};
   };
 
   FakeShell Actions;

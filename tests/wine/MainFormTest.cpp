@@ -234,6 +234,34 @@ TEST_F(MainWindow, EachControlLeadsToItsOwnAction) {
   EXPECT_EQ(Stored("Display mode")->Integer, 0);
 }
 
+// The list's context menu is for the line under the mouse, or the chosen one from the
+// keyboard; Ctrl+C works while the list has the focus.
+TEST_F(MainWindow, TheListsMenuActsOnTheLineItIsFor) {
+  Start("C:\\Data");
+  const auto menuChoosing = [&](WPARAM key, LPARAM at) {
+    PostMessageW(List(), WM_KEYDOWN, key, 0);  // read by the menu's own loop
+    SendMessageW(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), at);
+  };
+  RECT line{};
+  SendMessageW(List(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&line));  // "\sub"
+  POINT at{line.left + 5, line.top + 3};
+  ClientToScreen(List(), &at);
+  menuChoosing('C', MAKELPARAM(at.x, at.y));
+  ClickLine("4.0   readme.txt", Clicks::Single);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageW(List(), WM_KEYDOWN, 'C', 0);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(platform.Actions.Calls, (Lines{"copy C:\\Data\\Sub", "copy C:\\Data\\readme.txt"}));
+  ClickLine("20.0   \\sub", Clicks::Single);
+  menuChoosing('O', -1);  // Open a folder: its level, as a double-click
+  EXPECT_EQ(Caption(), "Velmora - C:\\Data\\Sub\\");
+  EXPECT_EQ(platform.Actions.Calls.size(), 2u);
+}
+
 TEST_F(MainWindow, KeepsItsChartSquareAndItsMinimumSize) {
   Start("C:\\Data");
   const int minWidth = form->Width(), minHeight = form->Height();
