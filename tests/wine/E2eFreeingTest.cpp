@@ -21,7 +21,8 @@ class Recycling : public SmallTree {
     const wchar_t* home = _wgetenv(L"WINEHOMEDIR");
     bin_ = home && std::wstring_view(home).starts_with(L"\\??\\") ? home + 4 + std::wstring(L"\\.local\\share\\Trash\\files\\") : L"";
     if (!bin_.ends_with(L"\\e2e-home\\.local\\share\\Trash\\files\\")) GTEST_SKIP() << "no home of the test's own";
-    ASSERT_TRUE(temp.RunUnixScript("rm -rf \"$HOME/.local/share/Trash\" && mkdir -p \"$HOME\""));
+    // Wine makes the trash's folders, but not the data folder they go in.
+    ASSERT_TRUE(temp.RunUnixScript("rm -rf \"$HOME/.local/share/Trash\" && mkdir -p \"$HOME/.local/share\""));
   }
 
   std::wstring InBin(const std::wstring& name) const { return bin_ + name; }
