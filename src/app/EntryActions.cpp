@@ -25,8 +25,7 @@ std::string EntryPath(const TFolderData& entry) {
 }
 
 std::string RecycleQuestion(const TFolderData& entry, uint8_t units, uint8_t mode, const FormatSettings& locale) {
-  const double size = mode == kModeAllocated ? entry.Allocated : mode == kModeSlack ? entry.Slack() : entry.Nominal;
-  std::string question = "Move " + EntryPath(entry) + " (" + SizeText(size, units, locale);
+  std::string question = "Move " + EntryPath(entry) + " (" + SizeText(SizeOf(entry, mode), units, locale);
   if (entry.SubList)
     question += ", " + Counted(entry.FileCount, "file", locale) + " and " +
                 Counted(entry.SubList->FolderCount(), "folder", locale);

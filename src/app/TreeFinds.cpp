@@ -10,14 +10,6 @@
 
 namespace {
 
-double SizeIn(const TFolderData& file, uint8_t mode) {
-  switch (mode) {
-    case kModeAllocated: return file.Allocated;
-    case kModeSlack: return file.Slack();
-    default: return file.Nominal;  // as the usage view shows unknown codes
-  }
-}
-
 // The lower case of the letters of the alphabets extensions are written in: Latin
 // (ASCII, Latin-1, Extended-A, full width), Greek and Cyrillic. Windows folds every
 // letter; these cover what names hold in practice, and each keeps its UTF-8 length.
@@ -148,7 +140,7 @@ TreeFinds FindInTree(const TFolderList& root, const FindRequest& request) {
       continue;
     }
     if (step != TreeWalk::Step::File) continue;  // a link: a folder, never entered
-    const double size = SizeIn(entry, request.Mode);
+    const double size = SizeOf(entry, request.Mode);
     finds.Total += size;
 
     const std::string_view name = entry.Name();

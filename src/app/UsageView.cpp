@@ -53,14 +53,6 @@ std::optional<double> WriteNumber(std::string& text, double amount, const Units&
   return static_cast<double>(shown) / static_cast<double>(unit.Scale);
 }
 
-double SizeOf(const TFolderData& entry, uint8_t mode) {
-  switch (mode) {
-    case kModeAllocated: return entry.Allocated;
-    case kModeSlack: return entry.Slack();
-    default: return entry.Nominal;
-  }
-}
-
 double TotalOf(const TFolderList& level, uint8_t mode) {
   switch (mode) {
     case kModeAllocated: return level.AllocatedTotal();
@@ -70,6 +62,14 @@ double TotalOf(const TFolderList& level, uint8_t mode) {
 }
 
 }  // namespace
+
+double SizeOf(const TFolderData& entry, uint8_t mode) {
+  switch (mode) {
+    case kModeAllocated: return entry.Allocated;
+    case kModeSlack: return entry.Slack();
+    default: return entry.Nominal;
+  }
+}
 
 std::string SizeText(double bytes, uint8_t units, const FormatSettings& locale) {
   switch (units) {

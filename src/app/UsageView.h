@@ -28,6 +28,8 @@ struct UsageTexts {
   std::string MaxPathCaption;
   std::string MaxPathHint;
 };
+// An entry's size in the measure of a DisplayModeCode, in bytes (nominal for unknown codes).
+double SizeOf(const TFolderData& entry, uint8_t mode);
 // A size as the status bar shows a level's total: "1,205.6 KB", in bytes for a count.
 std::string SizeText(double bytes, uint8_t units, const FormatSettings& locale);
 // "Files: 1,234" and "Folders: 56", as the status bar shows them.

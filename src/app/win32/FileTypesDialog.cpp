@@ -25,9 +25,9 @@ std::vector<TPieLine> ChartLines(const std::vector<FileType>& types) {
 }  // namespace
 
 TFileTypesDialog::TFileTypesDialog(const TForm& owner, EntryActionTarget& actions)
-    : TForm({.Caption = "Velmora - file types", .MinimizeBox = false, .Design = {170, 90, 624, 508},
-             .ClientSize = {616, 481}, .Owner = &owner}),
-      actions_(actions) {
+    : TFoundFilesForm({.Caption = "Velmora - file types", .MinimizeBox = false, .Design = {170, 90, 624, 508},
+                       .ClientSize = {616, 481}, .Owner = &owner},
+                      actions) {
   lvFiles.PopupMenu = &FileMenu;
   ActiveControl = &lvTypes;
   OnShow = Bind(this, &TFileTypesDialog::FormShow);
@@ -58,7 +58,8 @@ void TFileTypesDialog::ListTypes(const std::optional<std::string>& chosen) {
                    &type);
   lvTypes.EndUpdate();
   PieTypes.LoadFromList(ChartLines(types_));
-  const auto found = std::find_if(types_.begin(), types_.end(), [&](const FileType& type) { return type.Extension == chosen; });
+  const auto found =
+      std::find_if(types_.begin(), types_.end(), [&](const FileType& type) { return type.Extension == chosen; });
   if (!types_.empty()) lvTypes.SetSelected(found == types_.end() ? 0 : static_cast<int>(found - types_.begin()));
 }
 
@@ -76,9 +77,4 @@ void TFileTypesDialog::TypeSelect(TComponent&) {
   lblFiles.SetCaption("Largest files of type " + ExtensionText(type->Extension) + ":");
   const TreeFinds finds = FindInTree(*Root, {.Mode = Mode, .Extension = type->Extension});
   ListFiles(lvFiles, finds.Largest, total_, Units, Locale);
-}
-
-void TFileTypesDialog::FileDblClick(TComponent& sender) {
-  FileToShow = ChosenFile(static_cast<TListView&>(sender));
-  if (FileToShow) SetModalResult(TModalResult::Ok);
 }

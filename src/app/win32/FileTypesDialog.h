@@ -5,33 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "app/TreeFinds.h"
-#include "app/win32/EntryMenu.h"
-#include "app/win32/LargestFilesDialog.h"
+#include "app/win32/FoundFilesForm.h"
 #include "chart/PieChart.h"
 #include "gui/win32/controls/Label.h"
-#include "gui/win32/controls/ListView.h"
 #include "gui/win32/framework/Button.h"
-#include "gui/win32/framework/Form.h"
-#include "scan/FolderList.h"
-#include "support/FormatSettings.h"
 
 // The scanned tree's files by extension: every type with its total, its number of
 // files and its share, largest first, and a chart of the largest types; choosing a
-// type lists its largest files. The caller sets the inputs and shows the dialog
-// modally; a double-click or Enter on a file closes it with that file in FileToShow.
-// What it lists is found when it shows and let go when it hides.
-class TFileTypesDialog : public TForm {
+// type lists its largest files. What it lists is found when it shows and let go when
+// it hides.
+class TFileTypesDialog : public TFoundFilesForm {
  public:
-  const TFolderList* Root = nullptr;
-  uint8_t Units = 0;  // a DisplayUnitsCode
-  uint8_t Mode = 0;   // a DisplayModeCode
-  FormatSettings Locale;
   std::string Colours{kDesignPalette};  // the chart's palette, in its text form
-  const TFolderData* FileToShow = nullptr;  // after a showing: the file to show, or none
 
  protected:
-  // `actions` carries out what the files' context menu chooses.
   TFileTypesDialog(const TForm& owner, EntryActionTarget& actions);
 
  private:
@@ -43,9 +30,7 @@ class TFileTypesDialog : public TForm {
   void ListTypes(const std::optional<std::string>& chosen);
   // A file went to the Recycle Bin: every figure shown changes.
   void FileRemoved();
-  void FileDblClick(TComponent& sender);
 
-  EntryActionTarget& actions_;
   std::vector<FileType> types_;
   double total_ = 0;
 
@@ -58,7 +43,8 @@ class TFileTypesDialog : public TForm {
                     {.Bounds = {8, 8, 376, 216}, .Anchors = akLeft | akTop | akRight}};
   TPieChart PieTypes{*this, {}, {.Bounds = {392, 8, 216, 216}, .Anchors = akTop | akRight}};
   TLabel lblFiles{*this, {}, {.Bounds = {8, 234, 600, 13}, .Anchors = akLeft | akTop | akRight}};
-  TListView lvFiles{*this, {.Columns = FileColumns(), .OnDblClick = Bind(this, &TFileTypesDialog::FileDblClick)},
+  TListView lvFiles{*this,
+                    {.Columns = FileColumns(), .OnDblClick = [this](TComponent& list) { FileChosen(list); }},
                     {.Bounds = {8, 250, 600, 190}, .Anchors = kAllSides}};
   TEntryMenu FileMenu{{.Target = actions_,
                        .Chosen = [this] { return ChosenFile(lvFiles); },

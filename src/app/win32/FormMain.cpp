@@ -190,8 +190,7 @@ void TMainForm::FileTypes1Click(TComponent&) {
   ShowFinds(FileTypesDialog);
 }
 
-template <typename Dialog>
-void TMainForm::ShowFinds(Dialog& dialog) {
+void TMainForm::ShowFinds(TFoundFilesForm& dialog) {
   if (driver_.Scanning() || !currentLevel_) return;
   const RepeatScanHeld held(TimerRepeatScan);  // the dialog holds entries of the tree
   dialog.Root = &driver_.Root();

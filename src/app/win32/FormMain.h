@@ -99,8 +99,7 @@ class TMainForm : public TForm, private OptionsTarget, private ScanView, private
   void ScanEnds() override;
   // Shows a dialog that finds files in the tree; then the level of the file it chose,
   // with the file's line selected.
-  template <typename Dialog>
-  void ShowFinds(Dialog& dialog);
+  void ShowFinds(TFoundFilesForm& dialog);
   // What the user may do with an entry, and doing it.
   EntryActions Offered(const TFolderData& entry) const override;
   bool Act(EntryAction action, const TFolderData& entry) override;

@@ -2,38 +2,10 @@
 
 #include <algorithm>
 
-#include "app/UsageView.h"
-#include "support/Format.h"
-
-std::vector<TListColumn> FileColumns() {
-  return {{.Caption = "Size", .Width = 110, .Alignment = TAlignment::Right},
-          {.Caption = "Share", .Width = 56, .Alignment = TAlignment::Right},
-          {.Caption = "Path", .Width = 300}};
-}
-
-void ListFiles(TListView& list, const std::vector<FoundFile>& files, double total, uint8_t units,
-               const FormatSettings& locale) {
-  list.BeginUpdate(static_cast<int>(files.size()));
-  list.Clear();
-  for (const FoundFile& file : files)
-    list.AddRow({SizeText(file.Size, units, locale), ShareText(file.Size, total, locale), PathBelowRoot(*file.File)},
-                const_cast<TFolderData*>(file.File));
-  list.EndUpdate();
-  if (list.Count() > 0) list.SetSelected(0);
-}
-
-std::string ShareText(double size, double total, const FormatSettings& locale) {
-  return Format("%.1n%%", {total > 0 ? size / total * 100 : 0.0}, locale);
-}
-
-const TFolderData* ChosenFile(const TListView& list) {
-  return list.Selected() < 0 ? nullptr : static_cast<const TFolderData*>(list.Object(list.Selected()));
-}
-
 TLargestFilesDialog::TLargestFilesDialog(const TForm& owner, EntryActionTarget& actions)
-    : TForm({.Caption = "Velmora - largest files", .MinimizeBox = false, .Design = {180, 110, 608, 427},
-             .ClientSize = {600, 400}, .Owner = &owner}),
-      actions_(actions) {
+    : TFoundFilesForm({.Caption = "Velmora - largest files", .MinimizeBox = false, .Design = {180, 110, 608, 427},
+                       .ClientSize = {600, 400}, .Owner = &owner},
+                      actions) {
   lvFiles.PopupMenu = &FileMenu;
   ActiveControl = &lvFiles;
   OnShow = Bind(this, &TLargestFilesDialog::FormShow);
@@ -57,8 +29,3 @@ void TLargestFilesDialog::FileRemoved() {
 }
 
 void TLargestFilesDialog::FormHide(TComponent&) { lvFiles.Clear(); }
-
-void TLargestFilesDialog::FileDblClick(TComponent& sender) {
-  FileToShow = ChosenFile(static_cast<TListView&>(sender));
-  if (FileToShow) SetModalResult(TModalResult::Ok);
-}
