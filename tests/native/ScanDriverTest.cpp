@@ -6,13 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "FakeFileFacts.h"
-#include "FakeFileSystem.h"
-#include "FakePlatform.h"
-#include "FakeVersionSeams.h"
-#include "FakeVolumeApi.h"
-#include "FakeVolumeDevices.h"
-#include "MemoryRegistry.h"
+#include "FakeMachine.h"
 #include "NtfsVolumeBuilder.h"
 #include "app/ScanDriver.h"
 #include "app/UsageView.h"
@@ -39,7 +33,7 @@ Lines Names(const TFolderList& level) {
 }
 
 // Drive C: of 4096-byte clusters with compression and 1 GiB free.
-class Driver : public ::testing::Test {
+class Driver : public ::testing::Test, protected FakeMachine {
  protected:
   Driver() {
     volume.Drives["C:\\"] = {{8, 512, 262144, 1000000}, VolumeApi::FreeSpaceEx{0, 0, 1u << 30}, 0x10};
@@ -47,14 +41,6 @@ class Driver : public ::testing::Test {
     fs.AddFile("C:\\Data\\Sub\\big.bin", 10000);
   }
 
-  FakeFileSystem fs;
-  FakeVolumeApi volume;
-  MemoryRegistry registry;
-  FakeVersionSource versions;
-  FakeFileFacts files;
-  FakeVolumeDevices devices;
-  FakePlatform platform{{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
-                         .Devices = devices}};
   RecordingView view;
   ScanDriver driver{platform, view};
   TSettings settings;

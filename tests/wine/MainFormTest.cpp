@@ -10,13 +10,8 @@
 #include <vector>
 
 #include "FakeFileFacts.h"
-#include "FakeFileSystem.h"
-#include "FakePlatform.h"
-#include "FakeVersionSeams.h"
-#include "FakeVolumeApi.h"
-#include "FakeVolumeDevices.h"
+#include "FakeMachine.h"
 #include "GdiObjectCount.h"
-#include "MemoryRegistry.h"
 #include "VersionBlockBuilder.h"
 #include "WindowQueries.h"
 #include "app/MainLayout.h"
@@ -33,7 +28,7 @@ using Lines = std::vector<std::string>;
 void Pump() { Application().ProcessMessages(); }
 
 // Drive C: of 4096-byte clusters with compression and 1 GiB free.
-class MainWindow : public ::testing::Test {
+class MainWindow : public ::testing::Test, protected FakeMachine {
  protected:
   MainWindow() {
     volume.Drives["C:\\"] = {{8, 512, 262144, 1000000}, VolumeApi::FreeSpaceEx{0, 0, 1u << 30}, 0x10};
@@ -131,14 +126,6 @@ class MainWindow : public ::testing::Test {
     registry.Set(TRootKey::CurrentUser, "\\Software\\Quillfen\\Velmora", name, std::move(value));
   }
 
-  FakeFileSystem fs;
-  FakeVolumeApi volume;
-  MemoryRegistry registry;
-  FakeVersionSource versions;
-  FakeFileFacts files;
-  FakeVolumeDevices devices;
-  FakePlatform platform{{.Scan = fs, .Volumes = volume, .Keys = registry, .Versions = versions, .Files = files,
-                         .Devices = devices}};
   std::unique_ptr<TFinalForm<TMainForm>> form;
 };
 
