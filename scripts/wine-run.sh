@@ -9,7 +9,7 @@
 # --pin: the prefix's wineserver and the program run on one CPU (see pin.sh).
 # --dpi N: a prefix made now has a screen of N dots per inch (96 otherwise).
 # VELMORA_WINE_TEMPLATES: a folder where one bare prefix per loader is made once; a new
-# prefix is then cloned from it, its system libraries (1.2 GB) hard links rather than
+# prefix is then cloned from it, its system libraries (1.3 GB) hard links rather than
 # copies, so that the tests' many prefixes fit on a small disk.
 set -eu
 unmanaged=false

@@ -22,6 +22,8 @@ if ! runs_32bit_code; then
   trap stop_i386_emulation EXIT
   patience=20
   echo "the 32-bit product runs under user-mode emulation ($i386_emulator)"
+  # A prefix made here rather than cloned: its 32-bit half is made under emulation.
+  unset VELMORA_WINE_TEMPLATES
 fi
 
 # The caption and the list travel in messages; the status bar's texts are read from the

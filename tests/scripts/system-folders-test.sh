@@ -21,6 +21,8 @@ source scripts/machine.sh
 if ! runs_32bit_code; then
   start_i386_emulation || skip "this machine runs no 32-bit programs and cannot emulate them"
   trap stop_i386_emulation EXIT
+  # A prefix made here rather than cloned: its 32-bit half is made under emulation.
+  unset VELMORA_WINE_TEMPLATES
 fi
 
 prefix="$build/system-folders-prefix"
